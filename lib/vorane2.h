@@ -1,0 +1,180 @@
+/*
+ * vorane2: the traditional Japanese calendar as a library of pure functions.
+ *
+ * Every export is a stateless function with C linkage, exported by name and
+ * by a fixed ordinal (lib/export_table.txt). On 32-bit Windows the exports
+ * use the stdcall convention; elsewhere the platform's default.
+ *
+ * Dates enter as a Gregorian (before 1582-10-15: Julian) local date and
+ * clock time together with the east longitude of the clock's meridian;
+ * Japan standard time is longitude 135.0. Julian days are Universal Time of
+ * longitude 0; no dynamical-time correction is applied anywhere.
+ *
+ * All text is Shift-JIS (code page 932). Name functions return pointers to
+ * constant NUL-terminated strings owned by the library, or a null pointer
+ * for an index outside their table.
+ *
+ * Doubles that cannot be represented as a 32-bit integer (NaN, infinities,
+ * values beyond +-2^31) are never converted with undefined behaviour: an
+ * integer result computed from such a value saturates at INT32_MIN or
+ * INT32_MAX, and NaN gives 0.
+ */
+#ifndef VORANE2_H
+#define VORANE2_H
+
+#include <stddef.h>
+#include <stdint.h>
+
+#if defined(_WIN32) && !defined(_WIN64)
+#define VRN_CALL __stdcall
+#else
+#define VRN_CALL
+#endif
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+/* A local civil date and clock time with the meridian its clock keeps.
+ * 48 bytes: the four bytes after `day` hold no field. */
+typedef struct CalendarDate {
+    int32_t year;  /* astronomical numbering: 0 is 1 BC, -1 is 2 BC */
+    int32_t month; /* 1..12 */
+    int32_t day;   /* 1..31; out-of-range days run on linearly */
+    double hour;   /* fractions allowed */
+    double minute;
+    double second;
+    double longitude; /* east longitude of the clock's meridian, degrees */
+} CalendarDate;
+
+/* A date of the lunisolar calendar. 24 bytes. */
+typedef struct LunisolarDate {
+    char leap;        /* 'Y' in a leap month, 'N' otherwise (4-byte slot) */
+    int32_t year;     /* lunisolar year */
+    int32_t month;    /* 1..12 */
+    int32_t day;      /* 1..30 */
+    double longitude; /* copied from the argument */
+} LunisolarDate;
+
+#if defined(__cplusplus)
+static_assert(sizeof(CalendarDate) == 48, "CalendarDate is 48 bytes");
+static_assert(offsetof(CalendarDate, day) == 8, "day at 8");
+static_assert(offsetof(CalendarDate, hour) == 16, "hour at 16");
+static_assert(offsetof(CalendarDate, longitude) == 40, "longitude at 40");
+static_assert(sizeof(LunisolarDate) == 24, "LunisolarDate is 24 bytes");
+static_assert(offsetof(LunisolarDate, year) == 4, "year at 4");
+static_assert(offsetof(LunisolarDate, day) == 12, "day at 12");
+static_assert(offsetof(LunisolarDate, longitude) == 16, "longitude at 16");
+#elif defined(__STDC_VERSION__) && __STDC_VERSION__ >= 201112L
+_Static_assert(sizeof(CalendarDate) == 48, "CalendarDate is 48 bytes");
+_Static_assert(offsetof(CalendarDate, hour) == 16, "hour at 16");
+_Static_assert(sizeof(LunisolarDate) == 24, "LunisolarDate is 24 bytes");
+_Static_assert(offsetof(LunisolarDate, longitude) == 16, "longitude at 16");
+#endif
+
+/* ---- Dates and day numbers ------------------------------------------- */
+
+/* Year BC to astronomical year: 1 - year (1 BC is 0). Wraps like unsigned
+ * arithmetic at the ends of the 32-bit range instead of overflowing. */
+int32_t VRN_CALL bc2ad(int32_t year_bc);
+
+/* Julian day (UT) of a local date and clock time. Dates from 1582-09-25 on
+ * are Gregorian, earlier ones Julian. Days, months and clock fields outside
+ * their usual range run on linearly (day 0 is the last of the month before). */
+double VRN_CALL ad2jd(CalendarDate date);
+
+/* The local date and clock time of a Julian day on the clock of the meridian
+ * `longitude`. Clock fields are whole numbers, truncated, never rounded.
+ * Meant for Julian days >= 0. For a NaN or infinite day, or one whose date
+ * falls outside the 32-bit year range, the integer fields saturate (NaN: 0). */
+CalendarDate VRN_CALL jd2ad(double jd, double longitude);
+
+/* Modified Julian day: jd - 2400000.5. */
+double VRN_CALL jd2mjd(double jd);
+
+/* Radians to degrees in [0, 360] (a product of exactly 360 stays 360).
+ * NaN and infinities give NaN. */
+double VRN_CALL rad2do(double radians);
+
+/* Degrees to radians (factor 1/57.2957795), not reduced. */
+double VRN_CALL do2rad(double degrees);
+
+/* Sine and cosine of an angle in degrees; any finite argument is reduced
+ * into one turn first. NaN and infinities give NaN. */
+double VRN_CALL fns(double degrees);
+double VRN_CALL fnc(double degrees);
+
+/* Weekday of the calendar date (0 Sunday .. 6 Saturday); the clock time and
+ * longitude are ignored. Dates with a negative Julian day give -6..0. */
+int32_t VRN_CALL ad2youbi(CalendarDate date);
+
+/* One-character weekday name ("日" .. "土"); null outside 0..6. */
+const char* VRN_CALL yno2name(int32_t weekday);
+
+/* The library's version, "1.0". */
+const char* VRN_CALL VRNVER(void);
+
+/* ---- Sun and Moon ------------------------------------------------------ */
+
+/* Apparent ecliptic longitude of the Sun / the Moon in degrees, [0, 360),
+ * from truncated trigonometric series; the argument is used as the time
+ * variable directly. NaN and infinities give NaN. */
+double VRN_CALL jd2sok(double jd);
+double VRN_CALL jd2mok(double jd);
+
+/* ---- Solar terms ------------------------------------------------------- */
+
+/* Day of the month on which a solar term falls in `year`, for local days at
+ * the meridian `longitude`. Each export tests the local midnights of two or
+ * three fixed days of a fixed month and clamps its answer to that window:
+ * a term after the last tested day is reported on the last tested day. */
+int32_t VRN_CALL y2risyun(int32_t year, double longitude); /* 立春 Feb 3..5 */
+int32_t VRN_CALL y2usui(int32_t year, double longitude);   /* 雨水 Feb 17..20 */
+int32_t VRN_CALL y2ktitu(int32_t year, double longitude);  /* 啓蟄 Mar 4..6 */
+int32_t VRN_CALL y2syunbn(int32_t year, double longitude); /* 春分 Mar 19..21 */
+int32_t VRN_CALL y2seimei(int32_t year, double longitude); /* 清明 Apr 3..5 */
+int32_t VRN_CALL y2kokuu(int32_t year, double longitude);  /* 穀雨 Apr 19..21 */
+int32_t VRN_CALL y2rikka(int32_t year, double longitude);  /* 立夏 May 4..6 */
+int32_t VRN_CALL y2syoman(int32_t year, double longitude); /* 小満 May 19..21 */
+int32_t VRN_CALL y2bousyu(int32_t year, double longitude); /* 芒種 Jun 4..6 */
+int32_t VRN_CALL y2gesi(int32_t year, double longitude);   /* 夏至 Jun 20..22 */
+int32_t VRN_CALL y2syusyo(int32_t year, double longitude); /* 小暑 Jul 5..8 */
+int32_t VRN_CALL y2taisyo(int32_t year, double longitude); /* 大暑 Jul 21..24 */
+int32_t VRN_CALL y2risyuu(int32_t year, double longitude); /* 立秋 Aug 6..8 */
+int32_t VRN_CALL y2syosyo(int32_t year, double longitude); /* 処暑 Aug 21..24 */
+int32_t VRN_CALL y2hakuro(int32_t year, double longitude); /* 白露 Sep 6..8 */
+int32_t VRN_CALL y2syuubn(int32_t year, double longitude); /* 秋分 Sep 21..24 */
+int32_t VRN_CALL y2kanro(int32_t year, double longitude);  /* 寒露 Oct 6..9 */
+int32_t VRN_CALL y2soukou(int32_t year, double longitude); /* 霜降 Oct 22..25 */
+int32_t VRN_CALL y2rittou(int32_t year, double longitude); /* 立冬 Nov 6..8 */
+int32_t VRN_CALL y2syostu(int32_t year, double longitude); /* 小雪 Nov 21..23 */
+int32_t VRN_CALL y2taistu(int32_t year, double longitude); /* 大雪 Dec 5..8 */
+int32_t VRN_CALL y2touji(int32_t year, double longitude);  /* 冬至 Dec 20..23 */
+int32_t VRN_CALL y2syokan(int32_t year, double longitude); /* 小寒 Jan 4..6 */
+int32_t VRN_CALL y2taikan(int32_t year, double longitude); /* 大寒 Jan 19..21 */
+
+/* Whole days since the sectional term (節) that opened the solar month of
+ * the date (0 on the term's day). A month outside 1..12 gives 0. */
+int32_t VRN_CALL ad2setu(CalendarDate date);
+
+/* ---- New-moon search --------------------------------------------------- */
+
+/* ---- New-moon day tables ----------------------------------------------- */
+
+/* ---- Lunisolar date ---------------------------------------------------- */
+
+/* ---- Sexagenary cycle -------------------------------------------------- */
+
+/* ---- Six-day cycle and lunar mansions ---------------------------------- */
+
+/* ---- Nine stars -------------------------------------------------------- */
+
+/* ---- Selected days ----------------------------------------------------- */
+
+/* ---- Divination tables ------------------------------------------------- */
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif /* VORANE2_H */
