@@ -25,7 +25,7 @@ if [ -n "$missing" ]; then
         as_root dpkg --add-architecture i386
     fi
     as_root apt-get update -qq
-    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $missing
 fi
 
 # Code page 932 under Wine needs a generated Japanese locale.
