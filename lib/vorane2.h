@@ -173,6 +173,37 @@ int32_t VRN_CALL ad2setu(CalendarDate date);
 
 /* ---- Divination tables ------------------------------------------------- */
 
+/* Stems are numbered 0 癸, 1 甲 .. 9 壬, branches 0 亥, 1 子 .. 11 戌, and
+ * sexagenary numbers 0..59 with 0 for 癸亥 (60 is read as 0 where noted). */
+
+/* Ten-deity number 0..9 of `other_stem` seen from `self_stem` (note the
+ * order: the other stem first). -1 if either stem lies outside 0..9. */
+int32_t VRN_CALL e102hen(int32_t other_stem, int32_t self_stem);
+
+/* Ten-deity name ("比肩", "正官" ..); null outside 0..9. */
+const char* VRN_CALL hno2name(int32_t deity);
+
+/* Void branch pair (空亡) of the ten-day group of a sexagenary number, as
+ * its name: 1..10 give "戌亥" .. 51..59 and 0 give "子丑". 60 is read as 0.
+ * Null outside 0..60. */
+const char* VRN_CALL eto2kubo(int32_t sexagenary);
+
+/* Hidden stem (蔵干) number 0..9 of a solar month's branch on a day count
+ * 1..31 (day 1 is the day of the month's sectional term). -1 for a day count
+ * outside 1..31 or a branch outside 0..11. */
+int32_t VRN_CALL zoukan(int32_t day_count, int32_t branch);
+
+/* Five-day zone 0..11 of a sexagenary number: 1..5 give 0 .. 56..59 and 0
+ * give 11. 60 is read as 0. -1 outside 0..60. */
+int32_t VRN_CALL eto2zone(int32_t sexagenary);
+
+/* Zone name ("風Ａ" .. "寒Ｂ", full-width letters); null outside 0..11. */
+const char* VRN_CALL zno2name(int32_t zone);
+
+/* Message number 0..143 of an ordered pair of zones: 12 * first + second.
+ * -1 if either zone lies outside 0..11. */
+int32_t VRN_CALL zone2msg(int32_t first_zone, int32_t second_zone);
+
 #ifdef __cplusplus
 }
 #endif
