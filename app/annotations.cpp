@@ -1,0 +1,141 @@
+#include "annotations.h"
+
+#include <cstddef>
+
+namespace tenvo {
+
+const std::array<std::array<SolarTermEntry, 2>, 13> kSolarTermsByMonth{{
+    {{{nullptr, ""}, {nullptr, ""}}},
+    {{{&LibraryBinding::y2syokan, "\x8f\xac\x8a\xa6" /* 小寒 */},
+      {&LibraryBinding::y2taikan, "\x91\xe5\x8a\xa6" /* 大寒 */}}},
+    {{{&LibraryBinding::y2risyun, "\x97\xa7\x8f\x74" /* 立春 */},
+      {&LibraryBinding::y2usui, "\x89\x4a\x90\x85" /* 雨水 */}}},
+    {{{&LibraryBinding::y2ktitu, "\x8c\x5b\xe5\xad" /* 啓蟄 */},
+      {&LibraryBinding::y2syunbn, "\x8f\x74\x95\xaa" /* 春分 */}}},
+    {{{&LibraryBinding::y2seimei, "\x90\xb4\x96\xbe" /* 清明 */},
+      {&LibraryBinding::y2kokuu, "\x8d\x92\x89\x4a" /* 穀雨 */}}},
+    {{{&LibraryBinding::y2rikka, "\x97\xa7\x89\xc4" /* 立夏 */},
+      {&LibraryBinding::y2syoman, "\x8f\xac\x96\x9e" /* 小満 */}}},
+    {{{&LibraryBinding::y2bousyu, "\xe4\x8a\x8e\xed" /* 芒種 */},
+      {&LibraryBinding::y2gesi, "\x89\xc4\x8e\x8a" /* 夏至 */}}},
+    {{{&LibraryBinding::y2syusyo, "\x8f\xac\x8f\x8b" /* 小暑 */},
+      {&LibraryBinding::y2taisyo, "\x91\xe5\x8f\x8b" /* 大暑 */}}},
+    {{{&LibraryBinding::y2risyuu, "\x97\xa7\x8f\x48" /* 立秋 */},
+      {&LibraryBinding::y2syosyo, "\x8f\x88\x8f\x8b" /* 処暑 */}}},
+    {{{&LibraryBinding::y2hakuro, "\x94\x92\x98\x49" /* 白露 */},
+      {&LibraryBinding::y2syuubn, "\x8f\x48\x95\xaa" /* 秋分 */}}},
+    {{{&LibraryBinding::y2kanro, "\x8a\xa6\x98\x49" /* 寒露 */},
+      {&LibraryBinding::y2soukou, "\x91\x9a\x8d\x7e" /* 霜降 */}}},
+    {{{&LibraryBinding::y2rittou, "\x97\xa7\x93\x7e" /* 立冬 */},
+      {&LibraryBinding::y2syostu, "\x8f\xac\x90\xe1" /* 小雪 */}}},
+    {{{&LibraryBinding::y2taistu, "\x91\xe5\x90\xe1" /* 大雪 */},
+      {&LibraryBinding::y2touji, "\x93\x7e\x8e\x8a" /* 冬至 */}}},
+}};
+
+namespace {
+
+// "宿", the lodging that follows a mansion's two-byte name.
+constexpr char kLodging[] = "\x8f\x68" /* 宿 */;
+
+using Note = std::span<char, kNoteTextBytes>;
+
+// Copies `text` into `width` bytes of the note from `at`, stopping at its
+// NUL and padding with spaces, so a short name never leaves a stray byte.
+void putText(Note note, std::size_t at, std::size_t width, const char* text) {
+    std::size_t i = 0;
+    for (; i < width && text[i] != '\0'; ++i) note[at + i] = text[i];
+    for (; i < width; ++i) note[at + i] = ' ';
+}
+
+void putBlank(Note note) {
+    putText(note, 0, 4, "");
+    note[4] = '\0';
+}
+
+// A 4-byte name; a null name (an index the library has no name for) shows
+// as a blank line rather than being dereferenced.
+void putName(Note note, const char* name) {
+    if (name == nullptr) {
+        putBlank(note);
+        return;
+    }
+    putText(note, 0, 4, name);
+    note[4] = '\0';
+}
+
+void putMansion(Note note, const char* name) {
+    if (name == nullptr) {
+        putBlank(note);
+        return;
+    }
+    putText(note, 0, 2, name);
+    putText(note, 2, 2, kLodging);
+    note[4] = '\0';
+}
+
+// The six-day name comes from the lunar month and day: (month + day - 1)
+// mod 6. Converting a date to the lunisolar calendar is the dearest call the
+// sheet makes, so within a lunar month the next day's lunar day is simply
+// the previous one plus one. A lunar month has 29 or 30 days, so from a
+// predicted 28th on the library is asked again to catch the new moon.
+void putSixDay(const LibraryBinding& library, const CalendarDate& date, LunarCache& cache,
+               Note note) {
+    if (cache.recompute == 'Y') cache.date = library.adto9rek(date);
+    const LunisolarDate& lunar = cache.date;
+    if (lunar.month < 1 || lunar.month > 12 || lunar.day < 1 || lunar.day > 30) {
+        // Outside the span of the conversion the library answers with an
+        // error value, from which no name can be made; ask again next day.
+        putBlank(note);
+        cache.recompute = 'Y';
+        return;
+    }
+    putName(note, library.rno2name((lunar.month + lunar.day - 1) % 6));
+    cache.date.day += 1;
+    cache.recompute = cache.date.day > 27 ? 'Y' : 'N';
+}
+
+void putSolarTerm(const LibraryBinding& library, const CalendarDate& date, Note note) {
+    putBlank(note);
+    if (date.month < 1 || date.month > 12) return;
+    for (const SolarTermEntry& term : kSolarTermsByMonth[static_cast<std::size_t>(date.month)]) {
+        if ((library.*term.dayOf)(date.year, 135.0) == date.day) {
+            putName(note, term.name);
+            return;
+        }
+    }
+}
+
+}  // namespace
+
+void annotateDay(const LibraryBinding& library, const CalendarDate& date, int32_t mode,
+                 LunarCache& cache, Note note) {
+    switch (mode) {
+        case static_cast<int32_t>(CalendarMode::SixDay):
+            putSixDay(library, date, cache, note);
+            break;
+        case static_cast<int32_t>(CalendarMode::NineStar):
+            putName(note, library.kno2name(library.ad2hkyusei(date)));
+            break;
+        case static_cast<int32_t>(CalendarMode::Mansion27): {
+            // Outside the lunisolar span the index is an error value (< 0).
+            const int32_t index = library.adto27(date);
+            putMansion(note, index < 0 ? nullptr : library.A27toname(index));
+            break;
+        }
+        case static_cast<int32_t>(CalendarMode::Mansion28): {
+            const int32_t index = library.adto28(date);
+            putMansion(note, index < 0 ? nullptr : library.A28toname(index));
+            break;
+        }
+        case static_cast<int32_t>(CalendarMode::Sexagenary):
+            putName(note, library.eno2name(library.ad2heto(date)));
+            break;
+        case static_cast<int32_t>(CalendarMode::SolarTerm):
+            putSolarTerm(library, date, note);
+            break;
+        default:
+            break;
+    }
+}
+
+}  // namespace tenvo

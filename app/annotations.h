@@ -1,0 +1,43 @@
+// The annotation step of a composition: the short item of the traditional
+// calendar written under one day of the month sheet, chosen by the mode.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <span>
+
+#include "library_binding.h"
+#include "month_sheet.h"
+
+namespace tenvo {
+
+// A solar term as the sheet names it: the export that gives its day of the
+// month, and its 4-byte Shift-JIS name.
+struct SolarTermEntry {
+    TermDayFn LibraryBinding::*dayOf;
+    const char* name;
+};
+
+// The two solar terms that fall in each Gregorian month (index 0 unused).
+extern const std::array<std::array<SolarTermEntry, 2>, 13> kSolarTermsByMonth;
+
+// Writes the annotation of `date` (the shown year and month and the day
+// being composed) into `note`: 4 bytes of Shift-JIS and a NUL. Modes:
+//   SixDay      the six-day name from the lunisolar date held in `cache`
+//   NineStar    the day's nine-star name
+//   Mansion27   the 27-mansion name and "宿"
+//   Mansion28   the 28-mansion name and "宿"
+//   Sexagenary  the day's stem-and-branch name
+//   SolarTerm   the name of the solar term that falls on the day
+// Wherever there is nothing to show - no solar term that day, a date outside
+// the span of the lunisolar conversion, a name the library does not have -
+// the note is 4 spaces and a NUL. A mode outside 0..5 leaves `note` as it is.
+//
+// The six-day mode asks the library for the lunisolar date only when the
+// cache's recompute flag is 'Y' (set by the caller at the start of every
+// composition) and otherwise steps the cached lunar day; the days are to be
+// annotated one after another.
+void annotateDay(const LibraryBinding& library, const CalendarDate& date, int32_t mode,
+                 LunarCache& cache, std::span<char, kNoteTextBytes> note);
+
+}  // namespace tenvo

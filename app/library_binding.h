@@ -1,0 +1,175 @@
+// The calendar library as the month sheet sees it: one pointer for each
+// export the sheet calls, and nothing else. The model never calls the library
+// directly, so the same code runs against the library linked into a native
+// program and against the DLL that the Windows program binds by ordinal.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <type_traits>
+
+#include "vorane2.h"
+
+namespace tenvo {
+
+using LunisolarFn = LunisolarDate(VRN_CALL*)(CalendarDate date);
+using DateCodeFn = int32_t(VRN_CALL*)(CalendarDate date);
+using NameFn = const char*(VRN_CALL*)(int32_t index);
+using TermDayFn = int32_t(VRN_CALL*)(int32_t year, double longitude);
+using VersionFn = const char*(VRN_CALL*)(void);
+
+// Every member is null until bound; isComplete() tells whether all are set.
+struct LibraryBinding {
+    LunisolarFn adto9rek = nullptr;  // 5
+
+    TermDayFn y2risyun = nullptr;  // 19
+    TermDayFn y2usui = nullptr;    // 20
+    TermDayFn y2ktitu = nullptr;   // 21
+    TermDayFn y2syunbn = nullptr;  // 22
+    TermDayFn y2seimei = nullptr;  // 23
+    TermDayFn y2kokuu = nullptr;   // 24
+    TermDayFn y2rikka = nullptr;   // 25
+    TermDayFn y2syoman = nullptr;  // 26
+    TermDayFn y2bousyu = nullptr;  // 27
+    TermDayFn y2gesi = nullptr;    // 28
+    TermDayFn y2syusyo = nullptr;  // 29
+    TermDayFn y2taisyo = nullptr;  // 30
+    TermDayFn y2risyuu = nullptr;  // 31
+    TermDayFn y2syosyo = nullptr;  // 32
+    TermDayFn y2hakuro = nullptr;  // 33
+    TermDayFn y2syuubn = nullptr;  // 34
+    TermDayFn y2kanro = nullptr;   // 35
+    TermDayFn y2soukou = nullptr;  // 36
+    TermDayFn y2rittou = nullptr;  // 37
+    TermDayFn y2syostu = nullptr;  // 38
+    TermDayFn y2taistu = nullptr;  // 39
+    TermDayFn y2touji = nullptr;   // 40
+    TermDayFn y2syokan = nullptr;  // 41
+    TermDayFn y2taikan = nullptr;  // 42
+
+    DateCodeFn ad2youbi = nullptr;    // 53
+    DateCodeFn ad2heto = nullptr;     // 57
+    NameFn eno2name = nullptr;        // 59
+    NameFn rno2name = nullptr;        // 65
+    DateCodeFn ad2hkyusei = nullptr;  // 75
+    NameFn kno2name = nullptr;        // 76
+    DateCodeFn adto28 = nullptr;      // 79
+    NameFn A28toname = nullptr;       // 80
+    VersionFn VRNVER = nullptr;       // 81
+    DateCodeFn adto27 = nullptr;      // 82
+    NameFn A27toname = nullptr;       // 83
+};
+
+// The untyped form in which a loader hands over an export's address (for
+// example GetProcAddress's result, cast with reinterpret_cast). Casting to
+// and from a pointer to a function of no arguments is well defined and does
+// not trip -Wcast-function-type.
+using RawExport = void (*)(void);
+
+// One export the sheet needs: its fixed ordinal, its name, how to store its
+// address in the binding with the member's own type, and whether it is set.
+struct BindingSlot {
+    int32_t ordinal;
+    const char* name;
+    void (*store)(LibraryBinding& binding, RawExport address);
+    bool (*isSet)(const LibraryBinding& binding);
+};
+
+namespace detail {
+template <auto Member>
+void storeExport(LibraryBinding& binding, RawExport address) {
+    using Pointer = std::remove_reference_t<decltype(binding.*Member)>;
+    binding.*Member = reinterpret_cast<Pointer>(address);
+}
+template <auto Member>
+bool isExportSet(const LibraryBinding& binding) {
+    return binding.*Member != nullptr;
+}
+}  // namespace detail
+
+// The 36 exports the sheet binds, in ordinal order.
+inline constexpr std::array<BindingSlot, 36> kBindingSlots{{
+    {5, "adto9rek", &detail::storeExport<&LibraryBinding::adto9rek>,
+     &detail::isExportSet<&LibraryBinding::adto9rek>},
+    {19, "y2risyun", &detail::storeExport<&LibraryBinding::y2risyun>,
+     &detail::isExportSet<&LibraryBinding::y2risyun>},
+    {20, "y2usui", &detail::storeExport<&LibraryBinding::y2usui>,
+     &detail::isExportSet<&LibraryBinding::y2usui>},
+    {21, "y2ktitu", &detail::storeExport<&LibraryBinding::y2ktitu>,
+     &detail::isExportSet<&LibraryBinding::y2ktitu>},
+    {22, "y2syunbn", &detail::storeExport<&LibraryBinding::y2syunbn>,
+     &detail::isExportSet<&LibraryBinding::y2syunbn>},
+    {23, "y2seimei", &detail::storeExport<&LibraryBinding::y2seimei>,
+     &detail::isExportSet<&LibraryBinding::y2seimei>},
+    {24, "y2kokuu", &detail::storeExport<&LibraryBinding::y2kokuu>,
+     &detail::isExportSet<&LibraryBinding::y2kokuu>},
+    {25, "y2rikka", &detail::storeExport<&LibraryBinding::y2rikka>,
+     &detail::isExportSet<&LibraryBinding::y2rikka>},
+    {26, "y2syoman", &detail::storeExport<&LibraryBinding::y2syoman>,
+     &detail::isExportSet<&LibraryBinding::y2syoman>},
+    {27, "y2bousyu", &detail::storeExport<&LibraryBinding::y2bousyu>,
+     &detail::isExportSet<&LibraryBinding::y2bousyu>},
+    {28, "y2gesi", &detail::storeExport<&LibraryBinding::y2gesi>,
+     &detail::isExportSet<&LibraryBinding::y2gesi>},
+    {29, "y2syusyo", &detail::storeExport<&LibraryBinding::y2syusyo>,
+     &detail::isExportSet<&LibraryBinding::y2syusyo>},
+    {30, "y2taisyo", &detail::storeExport<&LibraryBinding::y2taisyo>,
+     &detail::isExportSet<&LibraryBinding::y2taisyo>},
+    {31, "y2risyuu", &detail::storeExport<&LibraryBinding::y2risyuu>,
+     &detail::isExportSet<&LibraryBinding::y2risyuu>},
+    {32, "y2syosyo", &detail::storeExport<&LibraryBinding::y2syosyo>,
+     &detail::isExportSet<&LibraryBinding::y2syosyo>},
+    {33, "y2hakuro", &detail::storeExport<&LibraryBinding::y2hakuro>,
+     &detail::isExportSet<&LibraryBinding::y2hakuro>},
+    {34, "y2syuubn", &detail::storeExport<&LibraryBinding::y2syuubn>,
+     &detail::isExportSet<&LibraryBinding::y2syuubn>},
+    {35, "y2kanro", &detail::storeExport<&LibraryBinding::y2kanro>,
+     &detail::isExportSet<&LibraryBinding::y2kanro>},
+    {36, "y2soukou", &detail::storeExport<&LibraryBinding::y2soukou>,
+     &detail::isExportSet<&LibraryBinding::y2soukou>},
+    {37, "y2rittou", &detail::storeExport<&LibraryBinding::y2rittou>,
+     &detail::isExportSet<&LibraryBinding::y2rittou>},
+    {38, "y2syostu", &detail::storeExport<&LibraryBinding::y2syostu>,
+     &detail::isExportSet<&LibraryBinding::y2syostu>},
+    {39, "y2taistu", &detail::storeExport<&LibraryBinding::y2taistu>,
+     &detail::isExportSet<&LibraryBinding::y2taistu>},
+    {40, "y2touji", &detail::storeExport<&LibraryBinding::y2touji>,
+     &detail::isExportSet<&LibraryBinding::y2touji>},
+    {41, "y2syokan", &detail::storeExport<&LibraryBinding::y2syokan>,
+     &detail::isExportSet<&LibraryBinding::y2syokan>},
+    {42, "y2taikan", &detail::storeExport<&LibraryBinding::y2taikan>,
+     &detail::isExportSet<&LibraryBinding::y2taikan>},
+    {53, "ad2youbi", &detail::storeExport<&LibraryBinding::ad2youbi>,
+     &detail::isExportSet<&LibraryBinding::ad2youbi>},
+    {57, "ad2heto", &detail::storeExport<&LibraryBinding::ad2heto>,
+     &detail::isExportSet<&LibraryBinding::ad2heto>},
+    {59, "eno2name", &detail::storeExport<&LibraryBinding::eno2name>,
+     &detail::isExportSet<&LibraryBinding::eno2name>},
+    {65, "rno2name", &detail::storeExport<&LibraryBinding::rno2name>,
+     &detail::isExportSet<&LibraryBinding::rno2name>},
+    {75, "ad2hkyusei", &detail::storeExport<&LibraryBinding::ad2hkyusei>,
+     &detail::isExportSet<&LibraryBinding::ad2hkyusei>},
+    {76, "kno2name", &detail::storeExport<&LibraryBinding::kno2name>,
+     &detail::isExportSet<&LibraryBinding::kno2name>},
+    {79, "adto28", &detail::storeExport<&LibraryBinding::adto28>,
+     &detail::isExportSet<&LibraryBinding::adto28>},
+    {80, "A28toname", &detail::storeExport<&LibraryBinding::A28toname>,
+     &detail::isExportSet<&LibraryBinding::A28toname>},
+    {81, "VRNVER", &detail::storeExport<&LibraryBinding::VRNVER>,
+     &detail::isExportSet<&LibraryBinding::VRNVER>},
+    {82, "adto27", &detail::storeExport<&LibraryBinding::adto27>,
+     &detail::isExportSet<&LibraryBinding::adto27>},
+    {83, "A27toname", &detail::storeExport<&LibraryBinding::A27toname>,
+     &detail::isExportSet<&LibraryBinding::A27toname>},
+}};
+
+// True when every export of the binding is set. The program does not start
+// with an incomplete binding: the sheet calls every member without a check.
+inline bool isComplete(const LibraryBinding& binding) {
+    for (const BindingSlot& slot : kBindingSlots) {
+        if (!slot.isSet(binding)) return false;
+    }
+    return true;
+}
+
+}  // namespace tenvo

@@ -1,0 +1,67 @@
+#include "month_sheet.h"
+
+#include <cstddef>
+#include <span>
+
+#include "annotations.h"
+#include "holidays.h"
+
+namespace tenvo {
+
+namespace {
+
+constexpr bool isLeapYear(int32_t year) {
+    return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
+}
+
+}  // namespace
+
+void composeMonth(MonthSheet& sheet, const LibraryBinding& library) {
+    sheet.sheetDate = CalendarDate{sheet.year, sheet.month, 1, 0.0, 0.0, 0.0, 135.0};
+    sheet.dayText.fill(' ');
+    sheet.noteText.fill(' ');
+    for (int32_t cell = 0; cell < kCells; ++cell) {
+        sheet.colorClass[static_cast<std::size_t>(cell)] = cell / kRows;
+    }
+    // Every path that sets the month keeps it in 1..12; should one not, the
+    // month has no length to look up and the sheet stays blank.
+    if (sheet.month < 1 || sheet.month > 12) return;
+
+    if (sheet.month == 2) {
+        sheet.leapFlag = isLeapYear(sheet.year) ? 'Y' : 'N';
+        sheet.monthLength[2] = sheet.leapFlag == 'Y' ? 29 : 28;
+    }
+
+    // The first of the month sits in row 0 under its weekday. The library
+    // answers 0..6 for every year a sheet can show; the remainder keeps a
+    // stray answer inside the grid all the same.
+    int32_t column = library.ad2youbi(sheet.sheetDate) % kColumns;
+    if (column < 0) column += kColumns;
+    int32_t row = 0;
+    sheet.lunarCache.recompute = 'Y';
+
+    const int32_t equinoxDay = equinoxDayOfMonth(library, sheet.year, sheet.month);
+    const int32_t lastDay = sheet.monthLength[sheet.month];
+    // At most 31 days from column 6 of row 0 end in row 5: six rows suffice.
+    while (sheet.sheetDate.day <= lastDay) {
+        const int32_t day = sheet.sheetDate.day;
+        const auto cell = static_cast<std::size_t>(cellIndex(column, row));
+        sheet.dayText[cell * kDayTextBytes] = kDayNumbers[2 * (day - 1)];
+        sheet.dayText[cell * kDayTextBytes + 1] = kDayNumbers[2 * (day - 1) + 1];
+
+        if (sheet.mode >= 0 && sheet.mode <= 5) {
+            annotateDay(library, sheet.sheetDate, sheet.mode, sheet.lunarCache,
+                        std::span<char, kNoteTextBytes>(
+                            sheet.noteText.data() + cell * kNoteTextBytes, kNoteTextBytes));
+        }
+        markHolidays(sheet.month, day, column, equinoxDay, sheet.colorClass[cell]);
+
+        if (++column == kColumns) {
+            column = 0;
+            ++row;
+        }
+        ++sheet.sheetDate.day;
+    }
+}
+
+}  // namespace tenvo
