@@ -165,6 +165,49 @@ int32_t VRN_CALL ad2setu(CalendarDate date);
 
 /* ---- Sexagenary cycle -------------------------------------------------- */
 
+/* Sexagenary numbers run 0..59: 1 is 甲子, 2 乙丑 .. 59 壬戌, and 0 stands for
+ * the sixtieth pair 癸亥. Stem = number mod 10 (0 癸, 1 甲 .. 9 壬), branch =
+ * number mod 12 (0 亥, 1 子 .. 11 戌). */
+
+/* Pair of the year, 0..59. The year turns on the day of 立春 (at the date's
+ * longitude); the clock time is ignored. Any year gives 0..59. */
+int32_t VRN_CALL ad2neto(CalendarDate date);
+
+/* Pair of the solar month, 0..59. The month turns on the day of its
+ * sectional term (小寒 in January .. 大雪 in December); January 1900 from
+ * 小寒 on is 丁丑 (14). A month outside 1..12 has no such term: it counts on
+ * linearly (13 is January of the next year) and is read as past its term. */
+int32_t VRN_CALL ad2teto(CalendarDate date);
+
+/* Pair of the day, 0..59, from the instant's Julian day, so it steps at
+ * 12:00 UT (21:00 at longitude 135); pass 0:00:00 for the day's own pair.
+ * 2000-01-01 is 戊午 (55). Before Julian day 9 the cycle runs on backwards
+ * (still 0..59); a NaN or infinite instant gives 0. */
+int32_t VRN_CALL ad2heto(CalendarDate date);
+
+/* Pair of the two-hour period at `hour` (0..23; 23 and 0 are 子) on a day
+ * whose pair (or stem) is `day_number`; hour 23 stays on the same day.
+ * Result 0..59. Any hour reads as that hour of the 24-hour clock (-1 is 23,
+ * 24 is 0) and any day number by its stem taken into 0..9. */
+int32_t VRN_CALL ht2teto(int32_t hour, int32_t day_number);
+
+/* Pair name, 4 bytes ("甲子" for 1, "癸亥" for 0); null outside 0..59. */
+const char* VRN_CALL eno2name(int32_t sexagenary);
+
+/* n % 10: the stem of a sexagenary number. A plain remainder with the sign of
+ * n (-3 gives -3), defined for every n. */
+int32_t VRN_CALL eno210no(int32_t n);
+
+/* Stem name, 2 bytes ("癸" for 0, "甲" for 1); null outside 0..9. */
+const char* VRN_CALL e102name(int32_t stem);
+
+/* n % 12: the branch of a sexagenary number. A plain remainder with the sign
+ * of n, defined for every n. */
+int32_t VRN_CALL eno212no(int32_t n);
+
+/* Branch name, 2 bytes ("亥" for 0, "子" for 1); null outside 0..11. */
+const char* VRN_CALL e122name(int32_t branch);
+
 /* ---- Six-day cycle and lunar mansions ---------------------------------- */
 
 /* ---- Nine stars -------------------------------------------------------- */
