@@ -212,6 +212,38 @@ const char* VRN_CALL e122name(int32_t branch);
 
 /* ---- Nine stars -------------------------------------------------------- */
 
+/* Star numbers run 0..8: 1 一白 .. 8 八白, and 0 is 九紫. */
+
+/* The 甲子 / 甲午 day nearest the summer (夏至, June) or winter (冬至,
+ * December) solstice day of `year` at the meridian `longitude`: the one in
+ * the window from 29 days before to 30 days after the solstice day (a
+ * solstice day half a cycle away takes the later one). Returned at 0:00:00
+ * with `longitude` set to the argument. */
+CalendarDate VRN_CALL geshi2koushi(int32_t year, double longitude);
+CalendarDate VRN_CALL touji2koushi(int32_t year, double longitude);
+CalendarDate VRN_CALL geshi2kougo(int32_t year, double longitude);
+CalendarDate VRN_CALL touji2kougo(int32_t year, double longitude);
+
+/* Star of the year, 0..8, turning on the day of 立春; (2 - year) mod 9 from
+ * 立春 on. Any year gives 0..8. */
+int32_t VRN_CALL ad2nkyusei(CalendarDate date);
+
+/* Star of the solar month, 0..8, turning on the day of the month's sectional
+ * term. A month outside 1..12 has no such term: (4 - 3*year - month) mod 9,
+ * as if past the term. Any year gives 0..8. */
+int32_t VRN_CALL ad2tkyusei(CalendarDate date);
+
+/* Star of the day, 0..8. It rises by one a day from the winter switch day
+ * (甲子 day near 冬至: 一白; in years 7 mod 23 the 甲午 day: 七赤) and falls by
+ * one a day from the summer switch day (甲子 near 夏至: 九紫; in years 19 mod
+ * 23 the 甲午 day: 三碧). The clock time is ignored. Days and months outside
+ * their range are measured from the switch days of the given year and still
+ * give 0..8. */
+int32_t VRN_CALL ad2hkyusei(CalendarDate date);
+
+/* Star name, 4 bytes ("九紫" for 0, "一白" for 1); null outside 0..8. */
+const char* VRN_CALL kno2name(int32_t star);
+
 /* ---- Selected days ----------------------------------------------------- */
 
 /* ---- Divination tables ------------------------------------------------- */

@@ -1,0 +1,155 @@
+// The nine stars (九星) of the year, the solar month and the day, and their
+// names. Star numbers run 0..8 with 1 = 一白 .. 8 = 八白 and 0 = 九紫.
+//
+// The year star turns on 立春 and the month star on each month's sectional
+// term (節). The day star walks one step a day: upward from a switch day near
+// the winter solstice, downward from one near the summer solstice. A switch
+// day is the 甲子 day in the window from 29 days before to 30 days after the
+// solstice day; in one year of every 23 it is the 甲午 day of that window
+// instead, which keeps the runs in step with the solstices.
+
+#include <cmath>
+#include <cstdint>
+
+#include "numeric.h"
+#include "sectional_terms.h"
+#include "tables/nine_star_names.h"
+#include "vorane2.h"
+
+namespace {
+
+constexpr int32_t kKoushi = 1;  // 甲子
+constexpr int32_t kKougo = 31;  // 甲午
+
+// Julian day of the midnight that starts the day of the given sexagenary
+// pair (甲子 or 甲午) in the window from 29 days before to 30 days after the
+// solstice on `solsticeDay` of `month`.
+double switchDayJd(int32_t year, int32_t month, int32_t solsticeDay, int32_t pair,
+                   double longitude) {
+    const CalendarDate solstice{year, month, solsticeDay, 0.0, 0.0, 0.0, longitude};
+    int32_t n = ad2heto(solstice);
+    if (n == 0) n = 60;  // 癸亥 ends the cycle
+    if (pair == kKougo) n = n > 30 ? n - 30 : n + 30;
+    // n is now the solstice day's place counted from the wanted pair (1 on
+    // the pair itself); a solstice day exactly half a cycle away takes the
+    // later of the two candidates.
+    const int32_t offset = n <= 30 ? 1 - n : 61 - n;
+    return ad2jd(solstice) + offset;
+}
+
+double summerSwitchJd(int32_t year, int32_t pair, double longitude) {
+    return switchDayJd(year, 6, y2gesi(year, longitude), pair, longitude);
+}
+
+double winterSwitchJd(int32_t year, int32_t pair, double longitude) {
+    return switchDayJd(year, 12, y2touji(year, longitude), pair, longitude);
+}
+
+// Which pair opens a run: one year in 23 takes 甲午 instead of 甲子, for the
+// winter run in the years 7 mod 23 (1985, 2008) and for the summer run in
+// the years 19 mod 23 (1997, 2020).
+bool winterSwitchIsKougo(int32_t year) { return vorane2::floorMod(year, 23) == 7; }
+bool summerSwitchIsKougo(int32_t year) { return vorane2::floorMod(year, 23) == 19; }
+
+// Julian day of local midnight at the start of the date.
+double midnightJd(const CalendarDate& date, double longitude) {
+    return ad2jd(CalendarDate{date.year, date.month, date.day, 0.0, 0.0, 0.0, longitude});
+}
+
+// Whole days from the midnight `from` to the midnight `to`. Both are local
+// midnights at the same meridian, so the difference is a whole number up to
+// the rounding of the doubles; it is rounded to the nearest day so that a
+// difference a hair below a whole number still counts the full day.
+double daysBetween(double from, double to) { return std::floor((to - from) + 0.5); }
+
+// One run of day stars: the switch day that began it, its first star and its
+// direction (+1 upward after the winter switch, -1 downward after the summer).
+struct Run {
+    double startJd;
+    int32_t startStar;
+    int32_t step;
+};
+
+Run winterRun(int32_t year, double longitude) {
+    const bool kougo = winterSwitchIsKougo(year);
+    return Run{winterSwitchJd(year, kougo ? kKougo : kKoushi, longitude), kougo ? 7 : 1, +1};
+}
+
+Run summerRun(int32_t year, double longitude) {
+    const bool kougo = summerSwitchIsKougo(year);
+    return Run{summerSwitchJd(year, kougo ? kKougo : kKoushi, longitude), kougo ? 3 : 0, -1};
+}
+
+}  // namespace
+
+extern "C" {
+
+CalendarDate VRN_CALL geshi2koushi(int32_t year, double longitude) {
+    return jd2ad(summerSwitchJd(year, kKoushi, longitude), longitude);
+}
+
+CalendarDate VRN_CALL touji2koushi(int32_t year, double longitude) {
+    return jd2ad(winterSwitchJd(year, kKoushi, longitude), longitude);
+}
+
+CalendarDate VRN_CALL geshi2kougo(int32_t year, double longitude) {
+    return jd2ad(summerSwitchJd(year, kKougo, longitude), longitude);
+}
+
+CalendarDate VRN_CALL touji2kougo(int32_t year, double longitude) {
+    return jd2ad(winterSwitchJd(year, kKougo, longitude), longitude);
+}
+
+int32_t VRN_CALL ad2nkyusei(CalendarDate date) {
+    // The year star falls by one each year; the year turns on 立春.
+    int64_t s = 9 - vorane2::floorMod(static_cast<int64_t>(date.year) + 7, 9);
+    if (date.month == 1 || (date.month == 2 && date.day < y2risyun(date.year, date.longitude))) {
+        s += 1;
+    }
+    if (s >= 9) s -= 9;
+    return static_cast<int32_t>(s);
+}
+
+int32_t VRN_CALL ad2tkyusei(CalendarDate date) {
+    // The month star falls by one each solar month, three a year.
+    int64_t s = 9 - vorane2::floorMod(3 * static_cast<int64_t>(date.year) + date.month + 5, 9);
+    // Before the month's sectional term the previous solar month still
+    // runs. A month outside 1..12 has no term and is read as past it.
+    if (date.month >= 1 && date.month <= 12 &&
+        vorane2::isBeforeSectionalTerm(date.year, date.month, date.day, date.longitude)) {
+        s += 1;
+    }
+    if (s >= 9) s -= 9;
+    return static_cast<int32_t>(s);
+}
+
+int32_t VRN_CALL ad2hkyusei(CalendarDate date) {
+    const double lon = date.longitude;
+    const double day = midnightJd(date, lon);
+    const int32_t year = date.year;
+    const int32_t lastYear = vorane2::previousYear(year);
+
+    // The run of the date began on the latest switch day at or before it.
+    // A winter switch day may fall in January, so the January days before it
+    // still belong to the downward run of the previous summer.
+    Run run = winterRun(year, lon);
+    if (daysBetween(run.startJd, day) < 0) {
+        run = summerRun(year, lon);
+        if (daysBetween(run.startJd, day) < 0) {
+            run = winterRun(lastYear, lon);
+            if (daysBetween(run.startJd, day) < 0) run = summerRun(lastYear, lon);
+        }
+    }
+
+    const double m = daysBetween(run.startJd, day);
+    // A day count beyond the 32-bit range only arises from a nonsensical
+    // month or day; it saturates and the result still lies in 0..8.
+    const int64_t days = vorane2::truncToInt32(m);
+    return vorane2::floorMod(run.startStar + run.step * days, 9);
+}
+
+const char* VRN_CALL kno2name(int32_t star) {
+    return vorane2::tables::lookupName(vorane2::tables::kNineStarNames, star);
+}
+
+}  // extern "C"
