@@ -41,8 +41,9 @@ TEST(TrueNewMoon, WorkedExampleOfFebruary1977) {
     EXPECT_NEAR(trueNewMoonJde(-283), 2443192.65118, 0.00001);
 }
 
-TEST(TrueNewMoon, SolarEclipsesFallAtTheObservedMinute) {
-    // New moons of well-observed eclipses, UT to the minute.
+TEST(TrueNewMoon, NewMoonsFallAtTheirPublishedMinute) {
+    // The first new moon of 2000 and those of four solar eclipses (2009
+    // total, 2012 and 2017 annular, 2019 partial), UT to the minute.
     struct Case {
         int64_t lunation;
         CivilDate utDate;
