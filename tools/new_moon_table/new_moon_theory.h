@@ -43,7 +43,7 @@ inline constexpr double kZoneOffsetDays = 9.0 / 24.0;
 // A conjunction this close to a local midnight could fall on either day.
 inline constexpr double kNearMidnightMinutes = 10.0;
 
-// Lunations per Julian century, and the first lunation of 2000.
+// Lunations per Julian century: T of lunation k is k / 1236.85.
 inline constexpr double kLunationsPerCentury = 1236.85;
 
 struct CivilDate {
@@ -282,7 +282,7 @@ struct HeldDay {
 // Conjunctions of 1870-2020 within ten minutes of a UTC+9 midnight are held on
 // these days, whatever a theory computes: the calendar of those years was
 // published with them. Each entry names the conjunction whose nearest
-// midnight borders the held day, within the held month.
+// midnight borders the held day.
 inline constexpr std::array<HeldDay, 23> kHeldDays = {{
     {{1872, 1, 10}, ""},
     {{1875, 5, 6}, ""},
