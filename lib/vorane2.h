@@ -159,7 +159,56 @@ int32_t VRN_CALL ad2setu(CalendarDate date);
 
 /* ---- New-moon search --------------------------------------------------- */
 
+/* The next / the previous new-moon day from a new-moon day. Only year,
+ * month, day and longitude of the argument are read (the clock time is
+ * ignored). ad2saku samples the local days argument+28 .. +31, ad2sakur the
+ * days argument-31 .. -28, and returns the day whose boundary sample has the
+ * least Sun-Moon separation, with that sample's clock time (00:00:00, or
+ * 23:59:59/23:59:58 for an end-of-day sample) and the argument's longitude.
+ * For a date that is not a new-moon day the result is still one of those
+ * four days. The days 1884-04-25 and 1908-09-26 are reported as 1884-04-26
+ * and 1908-09-25 (conjunctions within minutes of midnight). Any argument
+ * gives a defined block; meaningful for years within a few centuries of
+ * 2000. */
+CalendarDate VRN_CALL ad2saku(CalendarDate date);
+CalendarDate VRN_CALL ad2sakur(CalendarDate date);
+
+/* The instant, on an hourly grid, of least raw Sun-Moon separation
+ * |Sun - Moon| (not folded, so within an hour or so of a conjunction near
+ * longitude 0 the samples on either side of the wrap are passed over).
+ * jd2saku scans forward from jd: 31 daily samples jd, jd+1, ..., then 49
+ * hourly samples over the 48 hours centred on the best day. jd2sakur scans
+ * backward the same way. jd2saku2 / jd2sak2r start 27 days after / before
+ * jd and take only 6 daily samples: from one new moon they reach the next /
+ * the previous. Any jd gives a value (NaN gives NaN); meaningful for Julian
+ * days within a few centuries of 2000. */
+double VRN_CALL jd2saku(double jd);
+double VRN_CALL jd2saku2(double jd);
+double VRN_CALL jd2sakur(double jd);
+double VRN_CALL jd2sak2r(double jd);
+
 /* ---- New-moon day tables ----------------------------------------------- */
+
+/* The new-moon day of a Gregorian month estimated from mean lunations and
+ * refined by sampling the Sun-Moon separation at the day boundaries of the
+ * four days from two days before the estimate, at the meridian of the
+ * argument's longitude. Reads year, month and longitude only. Valid for
+ * years 1600..2199 and months 1..12; the result is the sampled day with its
+ * sample's clock time and the argument's longitude. It can lie in the next
+ * month (a month whose only new moon is on its first day), and in a month
+ * with two new moons it is the one the estimate lands near.
+ * Outside the valid years or months: year, month and day -999, the other
+ * fields 0. */
+CalendarDate VRN_CALL duncan(CalendarDate date);
+
+/* The stored day (UTC+9) of the first / the second new moon of a Gregorian
+ * month. Reads year and month only. Valid for years 1870..2020 and months
+ * 1..12: the result is year, month and day. When the month has no such new
+ * moon (duncan2: a February without one; duncan3: every month without a
+ * second) the result is 9999, 99, 99. Outside the valid years or months it
+ * is -999, -999, -999. Hour, minute, second and longitude are always 0. */
+CalendarDate VRN_CALL duncan2(CalendarDate date);
+CalendarDate VRN_CALL duncan3(CalendarDate date);
 
 /* ---- Lunisolar date ---------------------------------------------------- */
 
@@ -210,6 +259,35 @@ const char* VRN_CALL e122name(int32_t branch);
 
 /* ---- Six-day cycle and lunar mansions ---------------------------------- */
 
+/* Six-day index (六曜) 0..5 of the date: (month + day - 1) mod 6 of its
+ * lunisolar date (adto9rek; a leap month counts with its number), so day 1
+ * of month 1 is 1 "先勝". The clock time is ignored. -999 for a date outside
+ * the span of adto9rek (before 1870-02-01 or after 2020-12-14). */
+int32_t VRN_CALL ad26you(CalendarDate date);
+
+/* Six-day name, 0 "赤口" .. 5 "大安"; null outside 0..5. */
+const char* VRN_CALL rno2name(int32_t index);
+
+/* 28-mansion index 0..27 of the calendar date: (Julian day number + 11)
+ * mod 28, so 2000-01-01 is 16 "胃"; consecutive days step by one. The clock
+ * time and longitude are ignored. A date with a Julian day number below -11
+ * (before 21 December 4714 BC) gives -27..0: the remainder keeps its sign. */
+int32_t VRN_CALL adto28(CalendarDate date);
+
+/* 28-mansion name, 0 "角" .. 27 "軫" (2 is half-width "ﾃｲ"); null outside
+ * 0..27. */
+const char* VRN_CALL A28toname(int32_t index);
+
+/* 27-mansion index 0..26 of the date: the cycle restarts on day 1 of every
+ * lunisolar month at a fixed mansion for the month number (month 1 at 11
+ * "室", month 8 at 0 "角"). The clock time is ignored. -999 for a date
+ * outside the span of adto9rek (before 1870-02-01 or after 2020-12-14). */
+int32_t VRN_CALL adto27(CalendarDate date);
+
+/* 27-mansion name: the 28 without "牛" (index 8 is "女"); null outside
+ * 0..26. */
+const char* VRN_CALL A27toname(int32_t index);
+
 /* ---- Nine stars -------------------------------------------------------- */
 
 /* Star numbers run 0..8: 1 一白 .. 8 八白, and 0 is 九紫. */
@@ -245,6 +323,27 @@ int32_t VRN_CALL ad2hkyusei(CalendarDate date);
 const char* VRN_CALL kno2name(int32_t star);
 
 /* ---- Selected days ----------------------------------------------------- */
+
+/* Each answers 'Y' when the date is the day named, else 'N'. The day's pair
+ * is that of the instant (see ad2heto): pass 0:00:00. */
+
+/* 天赦日: the season's pair (spring 戊寅, summer 甲午, autumn 戊申, winter
+ * 甲子); seasons begin on the days of 立春, 立夏, 立秋 and 立冬. 'N' for a
+ * month outside 1..12. */
+char VRN_CALL tensyabi(CalendarDate date);
+
+/* 黒日 / 三隣亡: the day's branch is the fixed branch of its solar month
+ * (months turn on their sectional terms). 'N' for a month outside 1..12. */
+char VRN_CALL kurobi(CalendarDate date);
+char VRN_CALL sanrinbo(CalendarDate date);
+
+/* 不成就日: fixed days of the lunisolar month (from adto9rek; a leap month
+ * counts as the month it bears). 'N' when the lunisolar month is outside
+ * 1..12, as for a date outside the span of adto9rek. */
+char VRN_CALL fujyojyu(CalendarDate date);
+
+/* Every 癸巳 day (pair 30), once in sixty days. */
+char VRN_CALL teniti(CalendarDate date);
 
 /* ---- Divination tables ------------------------------------------------- */
 
