@@ -1,0 +1,46 @@
+#include "library_binding_linked.h"
+
+namespace tenvo {
+
+LibraryBinding linkedLibraryBinding() {
+    LibraryBinding binding;
+    binding.adto9rek = &::adto9rek;
+    binding.y2risyun = &::y2risyun;
+    binding.y2usui = &::y2usui;
+    binding.y2ktitu = &::y2ktitu;
+    binding.y2syunbn = &::y2syunbn;
+    binding.y2seimei = &::y2seimei;
+    binding.y2kokuu = &::y2kokuu;
+    binding.y2rikka = &::y2rikka;
+    binding.y2syoman = &::y2syoman;
+    binding.y2bousyu = &::y2bousyu;
+    binding.y2gesi = &::y2gesi;
+    binding.y2syusyo = &::y2syusyo;
+    binding.y2taisyo = &::y2taisyo;
+    binding.y2risyuu = &::y2risyuu;
+    binding.y2syosyo = &::y2syosyo;
+    binding.y2hakuro = &::y2hakuro;
+    binding.y2syuubn = &::y2syuubn;
+    binding.y2kanro = &::y2kanro;
+    binding.y2soukou = &::y2soukou;
+    binding.y2rittou = &::y2rittou;
+    binding.y2syostu = &::y2syostu;
+    binding.y2taistu = &::y2taistu;
+    binding.y2touji = &::y2touji;
+    binding.y2syokan = &::y2syokan;
+    binding.y2taikan = &::y2taikan;
+    binding.ad2youbi = &::ad2youbi;
+    binding.ad2heto = &::ad2heto;
+    binding.eno2name = &::eno2name;
+    binding.rno2name = &::rno2name;
+    binding.ad2hkyusei = &::ad2hkyusei;
+    binding.kno2name = &::kno2name;
+    binding.adto28 = &::adto28;
+    binding.A28toname = &::A28toname;
+    binding.VRNVER = &::VRNVER;
+    binding.adto27 = &::adto27;
+    binding.A27toname = &::A27toname;
+    return binding;
+}
+
+}  // namespace tenvo
