@@ -219,7 +219,8 @@ CalendarDate VRN_CALL duncan3(CalendarDate date);
  * number mod 12 (0 亥, 1 子 .. 11 戌). */
 
 /* Pair of the year, 0..59. The year turns on the day of 立春 (at the date's
- * longitude); the clock time is ignored. Any year gives 0..59. */
+ * longitude); the clock time is ignored. A month outside 1..12 counts as
+ * past 立春. Any year gives 0..59. */
 int32_t VRN_CALL ad2neto(CalendarDate date);
 
 /* Pair of the solar month, 0..59. The month turns on the day of its
@@ -303,7 +304,7 @@ CalendarDate VRN_CALL geshi2kougo(int32_t year, double longitude);
 CalendarDate VRN_CALL touji2kougo(int32_t year, double longitude);
 
 /* Star of the year, 0..8, turning on the day of 立春; (2 - year) mod 9 from
- * 立春 on. Any year gives 0..8. */
+ * 立春 on. A month outside 1..12 counts as past 立春. Any year gives 0..8. */
 int32_t VRN_CALL ad2nkyusei(CalendarDate date);
 
 /* Star of the solar month, 0..8, turning on the day of the month's sectional
