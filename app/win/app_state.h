@@ -1,0 +1,52 @@
+// The window program's single-instance state and the functions that its
+// source files share. One window, one month sheet, three fonts, one bound
+// library: everything runs on the thread of the window's message loop.
+#pragma once
+
+#include <windows.h>
+
+#include "library_binding.h"
+#include "month_sheet.h"
+
+namespace tenvo {
+
+struct AppState {
+    HINSTANCE instance = nullptr;
+    HWND mainWindow = nullptr;
+    HACCEL accelerators = nullptr;
+    LOGFONTA fontDescription{};  // the settings' font
+    HFONT baseFont = nullptr;    // the description unchanged
+    HFONT titleFont = nullptr;   // twice the height and width
+    HFONT noteFont = nullptr;    // half the height
+    MonthSheet sheet{};
+    LibraryBinding library{};
+};
+
+extern AppState gApp;
+
+inline constexpr char kWindowClass[] = "MIVARO_CAL";
+inline constexpr char kWindowTitle[] = "Mivaro";
+
+// main_window.cpp
+LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+// Invalidates the whole client area (with erasing) and paints at once.
+void repaint(HWND window);
+
+// fonts.cpp
+// Makes the three fonts from a description into `app`; the handles that
+// were there before are NOT deleted (see replaceFonts).
+void makeFonts(AppState& app, const LOGFONTA& description);
+// Deletes the three fonts of `app` that exist and clears their handles.
+void deleteFonts(AppState& app);
+
+// painting.cpp
+void paintSheet(HWND window);
+void copySheetToClipboard(HWND window);
+
+// dialogs.cpp
+INT_PTR CALLBACK dateEntryProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+INT_PTR CALLBACK aboutProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+INT_PTR CALLBACK splashProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+void stretchBitmapToWindow(HWND window, HDC paintDc, HBITMAP bitmap);
+
+}  // namespace tenvo

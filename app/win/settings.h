@@ -1,0 +1,32 @@
+// The settings file "MIVARO.INI": the calendar mode and the font. It is
+// named without a directory, so the profile service keeps it in the
+// Windows folder. It is read once at window creation and written only when
+// the user answers OK to a save question.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+namespace tenvo {
+
+inline constexpr char kSettingsFile[] = "MIVARO.INI";
+
+struct Settings {
+    int32_t calendarMode;  // any value; codes outside 0..5 annotate nothing
+    LOGFONTA font;         // height, weight, italic, Shift-JIS, face; rest 0
+};
+
+// The settings, with the defaults for what is absent: mode 0, height -17,
+// weight 400, not italic, "ＭＳ明朝". Whatever the file holds, the result is
+// a well-formed description: the face name is NUL-terminated within its 32
+// bytes and the italic flag is the low byte of the stored number.
+Settings readSettings();
+
+void writeCalendarMode(int32_t mode);
+
+// Writes height, weight, italic (as its unsigned byte value) and the face
+// name, in this order.
+void writeFontSettings(const LOGFONTA& font);
+
+}  // namespace tenvo
