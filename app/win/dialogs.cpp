@@ -1,9 +1,11 @@
 // The three dialogs: choosing the month, the About box and the opening
 // picture. The About box and the opening picture paint the title picture
 // scaled to their width.
-// windows.h before the other Win32 headers, which need its types.
-#include <commctrl.h>
+// windows.h first: the other Win32 headers need its types.
+// clang-format off
 #include <windows.h>
+#include <commctrl.h>
+// clang-format on
 
 #include <cstdio>
 

@@ -1,8 +1,10 @@
 // Start-up of the program: bind the calendar library, register the window
 // class, create the window and run the message loop.
-// windows.h before the other Win32 headers, which need its types.
-#include <commctrl.h>
+// windows.h first: the other Win32 headers need its types.
+// clang-format off
 #include <windows.h>
+#include <commctrl.h>
+// clang-format on
 
 #include "app_state.h"
 #include "library_loader.h"

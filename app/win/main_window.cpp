@@ -1,8 +1,10 @@
 // The main window: its creation, its commands and the save questions that
 // follow a change of calendar mode or font.
-// windows.h before the other Win32 headers, which need its types.
-#include <commdlg.h>
+// windows.h first: the other Win32 headers need its types.
+// clang-format off
 #include <windows.h>
+#include <commdlg.h>
+// clang-format on
 
 #include "app_state.h"
 #include "resource.h"
