@@ -212,6 +212,19 @@ CalendarDate VRN_CALL duncan3(CalendarDate date);
 
 /* ---- Lunisolar date ---------------------------------------------------- */
 
+/* The date of the traditional lunisolar calendar (local days of UTC+9) for
+ * the calendar date year-month-day of the argument: leap 'Y' in a leap
+ * month else 'N', lunisolar year, month 1..12, day 1..30, and the
+ * argument's longitude copied unchanged. The clock time and the longitude
+ * do not enter the computation. A day or month outside its usual range runs
+ * on linearly as in ad2jd (2000-01-40 is 2000-02-09, month 13 is January of
+ * the next year). Valid from 1870-02-01 to 2020-12-14, the dates whose lunar
+ * month and its neighbours begin on stored new moons; for any other date
+ * the result is leap 'N' and year, month and day -999 (with the longitude
+ * copied). The same -999 result would be given for a lunar month that no
+ * numbering rule fits; the stored new moons produce none. */
+LunisolarDate VRN_CALL adto9rek(CalendarDate date);
+
 /* ---- Sexagenary cycle -------------------------------------------------- */
 
 /* Sexagenary numbers run 0..59: 1 is 甲子, 2 乙丑 .. 59 壬戌, and 0 stands for

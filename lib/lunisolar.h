@@ -1,0 +1,51 @@
+// Internal pieces of the lunisolar date (not exported), parameterised by the
+// last year of stored new moons a caller may use, so that exports with a
+// longer span can share the same rules.
+#pragma once
+
+#include <cstdint>
+
+#include "vorane2.h"
+
+namespace vorane2 {
+
+inline constexpr int32_t kLunisolarError = -999;
+
+// The lunar month holding a local day (UTC+9): the local midnights (Julian
+// days) starting the month before it (a), the month itself (b) and the month
+// after it (c). `found` is false when the stored new moons that may be used
+// do not give all three. `monthsCollected` tells how many Gregorian months
+// were read: four normally, five when the four hold no new moon after the
+// day.
+struct EnclosingLunarMonth {
+    bool found;
+    double a;
+    double b;
+    double c;
+    int32_t monthsCollected;
+};
+
+// `j0` is 00:00 (UTC+9) of the Gregorian date year-month-day (normalised:
+// month 1..12). Uses the stored new moons of years up to `lastYear`.
+EnclosingLunarMonth enclosingLunarMonth(double j0, int32_t year, int32_t month, int32_t lastYear);
+
+// Month number 1..12 and leap flag of a lunar month from the Sun's longitude
+// at the starts of the month before (lonA), the month (lonB) and the month
+// after (lonC): the principal term (multiple of 30 degrees) that the month
+// holds names it; a month without one is a leap month named after the month
+// before. Month kLunisolarError when no rule applies (a single month
+// spanning both 330 and 360 degrees), with leap 'N'.
+struct LunarMonthNumber {
+    int32_t month;
+    char leap;
+};
+LunarMonthNumber lunarMonthNumber(double lonA, double lonB, double lonC);
+
+// The lunisolar date of the local day named by year, month and day of
+// `date` (out-of-range days and months run on linearly, as in ad2jd; the
+// clock time is ignored; longitude is only copied), using stored new moons
+// of years up to `lastYear`. Outside the span those give, or if no month
+// rule applies: leap 'N', year, month and day kLunisolarError.
+LunisolarDate lunisolarDate(CalendarDate date, int32_t lastYear);
+
+}  // namespace vorane2
