@@ -1,0 +1,865 @@
+// Operates the real tenvo.exe as a person would, from a second process in
+// the same Wine prefix: it starts the program, chooses menu commands,
+// answers the questions, fills in the date dialog, presses Ctrl+C and reads
+// the clipboard, looks at the settings file and takes pictures of the
+// window. The expected sheet text comes from the month-sheet code itself,
+// bound to the same vorane2.dll.
+//
+// Usage: tenvo_driver PROGRAM SHOTS_DIR [PARTIAL_LIBRARY_DIR]
+//   PROGRAM              tenvo.exe, beside vorane2.dll
+//   SHOTS_DIR            where the screenshots go (BMP; the script makes PNGs)
+//   PARTIAL_LIBRARY_DIR  a folder holding a vorane2.dll that lacks exports
+// Prints "ok ..." or "FAIL ..." per check; exit status 1 on any failure.
+
+// windows.h first: the other Win32 headers need its types.
+// clang-format off
+#include <windows.h>
+#include <commctrl.h>
+// clang-format on
+
+#include <array>
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "library_loader.h"
+#include "month_sheet.h"
+#include "resource.h"
+#include "sheet_text.h"
+#include "window_logic.h"
+
+namespace {
+
+using tenvo::CalendarMode;
+using tenvo::kSheetTextBytes;
+using SheetText = std::array<char, kSheetTextBytes>;
+
+// ---- Texts the program shows (Shift-JIS) ----------------------------------
+
+constexpr char kSaveCaption[] =
+    "\x95\xcf\x8d\x58\xc3\xde\xb0\xc0\x8a\x69\x94\x5b" /* 変更ﾃﾞｰﾀ格納 */;
+constexpr char kSaveModeQuestion[] =
+    "\x95\xcf\x8d\x58\x82\xb5\x82\xbd\xb6\xda\xdd\xc0\xde\xd3\xb0\xc4\xde\x82\xf0\x8a\x69\x94"
+    "\x5b\x82\xb5\x82\xdc\x82\xb7\x82\xa9\x81\x48" /* 変更したｶﾚﾝﾀﾞﾓｰﾄﾞを格納しますか？ */;
+constexpr char kDateCaption[] =
+    "\x94\x4e\x8c\x8e\xc3\xde\xb0\xc0\x93\xfc\x97\xcd" /* 年月ﾃﾞｰﾀ入力 */;
+constexpr char kInvalidDateCaption[] = "\x93\xfc\x97\xcd\xd0\xbd" /* 入力ﾐｽ */;
+constexpr char kInvalidDateText[] =
+    "\x93\xfc\x97\xcd\x82\xb3\x82\xea\x82\xbd\x93\xfa\x95\x74\x82\xaa\x91\xc3\x93\x96\x82\xc8"
+    "\x82\xe0\x82\xcc\x82\xc5\x82\xcd\x82\xa0\x82\xe8\x82\xdc\x82\xb9\x82\xf1\x2e" /* 入力された日付が妥当なものではありません.
+                                                                                    */
+    "\n"
+    "\x93\xfc\x97\xcd\x82\xb5\x82\xc8\x82\xa8\x82\xb5\x82\xc4\x82\xad\x82\xbe\x82\xb3\x82\xa2"
+    "\x2e" /* 入力しなおしてください. */;
+constexpr char kMinchoFace[] = "\x82\x6c\x82\x72\x96\xbe\x92\xa9" /* ＭＳ明朝 */;
+constexpr char kIpaMinchoLocal[] = "\x49\x50\x41\x96\xbe\x92\xa9" /* IPA明朝 */;
+
+// A message box's text control (Wine and Windows alike).
+constexpr int kMessageBoxTextId = 0xffff;
+
+// ---- Reporting --------------------------------------------------------
+
+int gFailures = 0;
+int gPasses = 0;
+
+void check(bool passed, const char* format, ...) {
+    char text[600];
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(text, sizeof text, format, args);
+    va_end(args);
+    std::printf("%s %s\n", passed ? "ok" : "FAIL", text);
+    std::fflush(stdout);
+    if (passed) {
+        ++gPasses;
+    } else {
+        ++gFailures;
+    }
+}
+
+std::string hexBytes(const char* bytes, size_t count) {
+    std::string out;
+    char pair[4];
+    for (size_t i = 0; i < count; ++i) {
+        std::snprintf(pair, sizeof pair, "%02x", static_cast<unsigned char>(bytes[i]));
+        out += pair;
+    }
+    return out;
+}
+
+// ---- The program's process and windows ------------------------------------
+
+struct Program {
+    PROCESS_INFORMATION process{};
+    HWND window = nullptr;
+    bool running = false;
+};
+
+bool waitUntil(DWORD milliseconds, bool (*condition)(void*), void* context) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        if (condition(context)) return true;
+        if (GetTickCount() - start > milliseconds) return false;
+        Sleep(20);
+    }
+}
+
+DWORD processOf(HWND window) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    return pid;
+}
+
+std::string classOf(HWND window) {
+    char name[64] = "";
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+std::string textOf(HWND window) {
+    char text[512] = "";
+    DWORD_PTR length = 0;
+    SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
+                        SMTO_ABORTIFHUNG, 2000, &length);
+    text[sizeof text - 1] = '\0';
+    return text;
+}
+
+void setText(HWND window, const char* text) {
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
+                        2000, &result);
+}
+
+struct DialogSearch {
+    DWORD pid;
+    const char* caption;  // null: any caption
+    HWND found;
+};
+
+BOOL CALLBACK findDialogCallback(HWND window, LPARAM lParam) {
+    auto* search = reinterpret_cast<DialogSearch*>(lParam);
+    if (processOf(window) != search->pid || !IsWindowVisible(window)) return TRUE;
+    if (classOf(window) != "#32770") return TRUE;
+    if (search->caption != nullptr) {
+        char caption[256] = "";
+        GetWindowTextA(window, caption, sizeof caption);
+        if (std::strcmp(caption, search->caption) != 0) return TRUE;
+    }
+    search->found = window;
+    return FALSE;
+}
+
+// A visible dialog or message box of the process, or null.
+HWND visibleDialog(DWORD pid, const char* caption = nullptr) {
+    DialogSearch search{pid, caption, nullptr};
+    EnumWindows(findDialogCallback, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// Waits for a dialog and gives it a moment to fill its controls.
+HWND waitForDialog(const Program& program, const char* caption, DWORD milliseconds = 5000) {
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < milliseconds) {
+        HWND dialog = visibleDialog(program.process.dwProcessId, caption);
+        if (dialog != nullptr) {
+            Sleep(150);
+            return dialog;
+        }
+        Sleep(20);
+    }
+    return nullptr;
+}
+
+bool waitForClose(HWND window, DWORD milliseconds = 5000) {
+    return waitUntil(
+        milliseconds, [](void* w) { return !IsWindow(static_cast<HWND>(w)); }, window);
+}
+
+void pressButton(HWND dialog, int id) {
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+HWND mainWindowOf(DWORD pid) {
+    HWND window = nullptr;
+    while ((window = FindWindowExA(nullptr, window, "MIVARO_CAL", nullptr)) != nullptr) {
+        if (processOf(window) == pid) return window;
+    }
+    return nullptr;
+}
+
+bool startProcess(Program& program, const char* path, const char* directory) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    std::string commandLine = std::string("\"") + path + "\"";
+    program = Program{};
+    if (!CreateProcessA(path, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, directory,
+                        &startup, &program.process)) {
+        return false;
+    }
+    program.running = true;
+    return true;
+}
+
+// Starts the program and follows its start: the opening picture shows while
+// the main window is not yet visible, closes by itself after about a second,
+// and then the main window is shown.
+bool startProgram(Program& program, const char* path, const char* label, bool checkSplash) {
+    if (!startProcess(program, path, nullptr)) {
+        check(false, "%s: the program starts (CreateProcess error %lu)", label,
+              static_cast<unsigned long>(GetLastError()));
+        return false;
+    }
+    const DWORD pid = program.process.dwProcessId;
+    const DWORD start = GetTickCount();
+    DWORD splashSeen = 0;
+    DWORD splashGone = 0;
+    while (GetTickCount() - start < 15000) {
+        HWND window = mainWindowOf(pid);
+        const bool shown = window != nullptr && IsWindowVisible(window);
+        HWND dialog = visibleDialog(pid);
+        if (dialog != nullptr && !shown && splashSeen == 0) splashSeen = GetTickCount();
+        if (shown && dialog == nullptr) {
+            splashGone = GetTickCount();
+            program.window = window;
+            break;
+        }
+        if (WaitForSingleObject(program.process.hProcess, 0) == WAIT_OBJECT_0) break;
+        Sleep(20);
+    }
+    if (program.window == nullptr) {
+        DWORD code = 0;
+        GetExitCodeProcess(program.process.hProcess, &code);
+        check(false, "%s: the main window appears (process exit code %lu)", label,
+              static_cast<unsigned long>(code));
+        return false;
+    }
+    if (checkSplash) {
+        const DWORD shownFor = splashGone - splashSeen;
+        check(splashSeen != 0 && shownFor >= 700 && shownFor <= 6000,
+              "%s: the opening picture shows (%lu ms) and closes by itself", label,
+              static_cast<unsigned long>(splashSeen != 0 ? shownFor : 0));
+    }
+    check(true, "%s: main window of class MIVARO_CAL appears", label);
+    Sleep(300);  // the first paint sizes the window
+    return true;
+}
+
+// Ends the program with its exit command and checks it returns 0.
+void stopProgram(Program& program, const char* label) {
+    if (!program.running) return;
+    PostMessageA(program.window, WM_COMMAND, IDM_EXIT, 0);
+    const bool ended = WaitForSingleObject(program.process.hProcess, 10000) == WAIT_OBJECT_0;
+    DWORD code = 1;
+    if (!ended) {
+        TerminateProcess(program.process.hProcess, 99);
+        WaitForSingleObject(program.process.hProcess, 5000);
+    }
+    GetExitCodeProcess(program.process.hProcess, &code);
+    check(ended && code == 0, "%s: the exit command ends the program with status 0 (%lu)", label,
+          static_cast<unsigned long>(code));
+    CloseHandle(program.process.hProcess);
+    CloseHandle(program.process.hThread);
+    program.running = false;
+}
+
+bool isAlive(const Program& program) {
+    return WaitForSingleObject(program.process.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+// ---- Clipboard --------------------------------------------------------
+
+bool openClipboardSoon() {
+    for (int i = 0; i < 100; ++i) {
+        if (OpenClipboard(nullptr)) return true;
+        Sleep(20);
+    }
+    return false;
+}
+
+// The clipboard's CF_TEXT after the program copies: 421 bytes (420 and a
+// NUL) are read, or fewer if the block is shorter.
+bool copyAndRead(const Program& program, bool viaMenu, std::string& text) {
+    const DWORD before = GetClipboardSequenceNumber();
+    if (viaMenu) {
+        PostMessageA(program.window, WM_COMMAND, IDM_COPY, 0);
+    } else {
+        PostMessageA(program.window, WM_CHAR, 3, 0);  // Ctrl+C
+    }
+    const DWORD start = GetTickCount();
+    while (GetClipboardSequenceNumber() == before || !IsClipboardFormatAvailable(CF_TEXT)) {
+        if (GetTickCount() - start > 5000) return false;
+        Sleep(20);
+    }
+    Sleep(50);
+    if (!openClipboardSoon()) return false;
+    bool ok = false;
+    HANDLE data = GetClipboardData(CF_TEXT);
+    if (data != nullptr) {
+        const char* bytes = static_cast<const char*>(GlobalLock(data));
+        const size_t size = GlobalSize(data);
+        if (bytes != nullptr) {
+            size_t length = 0;
+            while (length < size && bytes[length] != '\0') ++length;
+            text.assign(bytes, length);
+            ok = true;
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return ok;
+}
+
+// ---- Expected sheet -------------------------------------------------------
+
+tenvo::LibraryBinding gLibrary;
+
+SheetText expectedText(int32_t year, int32_t month, int32_t mode) {
+    tenvo::MonthSheet sheet;
+    sheet.year = static_cast<uint16_t>(year);
+    sheet.month = static_cast<uint16_t>(month);
+    sheet.mode = mode;
+    tenvo::composeMonth(sheet, gLibrary);
+    return tenvo::composeSheetText(sheet);
+}
+
+// Copies the sheet (by Ctrl+C or by the menu) and compares it with the
+// month-sheet code's text for that month and mode.
+bool checkSheet(const Program& program, int32_t year, int32_t month, int32_t mode, const char* what,
+                bool viaMenu = false) {
+    std::string text;
+    const bool copied = copyAndRead(program, viaMenu, text);
+    const SheetText expected = expectedText(year, month, mode);
+    const bool same = copied && text.size() == kSheetTextBytes - 1 &&
+                      std::memcmp(text.data(), expected.data(), kSheetTextBytes - 1) == 0;
+    if (!same && copied) {
+        size_t at = 0;
+        while (at < text.size() && at < kSheetTextBytes - 1 && text[at] == expected[at]) ++at;
+        check(
+            false, "%s: sheet of %d-%02d mode %d (%zu bytes, first difference at %zu: %s)", what,
+            year, month, mode, text.size(), at,
+            hexBytes(text.data() + at, text.size() > at ? std::min<size_t>(8, text.size() - at) : 0)
+                .c_str());
+        return false;
+    }
+    check(same, "%s: clipboard holds the 421-byte sheet of %d-%02d in mode %d", what, year, month,
+          mode);
+    return same;
+}
+
+// ---- Settings file ------------------------------------------------------
+
+std::string gIniPath;
+
+bool readFile(const std::string& path, std::string& content) {
+    content.clear();
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    char buffer[4096];
+    DWORD got = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0)
+        content.append(buffer, got);
+    CloseHandle(file);
+    return true;
+}
+
+void writeFile(const std::string& path, const std::string& content) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
+    CloseHandle(file);
+}
+
+bool iniExists() { return GetFileAttributesA(gIniPath.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+// ---- Screenshots ------------------------------------------------------------
+
+std::string gShotsDir;
+
+struct PixelCounts {
+    long nonWhite = 0;
+    long red = 0;
+    long blue = 0;
+    long dark = 0;
+    int distinctColours = 0;
+};
+
+// Takes the screen rectangle of a window's client area (or the whole window
+// when `wholeWindow`), writes it as a 24-bit BMP and counts its colours.
+PixelCounts captureWindow(HWND window, const char* name, bool wholeWindow) {
+    PixelCounts counts;
+    RECT rect;
+    if (wholeWindow) {
+        GetWindowRect(window, &rect);
+    } else {
+        GetClientRect(window, &rect);
+        MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+    }
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+    if (width <= 0 || height <= 0 || width > 4000 || height > 4000) return counts;
+
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = height;  // bottom-up, as BMP files store it
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP dib = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ kept = SelectObject(memory, dib);
+    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+    GdiFlush();
+
+    const int stride = (width * 3 + 3) & ~3;
+    const auto* pixels = static_cast<const unsigned char*>(bits);
+    std::vector<unsigned> seen;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const unsigned char* p = pixels + y * stride + x * 3;
+            const unsigned b = p[0], g = p[1], r = p[2];
+            const unsigned colour = (r << 16) | (g << 8) | b;
+            if (colour != 0xffffff) ++counts.nonWhite;
+            if (r > 160 && g < 100 && b < 100) ++counts.red;
+            if (b > 160 && r < 100 && g < 100) ++counts.blue;
+            if (r < 90 && g < 90 && b < 90) ++counts.dark;
+            if (seen.size() < 4096) {
+                bool known = false;
+                for (unsigned c : seen) known = known || c == colour;
+                if (!known) seen.push_back(colour);
+            }
+        }
+    }
+    counts.distinctColours = static_cast<int>(seen.size());
+
+    const std::string path = gShotsDir + "\\" + name + ".bmp";
+    BITMAPFILEHEADER header{};
+    header.bfType = 0x4d42;
+    header.bfOffBits = sizeof header + sizeof info.bmiHeader;
+    header.bfSize = header.bfOffBits + static_cast<DWORD>(stride * height);
+    std::string file(reinterpret_cast<const char*>(&header), sizeof header);
+    file.append(reinterpret_cast<const char*>(&info.bmiHeader), sizeof info.bmiHeader);
+    file.append(static_cast<const char*>(bits), static_cast<size_t>(stride * height));
+    writeFile(path, file);
+
+    SelectObject(memory, kept);
+    DeleteObject(dib);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return counts;
+}
+
+// ---- Scenario steps -------------------------------------------------------
+
+struct ModeCase {
+    int command;
+    int32_t mode;
+    const char* name;
+};
+constexpr ModeCase kModeCases[] = {
+    {IDM_MODE_NINESTAR, 1, "nine-star"},   {IDM_MODE_MANSION27, 2, "mansion27"},
+    {IDM_MODE_MANSION28, 3, "mansion28"},  {IDM_MODE_STEMBRANCH, 4, "stem-branch"},
+    {IDM_MODE_SOLARTERM, 5, "solar-term"}, {IDM_MODE_SIXDAY, 0, "six-day"},
+};
+
+// Chooses a mode command and answers the save question with `button`.
+bool chooseMode(const Program& program, const ModeCase& m, int button) {
+    PostMessageA(program.window, WM_COMMAND, static_cast<WPARAM>(m.command), 0);
+    HWND box = waitForDialog(program, kSaveCaption);
+    if (box == nullptr) {
+        check(false, "%s: the save question appears", m.name);
+        return false;
+    }
+    const std::string question = textOf(GetDlgItem(box, kMessageBoxTextId));
+    check(question == kSaveModeQuestion, "%s: the save question reads as it should", m.name);
+    pressButton(box, button);
+    return waitForClose(box);
+}
+
+void checkWindowSize(const Program& program, const LOGFONTA& font, const char* what) {
+    HDC screen = GetDC(nullptr);
+    HFONT made = CreateFontIndirectA(&font);
+    HGDIOBJ kept = SelectObject(screen, made);
+    TEXTMETRICA metrics{};
+    GetTextMetricsA(screen, &metrics);
+    SelectObject(screen, kept);
+    DeleteObject(made);
+    ReleaseDC(nullptr, screen);
+    const tenvo::WindowSize expected = tenvo::sheetWindowSize(
+        metrics.tmAveCharWidth, metrics.tmHeight, GetSystemMetrics(SM_CXBORDER),
+        GetSystemMetrics(SM_CYBORDER), GetSystemMetrics(SM_CYCAPTION));
+    RECT rect{};
+    GetWindowRect(program.window, &rect);
+    const long width = rect.right - rect.left;
+    const long height = rect.bottom - rect.top;
+    check(width == expected.width && height == expected.height,
+          "%s: window is 25 W + 2 borders by 16 H + 8 borders + 2 captions "
+          "(W %ld, H %ld: want %d x %d, have %ld x %ld)",
+          what, static_cast<long>(metrics.tmAveCharWidth), static_cast<long>(metrics.tmHeight),
+          expected.width, expected.height, width, height);
+}
+
+// The substitution of the prefix makes "ＭＳ明朝" a real Mincho face.
+void checkMinchoFace() {
+    LOGFONTA font{};
+    font.lfHeight = -17;
+    font.lfWeight = 400;
+    font.lfCharSet = SHIFTJIS_CHARSET;
+    std::strcpy(font.lfFaceName, kMinchoFace);
+    HDC screen = GetDC(nullptr);
+    HFONT made = CreateFontIndirectA(&font);
+    HGDIOBJ kept = SelectObject(screen, made);
+    std::vector<char> buffer(4096);
+    auto* otm = reinterpret_cast<OUTLINETEXTMETRICA*>(buffer.data());
+    const UINT size = GetOutlineTextMetricsA(screen, static_cast<UINT>(buffer.size()), otm);
+    std::string family;
+    if (size != 0) family = buffer.data() + reinterpret_cast<uintptr_t>(otm->otmpFamilyName);
+    SelectObject(screen, kept);
+    DeleteObject(made);
+    ReleaseDC(nullptr, screen);
+    check(family == "IPAMincho" || family == kIpaMinchoLocal,
+          "the settings' default face is drawn with a Mincho font (%s)", family.c_str());
+}
+
+struct DateCase {
+    const char* year;
+    const char* month;
+    bool valid;
+    int32_t shownYear;  // when valid
+    int32_t shownMonth;
+};
+
+// Enters a year and month in the date dialog and presses OK; an invalid
+// pair must bring the message and leave the shown month as it was.
+void enterDate(const Program& program, const DateCase& c, int32_t& year, int32_t& month) {
+    char label[64];
+    std::snprintf(label, sizeof label, "date \"%s\"/\"%s\"", c.year, c.month);
+    PostMessageA(program.window, WM_COMMAND, IDM_DATE, 0);
+    HWND dialog = waitForDialog(program, kDateCaption);
+    if (dialog == nullptr) {
+        check(false, "%s: the date dialog opens", label);
+        return;
+    }
+    // It opens on the month shown, not on today's.
+    check(tenvo::parseDecimal(textOf(GetDlgItem(dialog, IDC_YEAR_EDIT)).c_str()) == year &&
+              tenvo::parseDecimal(textOf(GetDlgItem(dialog, IDC_MONTH_EDIT)).c_str()) == month,
+          "%s: the dialog opens on %d-%02d", label, year, month);
+    setText(GetDlgItem(dialog, IDC_YEAR_EDIT), c.year);
+    setText(GetDlgItem(dialog, IDC_MONTH_EDIT), c.month);
+    pressButton(dialog, IDOK);
+    if (!c.valid) {
+        HWND box = waitForDialog(program, kInvalidDateCaption);
+        if (box == nullptr) {
+            check(false, "%s: the invalid-date message appears", label);
+        } else {
+            check(textOf(GetDlgItem(box, kMessageBoxTextId)) == kInvalidDateText,
+                  "%s: the invalid-date message reads as it should", label);
+            pressButton(box, IDOK);
+            waitForClose(box);
+        }
+    }
+    check(waitForClose(dialog), "%s: the dialog closes", label);
+    if (c.valid) {
+        year = c.shownYear;
+        month = c.shownMonth;
+    }
+    checkSheet(program, year, month, 0, label);
+}
+
+void aboutBox(const Program& program) {
+    PostMessageA(program.window, WM_COMMAND, IDM_ABOUT, 0);
+    HWND about = waitForDialog(program, nullptr);
+    if (about == nullptr) {
+        check(false, "about: the About box opens");
+        return;
+    }
+    Sleep(300);
+    check(textOf(GetDlgItem(about, IDC_LIB_VERSION)) == "1.0",
+          "about: shows the library's version 1.0 (\"%s\")",
+          textOf(GetDlgItem(about, IDC_LIB_VERSION)).c_str());
+    check(textOf(GetDlgItem(about, IDC_APP_VERSION)) == "0.90",
+          "about: shows the program's version 0.90");
+    const PixelCounts shot = captureWindow(about, "about", true);
+    check(shot.distinctColours >= 8 && shot.nonWhite > 10000,
+          "about: the picture is painted (%d colours, %ld non-white pixels)", shot.distinctColours,
+          shot.nonWhite);
+    pressButton(about, IDOK);
+    check(waitForClose(about), "about: the OK button closes it");
+}
+
+void fontChooserCancel(const Program& program, int32_t year, int32_t month, int32_t mode) {
+    std::string iniBefore;
+    readFile(gIniPath, iniBefore);
+    RECT before{};
+    GetWindowRect(program.window, &before);
+    PostMessageA(program.window, WM_COMMAND, IDM_FONT, 0);
+    HWND chooser = waitForDialog(program, nullptr);
+    if (chooser == nullptr) {
+        check(false, "font: the font chooser opens");
+        return;
+    }
+    pressButton(chooser, IDCANCEL);
+    check(waitForClose(chooser), "font: cancel closes the chooser");
+    Sleep(700);
+    check(visibleDialog(program.process.dwProcessId) == nullptr,
+          "font: a cancelled chooser asks no question");
+    RECT after{};
+    GetWindowRect(program.window, &after);
+    check(after.right - after.left == before.right - before.left &&
+              after.bottom - after.top == before.bottom - before.top,
+          "font: a cancelled chooser keeps the window's size (the fonts are unchanged)");
+    std::string iniAfter;
+    readFile(gIniPath, iniAfter);
+    check(iniAfter == iniBefore, "font: a cancelled chooser leaves the settings file alone");
+    const PixelCounts shot = captureWindow(program.window, "after-font-cancel", false);
+    check(shot.red > 0 && shot.blue > 0 && shot.dark > 0,
+          "font: the sheet is still drawn after the cancel");
+    checkSheet(program, year, month, mode, "font cancel");
+}
+
+// ---- Scenarios ------------------------------------------------------------
+
+void mainScenario(const char* programPath) {
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    int32_t year = now.wYear;
+    int32_t month = now.wMonth;
+
+    DeleteFileA(gIniPath.c_str());
+    checkMinchoFace();
+
+    Program program;
+    if (!startProgram(program, programPath, "first start", true)) return;
+
+    // No settings file: mode 0, today's month, the default font.
+    checkSheet(program, year, month, 0, "first start");
+    std::string viaMenu;
+    std::string viaKey;
+    const bool copiedKey = copyAndRead(program, false, viaKey);
+    const bool copiedMenu = copyAndRead(program, true, viaMenu);
+    check(copiedKey && copiedMenu && viaKey == viaMenu && viaKey.size() == 420,
+          "Ctrl+C and the menu's copy give the same 420 bytes and a NUL");
+    LOGFONTA defaults{};
+    defaults.lfHeight = -17;
+    defaults.lfWeight = 400;
+    defaults.lfCharSet = SHIFTJIS_CHARSET;
+    std::strcpy(defaults.lfFaceName, kMinchoFace);
+    checkWindowSize(program, defaults, "first start");
+    check(!iniExists(), "first start: nothing is written");
+
+    // Cancel: the annotations change at once, nothing is written.
+    for (const ModeCase& m : kModeCases) {
+        if (!chooseMode(program, m, IDCANCEL)) continue;
+        checkSheet(program, year, month, m.mode, m.name);
+        check(!iniExists(), "%s with Cancel: the settings file is not written", m.name);
+        char shot[64];
+        std::snprintf(shot, sizeof shot, "mode-%d-%s", m.mode, m.name);
+        const PixelCounts counts = captureWindow(program.window, shot, false);
+        check(counts.red > 0 && counts.blue > 0 && counts.dark > 0 && counts.distinctColours >= 3,
+              "%s: the window shows the sheet in red, blue and black (%ld/%ld/%ld, %d colours)",
+              m.name, counts.red, counts.blue, counts.dark, counts.distinctColours);
+    }
+
+    // OK: "calmode" holds the code.
+    for (const ModeCase& m : kModeCases) {
+        if (!chooseMode(program, m, IDOK)) continue;
+        const UINT stored = GetPrivateProfileIntA("CalData", "calmode", 77, gIniPath.c_str());
+        check(stored == static_cast<UINT>(m.mode), "%s with OK: calmode=%d stored (%u)", m.name,
+              m.mode, stored);
+        checkSheet(program, year, month, m.mode, m.name);
+    }
+    // The last OK above stored 0; store 3 for the restart.
+    chooseMode(program, kModeCases[2], IDOK);
+    std::string ini;
+    readFile(gIniPath, ini);
+    check(ini.find("[CalData]\r\ncalmode=3\r\n") != std::string::npos,
+          "the settings file holds [CalData] calmode=3 with CR LF lines");
+
+    aboutBox(program);
+    fontChooserCancel(program, year, month, 3);
+    stopProgram(program, "first run");
+
+    // A restart shows the stored mode.
+    if (!startProgram(program, programPath, "restart", false)) return;
+    checkSheet(program, year, month, 3, "restart with calmode=3");
+
+    // The date dialog.
+    const DateCase dates[] = {
+        {"1870", "1", true, 1870, 1},  {"2019", "12", true, 2019, 12},
+        {"1869", "5", false, 0, 0},    {"2020", "1", false, 0, 0},
+        {"2000", "0", false, 0, 0},    {"2000", "13", false, 0, 0},
+        {"", "5", false, 0, 0},        {"1997", "1a", true, 1997, 1},
+        {"1998", " 2", true, 1998, 2}, {"20195", "1", true, 2019, 1},
+    };
+    // The sheet's text is compared in mode 0. The year field is read into 5
+    // bytes and the month into 3, so "20195" is read as 2019.
+    chooseMode(program, kModeCases[5], IDCANCEL);
+    for (const DateCase& c : dates) enterDate(program, c, year, month);
+
+    // Cancel keeps the month.
+    PostMessageA(program.window, WM_COMMAND, IDM_DATE, 0);
+    HWND dialog = waitForDialog(program, kDateCaption);
+    if (dialog != nullptr) {
+        setText(GetDlgItem(dialog, IDC_YEAR_EDIT), "1999");
+        pressButton(dialog, IDCANCEL);
+        check(waitForClose(dialog), "date cancel: the dialog closes");
+        checkSheet(program, year, month, 0, "date cancel");
+    } else {
+        check(false, "date cancel: the dialog opens");
+    }
+    stopProgram(program, "second run");
+}
+
+struct HostileCase {
+    const char* name;
+    std::string content;
+    bool modeKnown;        // whether the mode the sheet shows is known
+    int32_t expectedMode;  // that mode
+};
+
+std::string randomBytes(unsigned seed, size_t count) {
+    std::string out;
+    for (size_t i = 0; i < count; ++i) {
+        seed = seed * 1103515245u + 12345u;
+        out.push_back(static_cast<char>((seed >> 16) & 0xff));
+    }
+    return out;
+}
+
+void hostileSettings(const char* programPath) {
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    const std::string longFace(300, 'A');
+    std::string cutFace(31, 'B');
+    cutFace += "\x96\xbe\x92\xa9";  // a two-byte character across the 31-byte limit
+    const HostileCase cases[] = {
+        {"calmode 99", "[CalData]\r\ncalmode=99\r\n", true, 99},
+        {"calmode -5", "[CalData]\r\ncalmode=-5\r\n", true, -5},
+        {"300-byte face", "[FontData]\r\nlfFaceName=" + longFace + "\r\n", true, 0},
+        {"face cut in a character", "[FontData]\r\nlfFaceName=" + cutFace + "\r\n", true, 0},
+        {"huge negative height",
+         "[CalData]\r\ncalmode=2\r\n[FontData]\r\nlfHeight=-2147483648\r\nlfWeight=99999\r\n"
+         "lfItalic=300\r\n",
+         true, 2},
+        {"huge height", "[FontData]\r\nlfHeight=2147483647\r\nlfWeight=-7\r\n", true, 0},
+        {"height 0", "[FontData]\r\nlfHeight=0\r\n", true, 0},
+        {"random bytes", randomBytes(7, 2000), true, 0},
+        {"random bytes in sections",
+         "[CalData]\r\ncalmode=" + randomBytes(11, 40) + "\r\n[FontData]\r\n" +
+             randomBytes(13, 400),
+         false, 0},
+    };
+    for (const HostileCase& c : cases) {
+        writeFile(gIniPath, c.content);
+        Program program;
+        char label[80];
+        std::snprintf(label, sizeof label, "settings with %s", c.name);
+        if (!startProgram(program, programPath, label, false)) {
+            if (program.running) TerminateProcess(program.process.hProcess, 1);
+            continue;
+        }
+        check(isAlive(program), "%s: the program runs", label);
+        if (c.modeKnown) {
+            checkSheet(program, now.wYear, now.wMonth, c.expectedMode, label);
+        } else {
+            std::string text;
+            check(copyAndRead(program, false, text) && text.size() == 420,
+                  "%s: the sheet can be copied", label);
+        }
+        stopProgram(program, label);
+        std::string after;
+        readFile(gIniPath, after);
+        check(after == c.content, "%s: the settings file is not rewritten", label);
+    }
+    DeleteFileA(gIniPath.c_str());
+}
+
+// Started without its library, or beside one that lacks an export, the
+// program says what is missing in one message and ends with a non-zero
+// status.
+void missingLibrary(const char* programPath, const char* partialDir) {
+    struct Place {
+        std::string dir;
+        const char* expect;
+        const char* name;
+    };
+    char cwd[MAX_PATH];
+    GetCurrentDirectoryA(sizeof cwd, cwd);
+    std::vector<Place> places;
+    places.push_back({std::string(cwd) + "\\no-library", "vorane2.dll", "without vorane2.dll"});
+    CreateDirectoryA(places[0].dir.c_str(), nullptr);
+    if (partialDir != nullptr)
+        places.push_back({partialDir, "adto9rek", "beside a vorane2.dll without adto9rek"});
+    for (const Place& place : places) {
+        const std::string exe = place.dir + "\\tenvo.exe";
+        CopyFileA(programPath, exe.c_str(), FALSE);
+        Program program;
+        if (!startProcess(program, exe.c_str(), place.dir.c_str())) {
+            check(false, "%s: the program starts", place.name);
+            continue;
+        }
+        HWND box = waitForDialog(program, nullptr, 8000);
+        const std::string message =
+            box != nullptr ? textOf(GetDlgItem(box, kMessageBoxTextId)) : "";
+        check(box != nullptr && message.find(place.expect) != std::string::npos,
+              "%s: one message names the missing piece (\"%s\")", place.name, message.c_str());
+        check(mainWindowOf(program.process.dwProcessId) == nullptr, "%s: no main window is made",
+              place.name);
+        if (box != nullptr) pressButton(box, IDOK);
+        const bool ended = WaitForSingleObject(program.process.hProcess, 8000) == WAIT_OBJECT_0;
+        DWORD code = 0;
+        if (!ended) TerminateProcess(program.process.hProcess, 0);
+        GetExitCodeProcess(program.process.hProcess, &code);
+        check(ended && code != 0, "%s: the program ends with a non-zero status (%lu)", place.name,
+              static_cast<unsigned long>(code));
+        CloseHandle(program.process.hProcess);
+        CloseHandle(program.process.hThread);
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: tenvo_driver PROGRAM SHOTS_DIR [PARTIAL_LIBRARY_DIR]\n");
+        return 2;
+    }
+    const char* programPath = argv[1];
+    gShotsDir = argv[2];
+    // The folder of the incomplete library, made absolute.
+    std::string partialDir;
+    if (argc > 3) {
+        partialDir = argv[3];
+        if (partialDir.size() < 2 || partialDir[1] != ':') {
+            char cwd[MAX_PATH];
+            GetCurrentDirectoryA(sizeof cwd, cwd);
+            partialDir = std::string(cwd) + "\\" + partialDir;
+        }
+    }
+
+    char windowsDir[MAX_PATH];
+    GetWindowsDirectoryA(windowsDir, sizeof windowsDir);
+    gIniPath = std::string(windowsDir) + "\\MIVARO.INI";
+
+    HMODULE library = nullptr;
+    char problem[256];
+    if (tenvo::loadCalendarLibrary(gLibrary, library, problem, sizeof problem) !=
+        tenvo::BindResult::Bound) {
+        std::printf("FAIL the driver cannot bind the library: %s\n", problem);
+        return 1;
+    }
+
+    mainScenario(programPath);
+    hostileSettings(programPath);
+    missingLibrary(programPath, partialDir.empty() ? nullptr : partialDir.c_str());
+
+    std::printf("%d passed, %d failed\n", gPasses, gFailures);
+    return gFailures == 0 ? 0 : 1;
+}
