@@ -99,6 +99,11 @@ EnclosingLunarMonth enclosingLunarMonth(double j0, int32_t year, int32_t month, 
     };
 
     EnclosingLunarMonth r{false, 0.0, 0.0, 0.0, 0};
+    // Years far from the stored ones hold nothing (and would overflow the
+    // year arithmetic below at the ends of the 32-bit range).
+    if (year < tables::kNewMoonTableFirstYear - 1 || year > tables::kNewMoonTableLastYear + 1) {
+        return r;
+    }
     for (int32_t shift = -2; shift <= 2; ++shift) {
         if (shift == 2 && laterThanDate()) break;
         int32_t y = year;

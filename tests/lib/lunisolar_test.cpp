@@ -211,6 +211,25 @@ TEST(LunisolarCore, LongerSpanAgreesInsideAndReachesFurther) {
         is(vorane2::lunisolarDate(CalendarDate{2000, 6, 1, 0, 0, 0, 135.0}, kIntMin), kError));
 }
 
+TEST(EnclosingLunarMonth, FindsTheMonthAroundADayOrNothing) {
+    // 2000-01-01 lies in the month of 1999-12-08, after that of 1999-11-08
+    // and before that of 2000-01-07.
+    const auto m = vorane2::enclosingLunarMonth(midnight(2000, 1, 1), 2000, 1, 2020);
+    ASSERT_TRUE(m.found);
+    EXPECT_EQ(m.a, midnight(1999, 11, 8));
+    EXPECT_EQ(m.b, midnight(1999, 12, 8));
+    EXPECT_EQ(m.c, midnight(2000, 1, 7));
+    EXPECT_EQ(m.monthsCollected, 4);
+    // A new-moon day begins its own month.
+    const auto n = vorane2::enclosingLunarMonth(midnight(2000, 1, 7), 2000, 1, 2020);
+    EXPECT_EQ(n.b, midnight(2000, 1, 7));
+    // Nothing around a date before the first or after the last stored days.
+    EXPECT_FALSE(vorane2::enclosingLunarMonth(midnight(1870, 1, 20), 1870, 1, 2020).found);
+    EXPECT_FALSE(vorane2::enclosingLunarMonth(midnight(2020, 12, 20), 2020, 12, 2020).found);
+    EXPECT_FALSE(vorane2::enclosingLunarMonth(0.0, kIntMin, 1, 2020).found);
+    EXPECT_FALSE(vorane2::enclosingLunarMonth(0.0, kIntMax, 12, kIntMax).found);
+}
+
 // Every day of the span: days count from the stored new-moon days, months
 // are numbered consecutively with leap months repeating a number, the year
 // turns with month 1, and only the listed late-January dates read a fifth
