@@ -250,7 +250,7 @@ TEST(EstimatedNewMoon, FollowsTheMeridianOfTheArgument) {
     EXPECT_EQ(ymd(tokyo), (Ymd{2000, 6, 2}));
     EXPECT_EQ(ymd(london), (Ymd{2000, 6, 2}));
     EXPECT_EQ(london.longitude, 0.0);
-    // 1 January 2000... the new moon of 6 January 18:14 UT is the 6th at
+    // The new moon of 6 January 2000, 18:14 UT, is the 6th at
     // Greenwich and the 7th in Tokyo.
     EXPECT_EQ(ymd(duncan(month(2000, 1))), (Ymd{2000, 1, 7}));
     EXPECT_EQ(ymd(duncan(month(2000, 1, 0.0))), (Ymd{2000, 1, 6}));
