@@ -1,0 +1,269 @@
+// Nanoseconds per call of each export family, each beside its floor measured
+// in the same run: the Sun and Moon evaluations that the export cannot avoid.
+// After the usual Google Benchmark table a summary prints every figure with
+// its floor and their ratio.
+//
+//   build/bench/calendar_bench [--benchmark_filter=...]
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "vorane2.h"
+#ifdef HAVE_MONTH_SHEET
+#include "library_binding_linked.h"
+#include "month_sheet.h"
+#endif
+
+namespace {
+
+CalendarDate dateOf(int32_t y, int32_t m, int32_t d) {
+    return CalendarDate{y, m, d, 0.0, 0.0, 0.0, 135.0};
+}
+
+// Every day from 1870-02-01 to 2020-12-14, the span of the lunisolar date.
+const std::vector<CalendarDate>& lunisolarSpan() {
+    static const std::vector<CalendarDate> days = [] {
+        std::vector<CalendarDate> out;
+        const double first = ad2jd(dateOf(1870, 2, 1));
+        const double last = ad2jd(dateOf(2020, 12, 14));
+        for (double jd = first; jd <= last; jd += 1.0) {
+            CalendarDate d = jd2ad(jd, 135.0);
+            d.hour = d.minute = d.second = 0.0;
+            out.push_back(d);
+        }
+        return out;
+    }();
+    return days;
+}
+
+// Julian days spread over the same span, for the single-evaluation floors.
+const std::vector<double>& spanInstants() {
+    static const std::vector<double> jds = [] {
+        std::vector<double> out;
+        for (const CalendarDate& d : lunisolarSpan()) out.push_back(ad2jd(d));
+        return out;
+    }();
+    return jds;
+}
+
+template <typename Fn>
+void perDay(benchmark::State& state, Fn fn) {
+    const auto& days = lunisolarSpan();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(fn(days[i]));
+        if (++i == days.size()) i = 0;
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+
+// Floors: n evaluations of a longitude at instants of the span.
+template <int N>
+void BM_floor_jd2sok(benchmark::State& state) {
+    const auto& jds = spanInstants();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        for (int k = 0; k < N; ++k) benchmark::DoNotOptimize(jd2sok(jds[i] + 29.5 * k));
+        if (++i == jds.size()) i = 0;
+    }
+}
+BENCHMARK(BM_floor_jd2sok<1>)->Name("floor/jd2sok x1");
+BENCHMARK(BM_floor_jd2sok<2>)->Name("floor/jd2sok x2");
+BENCHMARK(BM_floor_jd2sok<3>)->Name("floor/jd2sok x3");
+
+void BM_floor_jd2mok(benchmark::State& state) {
+    const auto& jds = spanInstants();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(jd2mok(jds[i]));
+        if (++i == jds.size()) i = 0;
+    }
+}
+BENCHMARK(BM_floor_jd2mok)->Name("floor/jd2mok x1");
+
+// Six day samples of both longitudes: what one date-kind new-moon search costs.
+void BM_floor_sun_and_moon_x6(benchmark::State& state) {
+    const auto& jds = spanInstants();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        for (int k = 0; k < 6; ++k) {
+            benchmark::DoNotOptimize(jd2sok(jds[i] + 0.5 * k));
+            benchmark::DoNotOptimize(jd2mok(jds[i] + 0.5 * k));
+        }
+        if (++i == jds.size()) i = 0;
+    }
+}
+BENCHMARK(BM_floor_sun_and_moon_x6)->Name("floor/jd2sok+jd2mok x6");
+
+void BM_dates(benchmark::State& state) {
+    perDay(state, [](const CalendarDate& d) { return jd2ad(ad2jd(d), 135.0).day; });
+}
+BENCHMARK(BM_dates)->Name("dates/ad2jd+jd2ad");
+
+void BM_weekday(benchmark::State& state) { perDay(state, ad2youbi); }
+BENCHMARK(BM_weekday)->Name("dates/ad2youbi");
+
+void BM_term(benchmark::State& state) {
+    perDay(state, [](const CalendarDate& d) { return y2syunbn(d.year, 135.0); });
+}
+BENCHMARK(BM_term)->Name("solar_terms/y2syunbn");
+
+void BM_setu(benchmark::State& state) { perDay(state, ad2setu); }
+BENCHMARK(BM_setu)->Name("solar_terms/ad2setu");
+
+void BM_saku(benchmark::State& state) {
+    perDay(state, [](const CalendarDate& d) { return ad2saku(d).day; });
+}
+BENCHMARK(BM_saku)->Name("new_moon_search/ad2saku");
+
+void BM_duncan2(benchmark::State& state) {
+    perDay(state, [](const CalendarDate& d) { return duncan2(d).day; });
+}
+BENCHMARK(BM_duncan2)->Name("new_moon_tables/duncan2");
+
+// Every day of the span, in order: the figure behind the goal of at most
+// 1.5 times the three jd2sok calls of a conversion.
+void BM_lunisolar(benchmark::State& state) {
+    perDay(state, [](const CalendarDate& d) { return adto9rek(d).day; });
+}
+BENCHMARK(BM_lunisolar)->Name("lunisolar/adto9rek");
+
+void BM_heto(benchmark::State& state) { perDay(state, ad2heto); }
+BENCHMARK(BM_heto)->Name("sexagenary/ad2heto");
+
+void BM_teto(benchmark::State& state) { perDay(state, ad2teto); }
+BENCHMARK(BM_teto)->Name("sexagenary/ad2teto");
+
+void BM_rokuyo(benchmark::State& state) { perDay(state, ad26you); }
+BENCHMARK(BM_rokuyo)->Name("six_day_mansions/ad26you");
+
+void BM_mansion27(benchmark::State& state) { perDay(state, adto27); }
+BENCHMARK(BM_mansion27)->Name("six_day_mansions/adto27");
+
+void BM_mansion28(benchmark::State& state) { perDay(state, adto28); }
+BENCHMARK(BM_mansion28)->Name("six_day_mansions/adto28");
+
+void BM_day_star(benchmark::State& state) { perDay(state, ad2hkyusei); }
+BENCHMARK(BM_day_star)->Name("nine_stars/ad2hkyusei");
+
+void BM_month_star(benchmark::State& state) { perDay(state, ad2tkyusei); }
+BENCHMARK(BM_month_star)->Name("nine_stars/ad2tkyusei");
+
+void BM_selected(benchmark::State& state) { perDay(state, tensyabi); }
+BENCHMARK(BM_selected)->Name("selected_days/tensyabi");
+
+void BM_fujyojyu(benchmark::State& state) { perDay(state, fujyojyu); }
+BENCHMARK(BM_fujyojyu)->Name("selected_days/fujyojyu");
+
+void BM_divination(benchmark::State& state) {
+    int32_t n = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(e102hen(n % 10, (n / 10) % 10));
+        benchmark::DoNotOptimize(zoukan(n % 31 + 1, n % 12));
+        ++n;
+    }
+}
+BENCHMARK(BM_divination)->Name("divination/e102hen+zoukan");
+
+#ifdef HAVE_MONTH_SHEET
+// All 1,800 months of 1870 to 2019 composed in one mode; one iteration is
+// the whole span, so its time is the figure behind the 0.3 s goal (summed
+// over the six modes).
+void BM_compose_all_months(benchmark::State& state) {
+    const tenvo::LibraryBinding library = tenvo::linkedLibraryBinding();
+    tenvo::MonthSheet sheet;
+    sheet.mode = static_cast<int32_t>(state.range(0));
+    for (auto _ : state) {
+        for (int y = 1870; y <= 2019; ++y) {
+            for (int m = 1; m <= 12; ++m) {
+                sheet.year = static_cast<uint16_t>(y);
+                sheet.month = static_cast<uint16_t>(m);
+                tenvo::composeMonth(sheet, library);
+                benchmark::DoNotOptimize(sheet.noteText.data());
+            }
+        }
+    }
+}
+BENCHMARK(BM_compose_all_months)
+    ->Name("month_sheet/compose 1800 months, mode")
+    ->DenseRange(0, 5)
+    ->Unit(benchmark::kMillisecond);
+#endif
+
+// The floor of each figure: the evaluations that the export cannot avoid.
+const std::map<std::string, std::string> kFloorOf = {
+    {"solar_terms/y2syunbn", "floor/jd2sok x2"},
+    {"solar_terms/ad2setu", "floor/jd2sok x2"},
+    {"new_moon_search/ad2saku", "floor/jd2sok+jd2mok x6"},
+    {"lunisolar/adto9rek", "floor/jd2sok x3"},
+    {"six_day_mansions/ad26you", "floor/jd2sok x3"},
+    {"six_day_mansions/adto27", "floor/jd2sok x3"},
+    {"selected_days/fujyojyu", "floor/jd2sok x3"},
+    {"sexagenary/ad2teto", "floor/jd2sok x2"},
+    {"nine_stars/ad2tkyusei", "floor/jd2sok x2"},
+    {"nine_stars/ad2hkyusei", "floor/jd2sok x3"},
+    {"selected_days/tensyabi", "floor/jd2sok x1"},
+};
+
+// Collects the mean CPU time per iteration of every run, for the summary.
+// CPU time rather than wall time, so that other work on the machine during
+// the run does not count against a figure.
+class CollectingReporter : public benchmark::ConsoleReporter {
+  public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs) {
+            if (run.run_type != Run::RT_Iteration) continue;
+            nanoseconds[run.benchmark_name()] =
+                run.GetAdjustedCPUTime() * multiplierToNanoseconds(run.time_unit);
+        }
+    }
+    std::map<std::string, double> nanoseconds;
+
+  private:
+    static double multiplierToNanoseconds(benchmark::TimeUnit unit) {
+        switch (unit) {
+            case benchmark::kSecond:
+                return 1e9;
+            case benchmark::kMillisecond:
+                return 1e6;
+            case benchmark::kMicrosecond:
+                return 1e3;
+            default:
+                return 1.0;
+        }
+    }
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    CollectingReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+
+    std::printf("\n%-42s %12s %12s %7s\n", "figure (CPU time)", "ns", "floor ns", "ratio");
+    double composeTotal = 0.0;
+    for (const auto& [name, ns] : reporter.nanoseconds) {
+        if (name.rfind("floor/", 0) == 0) continue;
+        const auto floor = kFloorOf.find(name);
+        if (floor != kFloorOf.end() && reporter.nanoseconds.count(floor->second)) {
+            const double floorNs = reporter.nanoseconds.at(floor->second);
+            std::printf("%-42s %12.1f %12.1f %7.2f   (%s)\n", name.c_str(), ns, floorNs,
+                        ns / floorNs, floor->second.c_str());
+        } else {
+            std::printf("%-42s %12.1f\n", name.c_str(), ns);
+        }
+        if (name.rfind("month_sheet/", 0) == 0) composeTotal += ns;
+    }
+    if (composeTotal > 0.0) {
+        std::printf("\nall 1,800 months in all six modes: %.3f s\n", composeTotal * 1e-9);
+    }
+    benchmark::Shutdown();
+    return 0;
+}
