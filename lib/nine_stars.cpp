@@ -131,14 +131,16 @@ int32_t VRN_CALL ad2hkyusei(CalendarDate date) {
 
     // The run of the date began on the latest switch day at or before it.
     // A winter switch day may fall in January, so the January days before it
-    // still belong to the downward run of the previous summer.
-    Run run = winterRun(year, lon);
-    if (daysBetween(run.startJd, day) < 0) {
-        run = summerRun(year, lon);
-        if (daysBetween(run.startJd, day) < 0) {
-            run = winterRun(lastYear, lon);
-            if (daysBetween(run.startJd, day) < 0) run = summerRun(lastYear, lon);
-        }
+    // still belong to the downward run of the previous summer. The switch
+    // days of a year come in order (winter of last year, summer, winter), so
+    // starting from the summer one settles most dates with two of them.
+    Run run = summerRun(year, lon);
+    if (daysBetween(run.startJd, day) >= 0) {
+        const Run winter = winterRun(year, lon);
+        if (daysBetween(winter.startJd, day) >= 0) run = winter;
+    } else {
+        run = winterRun(lastYear, lon);
+        if (daysBetween(run.startJd, day) < 0) run = summerRun(lastYear, lon);
     }
 
     const double m = daysBetween(run.startJd, day);
