@@ -624,6 +624,30 @@ void fontChooserCancel(const Program& program, int32_t year, int32_t month, int3
     checkSheet(program, year, month, mode, "font cancel");
 }
 
+// Chooses every mode answering Cancel: the annotations change at once and
+// nothing is written. With a picture name, each mode's window is captured
+// and must show the sheet.
+void cycleModesWithCancel(const Program& program, int32_t year, int32_t month,
+                          const char* pictureSuffix) {
+    for (const ModeCase& m : kModeCases) {
+        std::string iniBefore;
+        const bool existed = readFile(gIniPath, iniBefore);
+        if (!chooseMode(program, m, IDCANCEL)) continue;
+        checkSheet(program, year, month, m.mode, m.name);
+        std::string iniAfter;
+        const bool exists = readFile(gIniPath, iniAfter);
+        check(exists == existed && iniAfter == iniBefore,
+              "%s with Cancel: the settings file is not written", m.name);
+        if (pictureSuffix == nullptr) continue;
+        char shot[64];
+        std::snprintf(shot, sizeof shot, "mode-%d-%s-%s", m.mode, m.name, pictureSuffix);
+        const PixelCounts counts = captureWindow(program.window, shot, false);
+        check(counts.red > 0 && counts.blue > 0 && counts.dark > 0 && counts.distinctColours >= 3,
+              "%s: the window shows the sheet in red, blue and black (%ld/%ld/%ld, %d colours)",
+              m.name, counts.red, counts.blue, counts.dark, counts.distinctColours);
+    }
+}
+
 // ---- Scenarios ------------------------------------------------------------
 
 void mainScenario(const char* programPath) {
@@ -655,17 +679,7 @@ void mainScenario(const char* programPath) {
     check(!iniExists(), "first start: nothing is written");
 
     // Cancel: the annotations change at once, nothing is written.
-    for (const ModeCase& m : kModeCases) {
-        if (!chooseMode(program, m, IDCANCEL)) continue;
-        checkSheet(program, year, month, m.mode, m.name);
-        check(!iniExists(), "%s with Cancel: the settings file is not written", m.name);
-        char shot[64];
-        std::snprintf(shot, sizeof shot, "mode-%d-%s", m.mode, m.name);
-        const PixelCounts counts = captureWindow(program.window, shot, false);
-        check(counts.red > 0 && counts.blue > 0 && counts.dark > 0 && counts.distinctColours >= 3,
-              "%s: the window shows the sheet in red, blue and black (%ld/%ld/%ld, %d colours)",
-              m.name, counts.red, counts.blue, counts.dark, counts.distinctColours);
-    }
+    cycleModesWithCancel(program, year, month, nullptr);
 
     // OK: "calmode" holds the code.
     for (const ModeCase& m : kModeCases) {
@@ -714,6 +728,12 @@ void mainScenario(const char* programPath) {
     } else {
         check(false, "date cancel: the dialog opens");
     }
+
+    // Every mode on a month inside the lunisolar tables, with pictures.
+    checkWindowSize(program, defaults, "second run");
+    char suffix[16];
+    std::snprintf(suffix, sizeof suffix, "%04d-%02d", year, month);
+    cycleModesWithCancel(program, year, month, suffix);
     stopProgram(program, "second run");
 }
 
