@@ -22,6 +22,9 @@ cmake --build "$root/build-sanitize" -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --test-dir "$root/build-sanitize" --output-on-failure -j "$jobs"
 
+step "fuzzing every export and the month sheet, briefly"
+"$root/tools/fuzz.sh" 10
+
 if [ -x "$root/tools/windows-tests.sh" ]; then
     step "Windows binaries under Wine"
     "$root/tools/windows-tests.sh" "$root/build"
