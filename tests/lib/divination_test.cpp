@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <iconv.h>
 
 #include <array>
 #include <climits>
@@ -7,34 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "support/sjis.h"
 #include "tables/divination_tables.h"
 #include "vorane2.h"
 
 namespace {
 
-// The code page 932 bytes of a UTF-8 text, converted independently of the
-// literals in the library's tables.
-std::string toCp932(const std::string& utf8) {
-    iconv_t cd = iconv_open("CP932", "UTF-8");
-    if (cd == reinterpret_cast<iconv_t>(-1)) {
-        ADD_FAILURE() << "iconv cannot convert UTF-8 to CP932";
-        return {};
-    }
-    std::string in = utf8;
-    std::string out(in.size() * 2 + 4, '\0');
-    char* inPtr = in.data();
-    size_t inLeft = in.size();
-    char* outPtr = out.data();
-    size_t outLeft = out.size();
-    const size_t rc = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
-    iconv_close(cd);
-    if (rc == static_cast<size_t>(-1) || inLeft != 0) {
-        ADD_FAILURE() << "iconv failed on " << utf8;
-        return {};
-    }
-    out.resize(out.size() - outLeft);
-    return out;
-}
+using testsupport::toCp932;
 
 std::string nameOf(const char* p) { return p == nullptr ? std::string("<null>") : std::string(p); }
 
@@ -161,7 +139,7 @@ TEST(VoidPairs, OutOfRangeGivesNull) {
     }
 }
 
-TEST(HiddenStems, RunsOfTheDescribedTable) {
+TEST(HiddenStems, RunsByBranchAndDay) {
     struct Run {
         int32_t branch, firstDay, lastDay, stem;
     };
@@ -215,7 +193,7 @@ TEST(HiddenStems, MonthEndsUnderTheBranchsPrincipalStem) {
     }
 }
 
-TEST(HiddenStems, DescribedEdgeCases) {
+TEST(HiddenStems, RunBoundaries) {
     EXPECT_EQ(zoukan(1, 3), 5);    // 寅 day 1: 戊
     EXPECT_EQ(zoukan(15, 3), 1);   // 寅 day 15: 甲
     EXPECT_EQ(zoukan(14, 3), 3);   // 寅 day 14: 丙
