@@ -39,12 +39,12 @@ if [ -z "${DISPLAY:-}" ]; then
 fi
 
 winbuild=$project/build-win
-if ! "$project/tools/windows-build.sh" "$winbuild" >"$project/build-win.log" 2>&1; then
-    tail -n 30 "$project/build-win.log" >&2
-    echo "run-windows: the Windows build failed (log: $project/build-win.log)" >&2
+mkdir -p "$winbuild"
+if ! "$project/tools/windows-build.sh" "$winbuild" >"$winbuild/windows-build.log" 2>&1; then
+    tail -n 30 "$winbuild/windows-build.log" >&2
+    echo "run-windows: the Windows build failed (log: $winbuild/windows-build.log)" >&2
     exit 1
 fi
-mv -f "$project/build-win.log" "$winbuild/windows-build.log"
 
 run_dir=$winbuild/run
 mkdir -p "$run_dir"

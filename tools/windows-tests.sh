@@ -34,14 +34,14 @@ summary() {
 
 # ---- Builds -------------------------------------------------------------
 
-if ! "$project/tools/windows-build.sh" "$winbuild" >"$winbuild.build.log" 2>&1; then
-    tail -n 40 "$winbuild.build.log"
-    record "MinGW build" FAIL "see $winbuild.build.log"
+mkdir -p "$winbuild"
+winbuild=$(cd "$winbuild" && pwd)
+if ! "$project/tools/windows-build.sh" "$winbuild" >"$winbuild/windows-build.log" 2>&1; then
+    tail -n 40 "$winbuild/windows-build.log"
+    record "MinGW build" FAIL "see $winbuild/windows-build.log"
     summary
     exit 1
 fi
-winbuild=$(cd "$winbuild" && pwd)
-mv "$winbuild.build.log" "$winbuild/windows-build.log"
 record "MinGW build" PASS
 
 if [ -z "$native" ]; then

@@ -729,6 +729,45 @@ void mainScenario(const char* programPath) {
         check(false, "date cancel: the dialog opens");
     }
 
+    // The up-down controls step with the arrow keys and wrap at the ends of
+    // their ranges: the year 2019 .. 1870, the month 12 .. 1.
+    dialog = nullptr;
+    PostMessageA(program.window, WM_COMMAND, IDM_DATE, 0);
+    dialog = waitForDialog(program, kDateCaption);
+    if (dialog != nullptr) {
+        struct Step {
+            int control;
+            const char* start;
+            WPARAM key;
+            const char* expected;
+        };
+        const Step steps[] = {
+            {IDC_YEAR_EDIT, "2019", VK_UP, "1870"}, {IDC_YEAR_EDIT, "1870", VK_DOWN, "2019"},
+            {IDC_YEAR_EDIT, "1900", VK_UP, "1901"}, {IDC_MONTH_EDIT, "12", VK_UP, "1"},
+            {IDC_MONTH_EDIT, "1", VK_DOWN, "12"},
+        };
+        for (const Step& step : steps) {
+            HWND edit = GetDlgItem(dialog, step.control);
+            setText(edit, step.start);
+            // The up-down reads its buddy's text when it is told to.
+            DWORD_PTR ignored = 0;
+            SendMessageTimeoutA(
+                GetDlgItem(dialog, step.control == IDC_YEAR_EDIT ? IDC_YEAR_SPIN : IDC_MONTH_SPIN),
+                UDM_SETPOS32, 0, tenvo::parseDecimal(step.start), SMTO_ABORTIFHUNG, 2000, &ignored);
+            PostMessageA(edit, WM_KEYDOWN, step.key, 0);
+            PostMessageA(edit, WM_KEYUP, step.key, 0);
+            Sleep(250);
+            const std::string shown = textOf(edit);
+            check(shown == step.expected, "date dialog: %s %s gives %s (%s)", step.start,
+                  step.key == VK_UP ? "up" : "down", step.expected, shown.c_str());
+        }
+        pressButton(dialog, IDCANCEL);
+        check(waitForClose(dialog), "date dialog: cancel closes it after stepping");
+        checkSheet(program, year, month, 0, "after stepping");
+    } else {
+        check(false, "date dialog: opens for stepping");
+    }
+
     // Every mode on a month inside the lunisolar tables, with pictures.
     checkWindowSize(program, defaults, "second run");
     char suffix[16];
