@@ -9,6 +9,7 @@
 
 #include "numeric.h"
 #include "tables/weekday_names.h"
+#include "trig.h"
 #include "vorane2.h"
 
 namespace {
@@ -130,11 +131,11 @@ double VRN_CALL do2rad(double degrees) { return degrees * 0.0174532925239284; }
 constexpr double kRadiansPerDegree = 0.017453292519943;
 
 double VRN_CALL fns(double degrees) {
-    return std::sin(fractionOfTurn(degrees * kPerDegree) * 360.0 * kRadiansPerDegree);
+    return vorane2::sinRadians(fractionOfTurn(degrees * kPerDegree) * 360.0 * kRadiansPerDegree);
 }
 
 double VRN_CALL fnc(double degrees) {
-    return std::cos(fractionOfTurn(degrees * kPerDegree) * 360.0 * kRadiansPerDegree);
+    return vorane2::cosRadians(fractionOfTurn(degrees * kPerDegree) * 360.0 * kRadiansPerDegree);
 }
 
 int32_t VRN_CALL ad2youbi(CalendarDate date) {
