@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 #include "name_table.h"
@@ -53,36 +54,16 @@ inline constexpr std::array<const char*, 28> kMansion28Names = {
     "\xe7\x66", /* 軫 */
 };
 
-// The 27 mansions: the 28 without 牛, which the 27-mansion reckoning omits.
-inline constexpr std::array<const char*, 27> kMansion27Names = {
-    "\x8a\x70", /* 角 */
-    "\x98\xb4", /* 亢 */
-    "\xc3\xb2", /* ﾃｲ */
-    "\x96\x5b", /* 房 */
-    "\x90\x53", /* 心 */
-    "\x94\xf6", /* 尾 */
-    "\x96\xa5", /* 箕 */
-    "\x93\x6c", /* 斗 */
-    "\x8f\x97", /* 女 */
-    "\x8b\x95", /* 虚 */
-    "\x8a\xeb", /* 危 */
-    "\x8e\xba", /* 室 */
-    "\x95\xc7", /* 壁 */
-    "\x9a\xf5", /* 奎 */
-    "\x98\x4b", /* 婁 */
-    "\x88\xdd", /* 胃 */
-    "\x9d\xe3", /* 昴 */
-    "\x95\x4c", /* 畢 */
-    "\xe6\x58", /* 觜 */
-    "\x8e\x51", /* 参 */
-    "\x88\xe4", /* 井 */
-    "\x8b\x53", /* 鬼 */
-    "\x96\xf6", /* 柳 */
-    "\x90\xaf", /* 星 */
-    "\x92\xa3", /* 張 */
-    "\x97\x83", /* 翼 */
-    "\xe7\x66", /* 軫 */
-};
+// The 27 mansions: the 28 without 牛 (index 8), which the 27-mansion
+// reckoning omits; the later names move up by one.
+inline constexpr std::size_t kOmittedFrom27 = 8;
+inline constexpr std::array<const char*, 27> kMansion27Names = [] {
+    std::array<const char*, 27> names{};
+    for (std::size_t i = 0, j = 0; i < kMansion28Names.size(); ++i) {
+        if (i != kOmittedFrom27) names[j++] = kMansion28Names[i];
+    }
+    return names;
+}();
 
 // The 27-mansion index of day 1 of each lunisolar month, month 1 first: the
 // cycle restarts here every month, a leap month like the month it repeats.
