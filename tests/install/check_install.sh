@@ -27,4 +27,9 @@ out_pc=$(LD_LIBRARY_PATH="$libdir" "$work/with-pkg-config")
 test "$out_cmake" = "1.0 2451544.0" || { echo "CMake consumer printed: $out_cmake"; exit 1; }
 test "$out_pc" = "$out_cmake" || { echo "pkg-config consumer printed: $out_pc"; exit 1; }
 readelf -d "$libdir/libvorane2.so.1.0" | grep -q 'SONAME.*libvorane2.so.1' || { echo "soname"; exit 1; }
+# The terminal view runs from the prefix, finding the installed library by
+# its relative run path, and its manual page is there.
+"$work/prefix/bin/tenvo-term" --version | grep -q '1\.0' || { echo "tenvo-term"; exit 1; }
+grep -q '^\.TH TENVO-TERM 1' "$work/prefix/share/man/man1/tenvo-term.1" ||
+    { echo "no manual page"; exit 1; }
 echo "installed and consumed both ways: $out_cmake"
