@@ -73,6 +73,20 @@ void putMansion(Note note, const char* name) {
     note[4] = '\0';
 }
 
+bool isUsableLunisolarDate(const LunisolarDate& lunar) {
+    return lunar.month >= 1 && lunar.month <= 12 && lunar.day >= 1 && lunar.day <= 30;
+}
+
+// The lunisolar date of a day: the conversion over the years of the
+// original new-moon tables first, and where it has no answer (after 2020)
+// the one over all the stored new moons, which agrees with it wherever both
+// answer.
+LunisolarDate lunisolarDateOf(const LibraryBinding& library, const CalendarDate& date) {
+    const LunisolarDate lunar = library.adto9rek(date);
+    if (isUsableLunisolarDate(lunar)) return lunar;
+    return library.adto9rekL(date);
+}
+
 // The six-day name comes from the lunar month and day: (month + day - 1)
 // mod 6. Converting a date to the lunisolar calendar is the dearest call the
 // sheet makes, so within a lunar month the next day's lunar day is simply
@@ -80,11 +94,11 @@ void putMansion(Note note, const char* name) {
 // predicted 28th on the library is asked again to catch the new moon.
 void putSixDay(const LibraryBinding& library, const CalendarDate& date, LunarCache& cache,
                Note note) {
-    if (cache.recompute == 'Y') cache.date = library.adto9rek(date);
+    if (cache.recompute == 'Y') cache.date = lunisolarDateOf(library, date);
     const LunisolarDate& lunar = cache.date;
-    if (lunar.month < 1 || lunar.month > 12 || lunar.day < 1 || lunar.day > 30) {
-        // Outside the span of the conversion the library answers with an
-        // error value, from which no name can be made; ask again next day.
+    if (!isUsableLunisolarDate(lunar)) {
+        // Outside the span of the stored new moons the library answers with
+        // an error value, from which no name can be made; ask again next day.
         putBlank(note);
         cache.recompute = 'Y';
         return;
@@ -117,8 +131,11 @@ void annotateDay(const LibraryBinding& library, const CalendarDate& date, int32_
             putName(note, library.kno2name(library.ad2hkyusei(date)));
             break;
         case static_cast<int32_t>(CalendarMode::Mansion27): {
-            // Outside the lunisolar span the index is an error value (< 0).
-            const int32_t index = library.adto27(date);
+            // After 2020 the original export has no answer; the one over all
+            // the stored new moons has. Outside the span of both the index
+            // is an error value (< 0).
+            int32_t index = library.adto27(date);
+            if (index < 0) index = library.adto27L(date);
             putMansion(note, index < 0 ? nullptr : library.A27toname(index));
             break;
         }

@@ -58,6 +58,8 @@ struct LibraryBinding {
     VersionFn VRNVER = nullptr;       // 81
     DateCodeFn adto27 = nullptr;      // 82
     NameFn A27toname = nullptr;       // 83
+    LunisolarFn adto9rekL = nullptr;  // 84: adto9rek up to 2100
+    DateCodeFn adto27L = nullptr;     // 86: adto27 up to 2100
 };
 
 // The untyped form in which a loader hands over an export's address (for
@@ -87,8 +89,8 @@ bool isExportSet(const LibraryBinding& binding) {
 }
 }  // namespace detail
 
-// The 36 exports the sheet binds, in ordinal order.
-inline constexpr std::array<BindingSlot, 36> kBindingSlots{{
+// The 38 exports the sheet binds, in ordinal order.
+inline constexpr std::array<BindingSlot, 38> kBindingSlots{{
     {5, "adto9rek", &detail::storeExport<&LibraryBinding::adto9rek>,
      &detail::isExportSet<&LibraryBinding::adto9rek>},
     {19, "y2risyun", &detail::storeExport<&LibraryBinding::y2risyun>,
@@ -161,6 +163,10 @@ inline constexpr std::array<BindingSlot, 36> kBindingSlots{{
      &detail::isExportSet<&LibraryBinding::adto27>},
     {83, "A27toname", &detail::storeExport<&LibraryBinding::A27toname>,
      &detail::isExportSet<&LibraryBinding::A27toname>},
+    {84, "adto9rekL", &detail::storeExport<&LibraryBinding::adto9rekL>,
+     &detail::isExportSet<&LibraryBinding::adto9rekL>},
+    {86, "adto27L", &detail::storeExport<&LibraryBinding::adto27L>,
+     &detail::isExportSet<&LibraryBinding::adto27L>},
 }};
 
 // True when every export of the binding is set. The program does not start

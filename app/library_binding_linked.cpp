@@ -40,6 +40,8 @@ LibraryBinding linkedLibraryBinding() {
     binding.VRNVER = &::VRNVER;
     binding.adto27 = &::adto27;
     binding.A27toname = &::A27toname;
+    binding.adto9rekL = &::adto9rekL;
+    binding.adto27L = &::adto27L;
     return binding;
 }
 

@@ -17,6 +17,9 @@
 #include "tables/new_moon_days.h"
 #include "vorane2.h"
 
+static_assert(vorane2::kNewMoonLongSpanLastYear <= vorane2::tables::kNewMoonTableLastYear,
+              "the long span uses only stored new moons");
+
 namespace {
 
 using vorane2::kJapanLongitude;
@@ -164,13 +167,18 @@ LunisolarDate lunisolarDate(CalendarDate date, int32_t lastYear) {
         lunarMonthNumber(jd2sok(lunar.a), jd2sok(lunar.b), jd2sok(lunar.c));
     if (number.month == kLunisolarError) return errorDate(date.longitude);
 
-    // Months 11 and 12 that reach into January or February belong to the
-    // lunisolar year that began the year before. Month 11 reaches February
-    // only as a leap month 11 after a month 11 that held both 270 and 300
-    // degrees (winter 1870/71); its February days keep the year of its
-    // January days, so that the year never turns inside a month.
-    int32_t year = civil.year;
-    if ((civil.month == 1 || civil.month == 2) && (number.month == 11 || number.month == 12)) {
+    // The lunisolar year is that of the month's first day, so that it never
+    // turns inside a month: months 11 and 12 that begin in January or
+    // February belong to the lunisolar year that began the year before.
+    // Reckoned from the date itself instead, a leap month 11 or 12 that
+    // runs from February into March (or a leap month 10 that runs from
+    // December into January, as in the winter of 2033/34) would change its
+    // year part-way. For every month whose days lie in January and February
+    // only, this is the same as asking the date's own Gregorian month.
+    const CalendarDate firstDay = jd2ad(lunar.b + 0.5, kJapanLongitude);
+    int32_t year = firstDay.year;
+    if ((firstDay.month == 1 || firstDay.month == 2) &&
+        (number.month == 11 || number.month == 12)) {
         year -= 1;
     }
 
@@ -189,6 +197,10 @@ extern "C" {
 
 LunisolarDate VRN_CALL adto9rek(CalendarDate date) {
     return vorane2::lunisolarDate(date, vorane2::kNewMoonExportLastYear);
+}
+
+LunisolarDate VRN_CALL adto9rekL(CalendarDate date) {
+    return vorane2::lunisolarDate(date, vorane2::kNewMoonLongSpanLastYear);
 }
 
 }  // extern "C"

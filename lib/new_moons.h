@@ -44,6 +44,12 @@ inline constexpr int32_t kOutsideStoredSpan = -999;  // year or month not usable
 inline constexpr int32_t kNewMoonExportFirstYear = 1870;
 inline constexpr int32_t kNewMoonExportLastYear = 2020;
 
+// The last year of stored new moons that the long-span exports (adto9rekL,
+// ad26youL, adto27L, fujyojyuL) use: the whole stored table. Fixed here
+// rather than taken from the table, so that a table regenerated further
+// cannot widen a documented span unnoticed.
+inline constexpr int32_t kNewMoonLongSpanLastYear = 2100;
+
 // Day of the month (1..31) of the first / the second new moon of the month,
 // kNoNewMoon when the month has none, kOutsideStoredSpan when the month is
 // outside 1..12 or the year outside the stored table's first year ..

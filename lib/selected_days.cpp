@@ -9,6 +9,8 @@
 #include <array>
 #include <cstdint>
 
+#include "lunisolar.h"
+#include "new_moons.h"
 #include "numeric.h"
 #include "sectional_terms.h"
 #include "vorane2.h"
@@ -83,6 +85,19 @@ constexpr std::array<int32_t, 6> kFujyojyuFirstDay = {3, 2, 1, 4, 5, 6};
 constexpr int32_t kFujyojyuDaysPerMonth = 4;
 constexpr int32_t kFujyojyuStep = 8;
 
+// A leap month tests the days of the month whose number it bears. A month
+// outside 1..12, as in the result for a date beyond the stored new moons of
+// years up to `lastYear`, is never such a day.
+char isFujyojyu(CalendarDate date, int32_t lastYear) {
+    const LunisolarDate lunar = vorane2::lunisolarDate(date, lastYear);
+    if (lunar.month < 1 || lunar.month > 12) return kNo;
+    const int32_t first = kFujyojyuFirstDay[static_cast<std::size_t>((lunar.month - 1) % 6)];
+    for (int32_t k = 0; k < kFujyojyuDaysPerMonth; ++k) {
+        if (lunar.day == first + kFujyojyuStep * k) return kYes;
+    }
+    return kNo;
+}
+
 }  // namespace
 
 extern "C" {
@@ -115,16 +130,11 @@ char VRN_CALL kurobi(CalendarDate date) { return solarMonthBranchMatches(date, k
 char VRN_CALL sanrinbo(CalendarDate date) { return solarMonthBranchMatches(date, kSanrinboBranch); }
 
 char VRN_CALL fujyojyu(CalendarDate date) {
-    // A leap month tests the days of the month whose number it bears. A
-    // month outside 1..12, as in the result for a date outside the span of
-    // the lunisolar tables, is never such a day.
-    const LunisolarDate lunar = adto9rek(date);
-    if (lunar.month < 1 || lunar.month > 12) return kNo;
-    const int32_t first = kFujyojyuFirstDay[static_cast<std::size_t>((lunar.month - 1) % 6)];
-    for (int32_t k = 0; k < kFujyojyuDaysPerMonth; ++k) {
-        if (lunar.day == first + kFujyojyuStep * k) return kYes;
-    }
-    return kNo;
+    return isFujyojyu(date, vorane2::kNewMoonExportLastYear);
+}
+
+char VRN_CALL fujyojyuL(CalendarDate date) {
+    return isFujyojyu(date, vorane2::kNewMoonLongSpanLastYear);
 }
 
 char VRN_CALL teniti(CalendarDate date) { return flag(ad2heto(date) == 30); /* 癸巳 */ }

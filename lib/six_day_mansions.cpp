@@ -9,6 +9,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "lunisolar.h"
+#include "new_moons.h"
 #include "numeric.h"
 #include "tables/six_day_mansion_names.h"
 #include "vorane2.h"
@@ -28,15 +30,32 @@ bool isUsableLunisolarDate(const LunisolarDate& date) {
     return date.month >= 1 && date.month <= 12 && date.day >= 1 && date.day <= 30;
 }
 
+// Both cycles of a date from its lunisolar date built on the stored new
+// moons of years up to `lastYear`; kOutOfRange where those do not reach.
+// A leap month counts with the number of the month it repeats.
+int32_t sixDayIndex(CalendarDate date, int32_t lastYear) {
+    const LunisolarDate lunar = vorane2::lunisolarDate(date, lastYear);
+    if (!isUsableLunisolarDate(lunar)) return kOutOfRange;
+    return (lunar.month + lunar.day - 1) % 6;
+}
+
+int32_t mansion27Index(CalendarDate date, int32_t lastYear) {
+    const LunisolarDate lunar = vorane2::lunisolarDate(date, lastYear);
+    if (!isUsableLunisolarDate(lunar)) return kOutOfRange;
+    const int32_t start = t::kMansion27MonthStart[static_cast<std::size_t>(lunar.month - 1)];
+    return (start + lunar.day - 1) % 27;
+}
+
 }  // namespace
 
 extern "C" {
 
 int32_t VRN_CALL ad26you(CalendarDate date) {
-    // A leap month counts with the number of the month it repeats.
-    const LunisolarDate lunar = adto9rek(date);
-    if (!isUsableLunisolarDate(lunar)) return kOutOfRange;
-    return (lunar.month + lunar.day - 1) % 6;
+    return sixDayIndex(date, vorane2::kNewMoonExportLastYear);
+}
+
+int32_t VRN_CALL ad26youL(CalendarDate date) {
+    return sixDayIndex(date, vorane2::kNewMoonLongSpanLastYear);
 }
 
 const char* VRN_CALL rno2name(int32_t index) { return t::lookupName(t::kSixDayNames, index); }
@@ -52,10 +71,11 @@ int32_t VRN_CALL adto28(CalendarDate date) {
 const char* VRN_CALL A28toname(int32_t index) { return t::lookupName(t::kMansion28Names, index); }
 
 int32_t VRN_CALL adto27(CalendarDate date) {
-    const LunisolarDate lunar = adto9rek(date);
-    if (!isUsableLunisolarDate(lunar)) return kOutOfRange;
-    const int32_t start = t::kMansion27MonthStart[static_cast<std::size_t>(lunar.month - 1)];
-    return (start + lunar.day - 1) % 27;
+    return mansion27Index(date, vorane2::kNewMoonExportLastYear);
+}
+
+int32_t VRN_CALL adto27L(CalendarDate date) {
+    return mansion27Index(date, vorane2::kNewMoonLongSpanLastYear);
 }
 
 const char* VRN_CALL A27toname(int32_t index) { return t::lookupName(t::kMansion27Names, index); }

@@ -225,6 +225,37 @@ CalendarDate VRN_CALL duncan3(CalendarDate date);
  * numbering rule fits; the stored new moons produce none. */
 LunisolarDate VRN_CALL adto9rek(CalendarDate date);
 
+/* adto9rek over all the stored new moons: the same rules and the same
+ * result for every date that adto9rek answers, and beyond it up to the day
+ * before the last stored new moon of 2100 (2100-12-31). Valid from
+ * 1870-02-01 to 2100-12-30; for any other date the result is leap 'N' and
+ * year, month and day -999 (with the longitude copied), as from adto9rek.
+ * The lunisolar year is that of the month's first day, so it never turns
+ * inside a month (months 11 and 12 that begin in January or February count
+ * with the year before).
+ *
+ * 2033/34. Every month is named by the first principal term it holds and a
+ * month without one is a leap month of the number before; no other rule
+ * applies, and in 2033/34 months with two terms and months with none lie
+ * close together, with 冬至 (2033-12-21, about an hour before midnight) and
+ * 雨水 (2034-02-18, about half an hour before midnight) just before a new-moon
+ * day. The conversion gives:
+ *   2033-07-26  month 7     (処暑)
+ *   2033-08-25  leap 7      (no term: 秋分 falls on 09-23, the next month)
+ *   2033-09-23  month 8     (秋分)
+ *   2033-10-23  month 9     (霜降)
+ *   2033-11-22  month 10    (小雪 and 冬至: the first names it)
+ *   2033-12-22  leap 10     (no term: 大寒 falls on 2034-01-20)
+ *   2034-01-20  month 12    (大寒 and 雨水: the first names it)
+ *   2034-02-19  leap 12     (no term: 春分 falls on 03-20)
+ *   2034-03-20  month 2     (春分)
+ * Months 11 and 1 are skipped and three leap months fall within eight
+ * months. Lunisolar year 2033 (from 2033-01-31) has 14 months, the last of
+ * them leap 12 up to 2034-03-19; year 2034 begins with month 2 on
+ * 2034-03-20, has no month 1 and 11 months. The month that holds 冬至 is
+ * thus not month 11 here, unlike the customary reading of these years. */
+LunisolarDate VRN_CALL adto9rekL(CalendarDate date);
+
 /* ---- Sexagenary cycle -------------------------------------------------- */
 
 /* Sexagenary numbers run 0..59: 1 is 甲子, 2 乙丑 .. 59 壬戌, and 0 stands for
@@ -279,6 +310,11 @@ const char* VRN_CALL e122name(int32_t branch);
  * the span of adto9rek (before 1870-02-01 or after 2020-12-14). */
 int32_t VRN_CALL ad26you(CalendarDate date);
 
+/* ad26you on the lunisolar date of adto9rekL: the same index wherever
+ * ad26you answers, and an index 0..5 for every date from 1870-02-01 to
+ * 2100-12-30. -999 for a date outside that span. */
+int32_t VRN_CALL ad26youL(CalendarDate date);
+
 /* Six-day name, 0 "赤口" .. 5 "大安"; null outside 0..5. */
 const char* VRN_CALL rno2name(int32_t index);
 
@@ -297,6 +333,11 @@ const char* VRN_CALL A28toname(int32_t index);
  * "室", month 8 at 0 "角"). The clock time is ignored. -999 for a date
  * outside the span of adto9rek (before 1870-02-01 or after 2020-12-14). */
 int32_t VRN_CALL adto27(CalendarDate date);
+
+/* adto27 on the lunisolar date of adto9rekL: the same index wherever adto27
+ * answers, and an index 0..26 for every date from 1870-02-01 to 2100-12-30.
+ * -999 for a date outside that span. */
+int32_t VRN_CALL adto27L(CalendarDate date);
 
 /* 27-mansion name: the 28 without "牛" (index 8 is "女"); null outside
  * 0..26. */
@@ -355,6 +396,11 @@ char VRN_CALL sanrinbo(CalendarDate date);
  * counts as the month it bears). 'N' when the lunisolar month is outside
  * 1..12, as for a date outside the span of adto9rek. */
 char VRN_CALL fujyojyu(CalendarDate date);
+
+/* fujyojyu on the lunisolar date of adto9rekL: the same answer wherever
+ * fujyojyu has one, and 'Y' or 'N' for every date from 1870-02-01 to
+ * 2100-12-30. 'N' for a date outside that span. */
+char VRN_CALL fujyojyuL(CalendarDate date);
 
 /* Every 癸巳 day (pair 30), once in sixty days. */
 char VRN_CALL teniti(CalendarDate date);

@@ -152,25 +152,32 @@ TEST(MansionModes, EveryAnnotationEndsInLodging) {
     }
 }
 
-// The lunisolar conversion has a span; outside it the six-day and 27-mansion
+// The stored new moons have a span; outside it the six-day and 27-mansion
 // lines are blank, never text made from the conversion's error value.
 TEST(OutOfSpan, SixDayAnd27MansionLinesAreBlank) {
     for (int mode : {0, 2}) {
         SCOPED_TRACE(mode);
         for (const auto& [year, month] :
-             {std::pair{1870, 1}, std::pair{2021, 1}, std::pair{2050, 6}}) {
+             {std::pair{1870, 1}, std::pair{2101, 1}, std::pair{2150, 6}}) {
             const tenvo::MonthSheet sheet = composed(year, month, mode);
             for (int day = 1; day <= lengthOf(sheet); ++day) {
                 EXPECT_EQ(noteOfDay(sheet, day), kBlankNote) << year << "-" << month << "-" << day;
             }
         }
-        // The span ends on 14 December 2020 and begins on 1 February 1870.
-        const tenvo::MonthSheet december = composed(2020, 12, mode);
+        // The span ends on 30 December 2100, the day before the last stored
+        // new moon, and begins on 1 February 1870.
+        const tenvo::MonthSheet december = composed(2100, 12, mode);
         for (int day = 1; day <= 31; ++day) {
-            EXPECT_EQ(noteOfDay(december, day) == kBlankNote, day > 14) << "2020-12-" << day;
+            EXPECT_EQ(noteOfDay(december, day) == kBlankNote, day > 30) << "2100-12-" << day;
         }
         const tenvo::MonthSheet february = composed(1870, 2, mode);
         EXPECT_NE(noteOfDay(february, 1), kBlankNote);
+        // Where the original exports stop (after 14 December 2020) the
+        // sheet carries on without a gap.
+        const tenvo::MonthSheet seam = composed(2020, 12, mode);
+        for (int day = 1; day <= 31; ++day) {
+            EXPECT_NE(noteOfDay(seam, day), kBlankNote) << "2020-12-" << day;
+        }
     }
     // The other modes compute for every year.
     for (int mode : {1, 3, 4}) {
@@ -251,6 +258,7 @@ TEST(SixDayCache, AsksOnTheFirstDayAndWhereALunarMonthMayEnd) {
 TEST(SixDayCache, AnErrorAnswerGivesBlanksAndIsAskedAgainNextDay) {
     tenvo::LibraryBinding library = apptest::library();
     library.adto9rek = &outOfSpanLunisolar;
+    library.adto9rekL = &outOfSpanLunisolar;
     library.rno2name = &noName;  // must not be reached with the error codes
     g_askedDays.clear();
     tenvo::LunarCache cache;
@@ -259,7 +267,8 @@ TEST(SixDayCache, AnErrorAnswerGivesBlanksAndIsAskedAgainNextDay) {
         tenvo::annotateDay(library, dateOf(2030, 1, day), 0, cache, note);
         EXPECT_EQ(std::string(note.data(), 5), kBlankNote);
     }
-    EXPECT_EQ(g_askedDays, (std::vector<int>{1, 2, 3}));
+    // Each day asks both conversions, the original first.
+    EXPECT_EQ(g_askedDays, (std::vector<int>{1, 1, 2, 2, 3, 3}));
 }
 
 TEST(AnnotationStep, MissingOrShortNamesNeverLeaveStrayBytes) {
@@ -268,6 +277,7 @@ TEST(AnnotationStep, MissingOrShortNamesNeverLeaveStrayBytes) {
     library.eno2name = &shortName;
     library.A28toname = &noName;
     library.adto27 = &errorIndex;
+    library.adto27L = &errorIndex;
     library.A27toname = &countedMansionName;
     tenvo::LunarCache cache;
     const CalendarDate date = dateOf(2001, 9, 1);
