@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstring>
+#include <ctime>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,45 @@ void forEachMonth(int year, int month, int lastYear, int lastMonth, F f) {
             ++year;
         }
     }
+}
+
+// ---- Stand-ins for parts of the library ----------------------------------
+
+// A stand-in lunisolar conversion for May of any year: a lunar month of 30
+// days begins on the 5th; the month before it ended with its 29th day on the
+// 4th. Records the days it was asked about.
+std::vector<int> g_askedDays;
+LunisolarDate VRN_CALL fakeLunisolar(CalendarDate date) {
+    g_askedDays.push_back(date.day);
+    if (date.day >= 5) return LunisolarDate{'N', 2001, 4, date.day - 4, 135.0};
+    return LunisolarDate{'N', 2001, 3, date.day + 25, 135.0};
+}
+LunisolarDate VRN_CALL outOfSpanLunisolar(CalendarDate date) {
+    g_askedDays.push_back(date.day);
+    return LunisolarDate{'N', -999, -999, -999, date.longitude};
+}
+const char* VRN_CALL fakeSixDayName(int32_t index) {
+    static const char names[6][5] = {"R0..", "R1..", "R2..", "R3..", "R4..", "R5.."};
+    return index >= 0 && index < 6 ? names[index] : nullptr;
+}
+int32_t VRN_CALL fakeSunday(CalendarDate) { return 0; }
+const char* VRN_CALL noName(int32_t) { return nullptr; }
+const char* VRN_CALL shortName(int32_t) { return "A"; }
+int g_mansionNameCalls = 0;
+const char* VRN_CALL countedMansionName(int32_t) {
+    ++g_mansionNameCalls;
+    return "XX";
+}
+int32_t VRN_CALL errorIndex(CalendarDate) { return -999; }
+
+tenvo::MonthSheet composedWith(const tenvo::LibraryBinding& library, int year, int month,
+                               int mode) {
+    tenvo::MonthSheet sheet;
+    sheet.year = static_cast<uint16_t>(year);
+    sheet.month = static_cast<uint16_t>(month);
+    sheet.mode = mode;
+    tenvo::composeMonth(sheet, library);
+    return sheet;
 }
 
 TEST(SolarTermMode, AnnotatesExactlyTheTwoTermDaysOfEveryMonth) {
@@ -152,6 +192,88 @@ TEST(MansionModes, EveryAnnotationEndsInLodging) {
     }
 }
 
+// After 2020 the original exports have no answer and the sheet asks the
+// ones over all the stored new moons: every day up to 2100-11 has the names
+// of ad26youL and adto27L, with one sheet carried from month to month.
+TEST(AfterTwentyTwenty, SixDayAnd27MansionNamesComeFromTheLongSpan) {
+    const std::string lodging = sjis("宿");
+    for (int mode : {0, 2}) {
+        SCOPED_TRACE(mode);
+        tenvo::MonthSheet sheet;
+        sheet.mode = mode;
+        forEachMonth(2020, 12, 2100, 11, [&](int year, int month) {
+            SCOPED_TRACE(std::to_string(year) + "-" + std::to_string(month));
+            sheet.year = static_cast<uint16_t>(year);
+            sheet.month = static_cast<uint16_t>(month);
+            tenvo::composeMonth(sheet, apptest::library());
+            for (int day = 1; day <= lengthOf(sheet); ++day) {
+                const CalendarDate date = dateOf(year, month, day);
+                const std::string expected =
+                    mode == 0 ? note4(::rno2name(::ad26youL(date)))
+                              : std::string(::A27toname(::adto27L(date)), 2) + lodging + '\0';
+                ASSERT_EQ(noteOfDay(sheet, day), expected) << "day " << day;
+            }
+        });
+    }
+}
+
+// The month the program opens on today, and a month of 2026, show names in
+// both lunisolar modes, never blanks.
+TEST(AfterTwentyTwenty, TheCurrentMonthShowsNames) {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    for (const auto& [year, month] : {std::pair{2026, 12}, std::pair{2021, 1},
+                                      std::pair{local.tm_year + 1900, local.tm_mon + 1}}) {
+        if (year > 2100) continue;
+        for (int mode : {0, 2}) {
+            const tenvo::MonthSheet sheet = composed(year, month, mode);
+            for (int day = 1; day <= lengthOf(sheet); ++day) {
+                EXPECT_NE(noteOfDay(sheet, day), kBlankNote)
+                    << year << "-" << month << "-" << day << " mode " << mode;
+            }
+        }
+    }
+    // 2026-12-09 is day 1 of lunisolar month 11 (大安, 斗宿).
+    EXPECT_EQ(noteOfDay(composed(2026, 12, 0), 9), sjis("大安") + '\0');
+    EXPECT_EQ(noteOfDay(composed(2026, 12, 2), 9), sjis("斗宿") + '\0');
+}
+
+// Where the original exports answer, the long-span ones are not asked;
+// where they give their error value, the long-span ones alone decide.
+int32_t VRN_CALL firstMansion(CalendarDate) { return 0; }
+
+TEST(AfterTwentyTwenty, TheOriginalIsAskedFirst) {
+    tenvo::LibraryBinding library = apptest::library();
+    // Stand-ins that answer for every date take precedence over the real
+    // long-span exports, even in 2030.
+    library.adto9rek = &fakeLunisolar;
+    library.rno2name = &fakeSixDayName;
+    library.adto27 = &firstMansion;
+    const tenvo::MonthSheet sixDay = composedWith(library, 2030, 5, 0);
+    EXPECT_EQ(noteOfDay(sixDay, 5), std::string("R4..") + '\0');  // fake month 4, day 1
+    const tenvo::MonthSheet mansions = composedWith(library, 2030, 5, 2);
+    for (int day = 1; day <= 31; ++day) {
+        EXPECT_EQ(noteOfDay(mansions, day), sjis("角宿") + '\0') << day;
+    }
+
+    // With the long span missing, the sheet ends where the originals do.
+    library = apptest::library();
+    library.adto9rekL = &outOfSpanLunisolar;
+    library.adto27L = &errorIndex;
+    for (int mode : {0, 2}) {
+        const tenvo::MonthSheet december = composedWith(library, 2020, 12, mode);
+        const tenvo::MonthSheet real = composed(2020, 12, mode);
+        for (int day = 1; day <= 31; ++day) {
+            if (day <= 14) {
+                EXPECT_EQ(noteOfDay(december, day), noteOfDay(real, day)) << day;
+            } else {
+                EXPECT_EQ(noteOfDay(december, day), kBlankNote) << day;
+            }
+        }
+    }
+}
+
 // The stored new moons have a span; outside it the six-day and 27-mansion
 // lines are blank, never text made from the conversion's error value.
 TEST(OutOfSpan, SixDayAnd27MansionLinesAreBlank) {
@@ -196,35 +318,6 @@ TEST(OtherModes, NamesComeFromTheMatchingExports) {
     EXPECT_EQ(noteOfDay(composed(2000, 1, 4), 1), sjis("戊午") + '\0');
     EXPECT_EQ(noteOfDay(composed(2000, 1, 3), 1), sjis("胃宿") + '\0');
 }
-
-// ---- The annotation step against a stand-in library ----------------------
-
-// A stand-in lunisolar conversion for May of any year: a lunar month of 30
-// days begins on the 5th; the month before it ended with its 29th day on the
-// 4th. Records the days it was asked about.
-std::vector<int> g_askedDays;
-LunisolarDate VRN_CALL fakeLunisolar(CalendarDate date) {
-    g_askedDays.push_back(date.day);
-    if (date.day >= 5) return LunisolarDate{'N', 2001, 4, date.day - 4, 135.0};
-    return LunisolarDate{'N', 2001, 3, date.day + 25, 135.0};
-}
-LunisolarDate VRN_CALL outOfSpanLunisolar(CalendarDate date) {
-    g_askedDays.push_back(date.day);
-    return LunisolarDate{'N', -999, -999, -999, date.longitude};
-}
-const char* VRN_CALL fakeSixDayName(int32_t index) {
-    static const char names[6][5] = {"R0..", "R1..", "R2..", "R3..", "R4..", "R5.."};
-    return index >= 0 && index < 6 ? names[index] : nullptr;
-}
-int32_t VRN_CALL fakeSunday(CalendarDate) { return 0; }
-const char* VRN_CALL noName(int32_t) { return nullptr; }
-const char* VRN_CALL shortName(int32_t) { return "A"; }
-int g_mansionNameCalls = 0;
-const char* VRN_CALL countedMansionName(int32_t) {
-    ++g_mansionNameCalls;
-    return "XX";
-}
-int32_t VRN_CALL errorIndex(CalendarDate) { return -999; }
 
 TEST(SixDayCache, AsksOnTheFirstDayAndWhereALunarMonthMayEnd) {
     tenvo::LibraryBinding library = apptest::library();

@@ -67,6 +67,29 @@ TEST(TenvoTerm, PrintsTheSheetTextInEachMode) {
     EXPECT_EQ(run("1870 1").out, expectedText(1870, 1, 0));
 }
 
+// Every month from 1870-01 to 2100-12 is accepted in every mode; after 2020
+// the six-day and 27-mansion lines carry names up to 2100-12-30.
+TEST(TenvoTerm, AcceptsEveryMonthTo2100InEveryMode) {
+    const std::pair<const char*, int> modes[] = {{"rokuyo", 0}, {"kyusei", 1}, {"27", 2},
+                                                 {"28", 3},     {"kanshi", 4}, {"sekki", 5}};
+    for (const auto& [name, mode] : modes) {
+        for (const auto& [year, month] :
+             {std::pair{2100, 12}, std::pair{1870, 1}, std::pair{2026, 12}, std::pair{2033, 12}}) {
+            SCOPED_TRACE(std::string(name) + " " + std::to_string(year) + " " +
+                         std::to_string(month));
+            const Outcome r = run(std::string("--mode ") + name + " " + std::to_string(year) + " " +
+                                  std::to_string(month));
+            EXPECT_EQ(r.status, 0);
+            EXPECT_EQ(r.out, expectedText(year, month, mode));
+        }
+    }
+    // 2026-12-09 opens lunisolar month 11: 大安 and 斗宿; 2100-12-01 opens
+    // month 11 as well.
+    EXPECT_NE(run("2026 12").out.find("大安"), std::string::npos);
+    EXPECT_NE(run("--mode 27 2026 12").out.find("斗宿"), std::string::npos);
+    EXPECT_NE(run("--mode 27 2100 12").out.find("斗宿"), std::string::npos);
+}
+
 TEST(TenvoTerm, DefaultsToTheCurrentMonth) {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
@@ -77,9 +100,10 @@ TEST(TenvoTerm, DefaultsToTheCurrentMonth) {
 }
 
 TEST(TenvoTerm, BadArgumentsGiveOneLineAndStatusTwo) {
-    for (const char* arguments : {"1998 13", "1998 0", "abc 2", "1998 x", "1869 5", "2101 1",
-                                  "1998", "1998 2 3", "--mode lunar 1998 2", "--mode",
-                                  "--colour 1998 2", "-- 1998 2", "1998 -2", "99999999999 1"}) {
+    for (const char* arguments :
+         {"1998 13", "1998 0", "abc 2", "1998 x", "1869 5", "2101 1", "1869 12", "2101 01", "1998",
+          "1998 2 3", "--mode lunar 1998 2", "--mode", "--colour 1998 2", "-- 1998 2", "1998 -2",
+          "99999999999 1"}) {
         SCOPED_TRACE(arguments);
         const Outcome err = run(arguments, "2>&1 >/dev/null");
         EXPECT_EQ(err.status, 2);
