@@ -167,9 +167,13 @@ constexpr ExportSignature kSignatures[] = {
     {81, "VRNVER", Sig::NameOfVoid},
     {82, "adto27", Sig::IntOfDate},
     {83, "A27toname", Sig::NameOfInt},
+    {84, "adto9rekL", Sig::LunisolarOfDate},
+    {85, "ad26youL", Sig::IntOfDate},
+    {86, "adto27L", Sig::IntOfDate},
+    {87, "fujyojyuL", Sig::FlagOfDate},
 };
 constexpr size_t kExportCount = sizeof(kSignatures) / sizeof(kSignatures[0]);
-static_assert(kExportCount == 83, "the library has 83 exports");
+static_assert(kExportCount == 87, "the library has 87 exports");
 
 // ---- Arguments --------------------------------------------------------
 
@@ -257,6 +261,11 @@ const CalendarDate kDates[] = {
     date(2020, 12, 14),
     date(2020, 12, 15),
     date(2100, 3, 1),
+    date(2026, 12, 9),
+    date(2033, 12, 22),
+    date(2034, 3, 19),
+    date(2100, 12, 30),
+    date(2100, 12, 31),
     date(1582, 10, 15, 0.0, 0.0, 0.0, 0.0),
     date(1582, 10, 4, 0.0, 0.0, 0.0, 0.0),
     date(-4712, 1, 1, 12.0, 0.0, 0.0, 0.0),
