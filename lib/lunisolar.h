@@ -44,8 +44,11 @@ LunarMonthNumber lunarMonthNumber(double lonA, double lonB, double lonC);
 // The lunisolar date of the local day named by year, month and day of
 // `date` (out-of-range days and months run on linearly, as in ad2jd; the
 // clock time is ignored; longitude is only copied), using stored new moons
-// of years up to `lastYear`. Outside the span those give, or if no month
-// rule applies: leap 'N', year, month and day kLunisolarError.
+// of years up to `lastYear`. The lunisolar year is that of the month's
+// first day (the year before for months 11 and 12 that begin in January or
+// February), so it never turns inside a month. Outside the span those give,
+// or if no month rule applies: leap 'N', year, month and day
+// kLunisolarError.
 LunisolarDate lunisolarDate(CalendarDate date, int32_t lastYear);
 
 }  // namespace vorane2

@@ -236,10 +236,10 @@ LunisolarDate VRN_CALL adto9rek(CalendarDate date);
  *
  * 2033/34. Every month is named by the first principal term it holds and a
  * month without one is a leap month of the number before; nothing limits
- * a year to one leap month, and in 2033/34 months with two terms and months with none lie
- * close together, with 冬至 (2033-12-21, about an hour before midnight) and
- * 雨水 (2034-02-18, about half an hour before midnight) just before a new-moon
- * day. The conversion gives:
+ * a year to one leap month. In 2033/34 months with two terms and months
+ * with none lie close together, with 冬至 (2033-12-21, about an hour before
+ * midnight) and 雨水 (2034-02-18, about half an hour before midnight) just
+ * before a new-moon day. The conversion gives:
  *   2033-07-26  month 7     (処暑)
  *   2033-08-25  leap 7      (no term: 秋分 falls on 09-23, the next month)
  *   2033-09-23  month 8     (秋分)
@@ -249,9 +249,9 @@ LunisolarDate VRN_CALL adto9rek(CalendarDate date);
  *   2034-01-20  month 12    (大寒 and 雨水: the first names it)
  *   2034-02-19  leap 12     (no term: 春分 falls on 03-20)
  *   2034-03-20  month 2     (春分)
- * Months 11 and 1 are skipped and three of seven consecutive months
- * are leap months. Lunisolar year 2033 (from 2033-01-31) has 14 months, the last of
- * them leap 12 up to 2034-03-19; year 2034 begins with month 2 on
+ * Months 11 and 1 are skipped and three of seven consecutive months are
+ * leap months. Lunisolar year 2033 (from 2033-01-31) has 14 months, the
+ * last of them leap 12 up to 2034-03-19; year 2034 begins with month 2 on
  * 2034-03-20, has no month 1 and 11 months. The month that holds 冬至 is
  * thus not month 11 here, unlike the customary reading of these years.
  * (In 2052/53, as in 1870/71 and 1984/85, a month 11 that holds both 冬至
