@@ -4,6 +4,7 @@
 // checks below hold the results to their documented ranges.
 
 #include <cstring>
+#include <initializer_list>
 
 #include "fuzz_inputs.h"
 
@@ -33,7 +34,7 @@ using DoubleToDouble = double(VRN_CALL*)(double);
 constexpr DateToInt kDateToInt[] = {ad2youbi, ad2setu, ad2neto,    ad2teto,    ad2heto,   ad26you,
                                     adto28,   adto27,  ad2nkyusei, ad2tkyusei, ad2hkyusei};
 constexpr DateToDate kDateToDate[] = {ad2saku, ad2sakur, duncan, duncan2, duncan3};
-constexpr DateToFlag kDateToFlag[] = {tensyabi, kurobi, sanrinbo, fujyojyu, teniti};
+constexpr DateToFlag kDateToFlag[] = {tensyabi, kurobi, sanrinbo, fujyojyu, teniti, fujyojyuL};
 constexpr IntToName kIntToName[] = {yno2name,  eno2name, e102name, e122name, rno2name, A28toname,
                                     A27toname, kno2name, hno2name, eto2kubo, zno2name};
 constexpr IntToInt kIntToInt[] = {bc2ad, eno210no, eno212no, eto2zone};
@@ -58,6 +59,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             check(sixDay == -999 || (sixDay >= 0 && sixDay <= 5));
             const int32_t mansion = adto27(date);
             check(mansion == -999 || (mansion >= 0 && mansion <= 26));
+            const int32_t sixDayLong = ad26youL(date);
+            check(sixDayLong == -999 || (sixDayLong >= 0 && sixDayLong <= 5));
+            const int32_t mansionLong = adto27L(date);
+            check(mansionLong == -999 || (mansionLong >= 0 && mansionLong <= 26));
             break;
         }
         case 1:
@@ -97,10 +102,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             (void)ad2jd(anyDate(in));
             break;
         case 10: {
-            const LunisolarDate l = adto9rek(anyDate(in));
-            check(l.leap == 'Y' || l.leap == 'N');
-            check(l.month == -999 || (l.month >= 1 && l.month <= 12));
-            check(l.day == -999 || (l.day >= 1 && l.day <= 30));
+            const CalendarDate date = anyDate(in);
+            for (const LunisolarDate l : {adto9rek(date), adto9rekL(date)}) {
+                check(l.leap == 'Y' || l.leap == 'N');
+                check(l.month == -999 || (l.month >= 1 && l.month <= 12));
+                check(l.day == -999 || (l.day >= 1 && l.day <= 30));
+            }
             break;
         }
         case 11: {
