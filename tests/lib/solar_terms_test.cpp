@@ -22,14 +22,14 @@ struct Term {
 
 // In the order of the year from 小寒, January's term first.
 const std::array<Term, 24> kTerms = {{
-    {y2syokan, 1, 285, 5, 6},   {y2taikan, 1, 300, 20, 21}, {y2risyun, 2, 315, 4, 5},
-    {y2usui, 2, 330, 18, 20},   {y2ktitu, 3, 345, 5, 6},    {y2syunbn, 3, 360, 20, 21},
-    {y2seimei, 4, 15, 4, 5},    {y2kokuu, 4, 30, 20, 21},   {y2rikka, 5, 45, 5, 6},
-    {y2syoman, 5, 60, 20, 21},  {y2bousyu, 6, 75, 5, 6},    {y2gesi, 6, 90, 21, 22},
-    {y2syusyo, 7, 105, 6, 8},   {y2taisyo, 7, 120, 22, 24}, {y2risyuu, 8, 135, 7, 8},
-    {y2syosyo, 8, 150, 22, 24}, {y2hakuro, 9, 165, 7, 8},   {y2syuubn, 9, 180, 22, 24},
-    {y2kanro, 10, 195, 7, 9},   {y2soukou, 10, 210, 23, 25}, {y2rittou, 11, 225, 7, 8},
-    {y2syostu, 11, 240, 22, 23}, {y2taistu, 12, 255, 6, 8}, {y2touji, 12, 270, 21, 23},
+    {y2syokan, 1, 285, 5, 6},    {y2taikan, 1, 300, 20, 21},  {y2risyun, 2, 315, 4, 5},
+    {y2usui, 2, 330, 18, 20},    {y2ktitu, 3, 345, 5, 6},     {y2syunbn, 3, 360, 20, 21},
+    {y2seimei, 4, 15, 4, 5},     {y2kokuu, 4, 30, 20, 21},    {y2rikka, 5, 45, 5, 6},
+    {y2syoman, 5, 60, 20, 21},   {y2bousyu, 6, 75, 5, 6},     {y2gesi, 6, 90, 21, 22},
+    {y2syusyo, 7, 105, 6, 8},    {y2taisyo, 7, 120, 22, 24},  {y2risyuu, 8, 135, 7, 8},
+    {y2syosyo, 8, 150, 22, 24},  {y2hakuro, 9, 165, 7, 8},    {y2syuubn, 9, 180, 22, 24},
+    {y2kanro, 10, 195, 7, 9},    {y2soukou, 10, 210, 23, 25}, {y2rittou, 11, 225, 7, 8},
+    {y2syostu, 11, 240, 22, 23}, {y2taistu, 12, 255, 6, 8},   {y2touji, 12, 270, 21, 23},
 }};
 
 std::vector<int32_t> termDays(int32_t year) {
@@ -131,7 +131,8 @@ TEST(DaysSinceSectionalTerm, CountsDaysBetweenSectionalTerms) {
         while (d.year == year) {
             const int32_t count = ad2setu(CalendarDate{d.year, d.month, d.day, 0, 0, 0, 135.0});
             const bool termDay = d.day == vorane2::sectionalTermDay(d.year, d.month, 135.0);
-            ASSERT_EQ(count, termDay ? 0 : previous + 1) << d.year << "-" << d.month << "-" << d.day;
+            ASSERT_EQ(count, termDay ? 0 : previous + 1)
+                << d.year << "-" << d.month << "-" << d.day;
             previous = count;
             d = testsupport::addDays(d, 1);
         }
