@@ -4,7 +4,7 @@
 # directly, or through sudo when available.
 set -eu
 
-packages="g++ cmake ninja-build pkg-config libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
+packages="g++ cmake ninja-build pkg-config libgtest-dev libbenchmark-dev clang clang-format libclang-rt-14-dev
   mingw-w64 wine wine32:i386 wine64 xvfb imagemagick fonts-ipafont-mincho fonts-ipafont-gothic
   locales valgrind"
 

@@ -2,7 +2,6 @@
  * version, through the installed header only. */
 #include <stdio.h>
 #include <string.h>
-
 #include <vorane2.h>
 
 int main(void) {
