@@ -1,5 +1,6 @@
 # Compares the dynamic symbols that a shared library defines with the list of
-# exports built from the export table ("ordinal:name" per line).
+# exports built from the export table ("ordinal:name" per line), and requires
+# that list to hold every export of the table: the library is complete.
 execute_process(COMMAND nm -D --defined-only ${LIBRARY}
                 OUTPUT_VARIABLE nm_out RESULT_VARIABLE rc)
 if(NOT rc EQUAL 0)
@@ -23,10 +24,21 @@ foreach(line IN LISTS expected_lines)
     list(APPEND expected ${name})
   endif()
 endforeach()
+file(STRINGS ${EXPORT_TABLE} table_lines REGEX "^[0-9]")
+set(table "")
+foreach(line IN LISTS table_lines)
+  string(REGEX MATCH "^[0-9]+ ([A-Za-z0-9_]+) " _ "${line}")
+  list(APPEND table ${CMAKE_MATCH_1})
+endforeach()
+list(SORT table)
 list(SORT actual)
 list(SORT expected)
 if(NOT actual STREQUAL expected)
   message(FATAL_ERROR "exported symbols differ from the export table\n  actual:   ${actual}\n  expected: ${expected}")
+endif()
+list(SORT expected)
+if(NOT expected STREQUAL table)
+  message(FATAL_ERROR "not every export of the table is built\n  built: ${expected}\n  table: ${table}")
 endif()
 list(LENGTH actual n)
 message(STATUS "${n} exports, as the export table lists")
