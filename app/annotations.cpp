@@ -5,31 +5,31 @@
 namespace tenvo {
 
 const std::array<std::array<SolarTermEntry, 2>, 13> kSolarTermsByMonth{{
-    {{{nullptr, ""}, {nullptr, ""}}},
-    {{{&LibraryBinding::y2syokan, "\x8f\xac\x8a\xa6" /* 小寒 */},
-      {&LibraryBinding::y2taikan, "\x91\xe5\x8a\xa6" /* 大寒 */}}},
-    {{{&LibraryBinding::y2risyun, "\x97\xa7\x8f\x74" /* 立春 */},
-      {&LibraryBinding::y2usui, "\x89\x4a\x90\x85" /* 雨水 */}}},
-    {{{&LibraryBinding::y2ktitu, "\x8c\x5b\xe5\xad" /* 啓蟄 */},
-      {&LibraryBinding::y2syunbn, "\x8f\x74\x95\xaa" /* 春分 */}}},
-    {{{&LibraryBinding::y2seimei, "\x90\xb4\x96\xbe" /* 清明 */},
-      {&LibraryBinding::y2kokuu, "\x8d\x92\x89\x4a" /* 穀雨 */}}},
-    {{{&LibraryBinding::y2rikka, "\x97\xa7\x89\xc4" /* 立夏 */},
-      {&LibraryBinding::y2syoman, "\x8f\xac\x96\x9e" /* 小満 */}}},
-    {{{&LibraryBinding::y2bousyu, "\xe4\x8a\x8e\xed" /* 芒種 */},
-      {&LibraryBinding::y2gesi, "\x89\xc4\x8e\x8a" /* 夏至 */}}},
-    {{{&LibraryBinding::y2syusyo, "\x8f\xac\x8f\x8b" /* 小暑 */},
-      {&LibraryBinding::y2taisyo, "\x91\xe5\x8f\x8b" /* 大暑 */}}},
-    {{{&LibraryBinding::y2risyuu, "\x97\xa7\x8f\x48" /* 立秋 */},
-      {&LibraryBinding::y2syosyo, "\x8f\x88\x8f\x8b" /* 処暑 */}}},
-    {{{&LibraryBinding::y2hakuro, "\x94\x92\x98\x49" /* 白露 */},
-      {&LibraryBinding::y2syuubn, "\x8f\x48\x95\xaa" /* 秋分 */}}},
-    {{{&LibraryBinding::y2kanro, "\x8a\xa6\x98\x49" /* 寒露 */},
-      {&LibraryBinding::y2soukou, "\x91\x9a\x8d\x7e" /* 霜降 */}}},
-    {{{&LibraryBinding::y2rittou, "\x97\xa7\x93\x7e" /* 立冬 */},
-      {&LibraryBinding::y2syostu, "\x8f\xac\x90\xe1" /* 小雪 */}}},
-    {{{&LibraryBinding::y2taistu, "\x91\xe5\x90\xe1" /* 大雪 */},
-      {&LibraryBinding::y2touji, "\x93\x7e\x8e\x8a" /* 冬至 */}}},
+    {{{nullptr, "", 0, 0}, {nullptr, "", 0, 0}}},
+    {{{&LibraryBinding::y2syokan, "\x8f\xac\x8a\xa6" /* 小寒 */, 4, 6},
+      {&LibraryBinding::y2taikan, "\x91\xe5\x8a\xa6" /* 大寒 */, 19, 21}}},
+    {{{&LibraryBinding::y2risyun, "\x97\xa7\x8f\x74" /* 立春 */, 3, 5},
+      {&LibraryBinding::y2usui, "\x89\x4a\x90\x85" /* 雨水 */, 17, 20}}},
+    {{{&LibraryBinding::y2ktitu, "\x8c\x5b\xe5\xad" /* 啓蟄 */, 4, 6},
+      {&LibraryBinding::y2syunbn, "\x8f\x74\x95\xaa" /* 春分 */, 19, 21}}},
+    {{{&LibraryBinding::y2seimei, "\x90\xb4\x96\xbe" /* 清明 */, 3, 5},
+      {&LibraryBinding::y2kokuu, "\x8d\x92\x89\x4a" /* 穀雨 */, 19, 21}}},
+    {{{&LibraryBinding::y2rikka, "\x97\xa7\x89\xc4" /* 立夏 */, 4, 6},
+      {&LibraryBinding::y2syoman, "\x8f\xac\x96\x9e" /* 小満 */, 19, 21}}},
+    {{{&LibraryBinding::y2bousyu, "\xe4\x8a\x8e\xed" /* 芒種 */, 4, 6},
+      {&LibraryBinding::y2gesi, "\x89\xc4\x8e\x8a" /* 夏至 */, 20, 22}}},
+    {{{&LibraryBinding::y2syusyo, "\x8f\xac\x8f\x8b" /* 小暑 */, 5, 8},
+      {&LibraryBinding::y2taisyo, "\x91\xe5\x8f\x8b" /* 大暑 */, 21, 24}}},
+    {{{&LibraryBinding::y2risyuu, "\x97\xa7\x8f\x48" /* 立秋 */, 6, 8},
+      {&LibraryBinding::y2syosyo, "\x8f\x88\x8f\x8b" /* 処暑 */, 21, 24}}},
+    {{{&LibraryBinding::y2hakuro, "\x94\x92\x98\x49" /* 白露 */, 6, 8},
+      {&LibraryBinding::y2syuubn, "\x8f\x48\x95\xaa" /* 秋分 */, 21, 24}}},
+    {{{&LibraryBinding::y2kanro, "\x8a\xa6\x98\x49" /* 寒露 */, 6, 9},
+      {&LibraryBinding::y2soukou, "\x91\x9a\x8d\x7e" /* 霜降 */, 22, 25}}},
+    {{{&LibraryBinding::y2rittou, "\x97\xa7\x93\x7e" /* 立冬 */, 6, 8},
+      {&LibraryBinding::y2syostu, "\x8f\xac\x90\xe1" /* 小雪 */, 21, 23}}},
+    {{{&LibraryBinding::y2taistu, "\x91\xe5\x90\xe1" /* 大雪 */, 5, 8},
+      {&LibraryBinding::y2touji, "\x93\x7e\x8e\x8a" /* 冬至 */, 20, 23}}},
 }};
 
 namespace {
@@ -112,6 +112,7 @@ void putSolarTerm(const LibraryBinding& library, const CalendarDate& date, Note 
     putBlank(note);
     if (date.month < 1 || date.month > 12) return;
     for (const SolarTermEntry& term : kSolarTermsByMonth[static_cast<std::size_t>(date.month)]) {
+        if (date.day < term.firstPossibleDay || date.day > term.lastPossibleDay) continue;
         if ((library.*term.dayOf)(date.year, 135.0) == date.day) {
             putName(note, term.name);
             return;

@@ -12,10 +12,15 @@
 namespace tenvo {
 
 // A solar term as the sheet names it: the export that gives its day of the
-// month, and its 4-byte Shift-JIS name.
+// month, its 4-byte Shift-JIS name, and the days of the month that the
+// export can answer at all (it tests a few fixed days and clamps to them).
+// A day outside that window cannot be the term's day, so the sheet asks the
+// library only for the few days inside it.
 struct SolarTermEntry {
     TermDayFn LibraryBinding::*dayOf;
     const char* name;
+    int32_t firstPossibleDay;
+    int32_t lastPossibleDay;
 };
 
 // The two solar terms that fall in each Gregorian month (index 0 unused).

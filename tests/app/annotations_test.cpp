@@ -403,4 +403,23 @@ TEST(AnnotationStep, SolarTermNamesAreTheProgramsOwn) {
     }
 }
 
+// The sheet asks for a term only on the days its export can answer; a
+// window narrower than the export's answers would silently lose a term.
+TEST(AnnotationStep, SolarTermWindowsHoldEveryAnswerOfTheLibrary) {
+    for (std::size_t month = 1; month <= 12; ++month) {
+        for (const tenvo::SolarTermEntry& term : tenvo::kSolarTermsByMonth[month]) {
+            for (int32_t year : {INT32_MIN, -4712, 0, 1582}) {
+                const int32_t day = (apptest::library().*term.dayOf)(year, 135.0);
+                EXPECT_GE(day, term.firstPossibleDay) << month << " " << year;
+                EXPECT_LE(day, term.lastPossibleDay) << month << " " << year;
+            }
+            for (int32_t year = 1700; year <= 2300; ++year) {
+                const int32_t day = (apptest::library().*term.dayOf)(year, 135.0);
+                ASSERT_GE(day, term.firstPossibleDay) << month << " " << year;
+                ASSERT_LE(day, term.lastPossibleDay) << month << " " << year;
+            }
+        }
+    }
+}
+
 }  // namespace
