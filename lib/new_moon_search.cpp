@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <limits>
 
+#include "local_days.h"
 #include "new_moons.h"
 #include "vorane2.h"
 
@@ -89,7 +90,7 @@ CalendarDate searchNewMoonDay(CalendarDate date, double offset, int32_t count) {
     const double lon = date.longitude;
     const CalendarDate midnight{date.year, date.month, date.day, 0.0, 0.0, 0.0, lon};
     const double j = ad2jd(midnight) + offset;
-    return vorane2::sampleNewMoonDay(jd2ad(j, lon), j, lon, count);
+    return vorane2::sampleNewMoonDay(vorane2::localDateStartingAt(j, lon), j, lon, count);
 }
 
 }  // namespace
@@ -138,7 +139,12 @@ CalendarDate sampleNewMoonDay(CalendarDate x, double j0, double longitude, int32
         }
     }
 
-    CalendarDate result = jd2ad(candidate[best], longitude);
+    // An end-of-day sample reads 23:59:59 (or, through rounding, 23:59:58)
+    // of its own day. A start-of-day sample is a midnight, which must name
+    // the day it begins even where rounding leaves it a hair early.
+    const bool startOfDaySample = best % 2 == 1;
+    CalendarDate result = startOfDaySample ? localDateStartingAt(candidate[best], longitude)
+                                           : jd2ad(candidate[best], longitude);
     applyFixedDayCorrections(result);
     return result;
 }

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "local_days.h"
 #include "new_moons.h"
 #include "numeric.h"
 #include "tables/mean_lunation.h"
@@ -113,7 +114,7 @@ CalendarDate VRN_CALL duncan(CalendarDate date) {
     // Sample the four days from two days before the estimated day.
     const double lon = date.longitude;
     const double j = ad2jd(CalendarDate{date.year, date.month, day, 0.0, 0.0, 0.0, lon}) - 2.0;
-    return vorane2::sampleNewMoonDay(jd2ad(j, lon), j, lon, 6);
+    return vorane2::sampleNewMoonDay(vorane2::localDateStartingAt(j, lon), j, lon, 6);
 }
 
 CalendarDate VRN_CALL duncan2(CalendarDate date) {

@@ -11,6 +11,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "local_days.h"
 #include "numeric.h"
 #include "sectional_terms.h"
 #include "tables/nine_star_names.h"
@@ -85,19 +86,19 @@ Run summerRun(int32_t year, double longitude) {
 extern "C" {
 
 CalendarDate VRN_CALL geshi2koushi(int32_t year, double longitude) {
-    return jd2ad(summerSwitchJd(year, kKoushi, longitude), longitude);
+    return vorane2::localDateStartingAt(summerSwitchJd(year, kKoushi, longitude), longitude);
 }
 
 CalendarDate VRN_CALL touji2koushi(int32_t year, double longitude) {
-    return jd2ad(winterSwitchJd(year, kKoushi, longitude), longitude);
+    return vorane2::localDateStartingAt(winterSwitchJd(year, kKoushi, longitude), longitude);
 }
 
 CalendarDate VRN_CALL geshi2kougo(int32_t year, double longitude) {
-    return jd2ad(summerSwitchJd(year, kKougo, longitude), longitude);
+    return vorane2::localDateStartingAt(summerSwitchJd(year, kKougo, longitude), longitude);
 }
 
 CalendarDate VRN_CALL touji2kougo(int32_t year, double longitude) {
-    return jd2ad(winterSwitchJd(year, kKougo, longitude), longitude);
+    return vorane2::localDateStartingAt(winterSwitchJd(year, kKougo, longitude), longitude);
 }
 
 int32_t VRN_CALL ad2nkyusei(CalendarDate date) {

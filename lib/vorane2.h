@@ -100,12 +100,15 @@ double VRN_CALL rad2do(double radians);
 double VRN_CALL do2rad(double degrees);
 
 /* Sine and cosine of an angle in degrees; any finite argument is reduced
- * into one turn first. NaN and infinities give NaN. */
+ * into one turn first. NaN and infinities give NaN. The library computes
+ * the sine and cosine itself (within one unit in the last place of the
+ * correctly rounded value), so that every platform gives the same doubles. */
 double VRN_CALL fns(double degrees);
 double VRN_CALL fnc(double degrees);
 
 /* Weekday of the calendar date (0 Sunday .. 6 Saturday); the clock time and
- * longitude are ignored. Dates with a negative Julian day give -6..0. */
+ * longitude are ignored. Dates with a negative Julian day give -5..1 (the
+ * remainder keeps the sign of the day). */
 int32_t VRN_CALL ad2youbi(CalendarDate date);
 
 /* One-character weekday name ("日" .. "土"); null outside 0..6. */
@@ -167,7 +170,11 @@ int32_t VRN_CALL ad2setu(CalendarDate date);
  * 23:59:59/23:59:58 for an end-of-day sample) and the argument's longitude.
  * For a date that is not a new-moon day the result is still one of those
  * four days. The days 1884-04-25 and 1908-09-26 are reported as 1884-04-26
- * and 1908-09-25 (conjunctions within minutes of midnight). Any argument
+ * and 1908-09-25 (conjunctions within minutes of midnight). A day boundary
+ * always names the day it begins: where the sum of a midnight and whole
+ * days rounds a hair early (at 33.3 degrees east, for one), the window and
+ * a start-of-day result are still the intended days, not 23:59:59 of the
+ * day before. Any argument
  * gives a defined block; meaningful for years within a few centuries of
  * 2000. */
 CalendarDate VRN_CALL ad2saku(CalendarDate date);
@@ -222,7 +229,17 @@ CalendarDate VRN_CALL duncan3(CalendarDate date);
  * month and its neighbours begin on stored new moons; for any other date
  * the result is leap 'N' and year, month and day -999 (with the longitude
  * copied). The same -999 result would be given for a lunar month that no
- * numbering rule fits; the stored new moons produce none. */
+ * numbering rule fits; the stored new moons produce none.
+ *
+ * The year is the Gregorian year of the date, less one when months 11 and
+ * 12 reach into January or February; it is taken from the month's first
+ * day, so it never turns inside a month (this matters only for the leap
+ * month 11 of 1871-01-21, whose February days stay in 1870).
+ * The new moons of the date's month, the two before and the one after
+ * decide almost every date; on the nine late-January dates whose four
+ * months hold no later new moon (1889-01-31, 1900-01-31, 1911-01-30,
+ * 1911-01-31, 1938-01-31, 1957-01-31, 1976-01-31, 1995-01-31, 2014-01-31,
+ * years whose February has none) the next month's new moons are read too. */
 LunisolarDate VRN_CALL adto9rek(CalendarDate date);
 
 /* adto9rek over all the stored new moons: the same rules and the same
@@ -254,8 +271,9 @@ LunisolarDate VRN_CALL adto9rek(CalendarDate date);
  * last of them leap 12 up to 2034-03-19; year 2034 begins with month 2 on
  * 2034-03-20, has no month 1 and 11 months. The month that holds 冬至 is
  * thus not month 11 here, unlike the customary reading of these years.
- * (In 2052/53, as in 1870/71 and 1984/85, a month 11 that holds both 冬至
- * and 大寒 is followed by month 1 and a leap month 1; 12 is skipped.) */
+ * (In 2052/53, as in 1984/85, a month 11 that holds both 冬至 and 大寒 is
+ * followed by month 1 and a leap month 1; 12 is skipped. In 1870/71 the
+ * month 11 that holds both is followed by a leap 11 and then month 1.) */
 LunisolarDate VRN_CALL adto9rekL(CalendarDate date);
 
 /* ---- Sexagenary cycle -------------------------------------------------- */
