@@ -1,9 +1,11 @@
 #!/bin/bash
 # Runs the Windows program tenvo.exe beside vorane2.dll under Wine on this
-# display, building them first when needed. The Wine prefix persists between
-# runs (so does the settings file MIVARO.INI inside it): it is made on first
-# use, with code page 932 and the Mincho font substitution, in
-# $TENVO_WINEPREFIX (default ~/.local/share/tenvo-wine).
+# display, building them first when needed: the 32-bit build, or the 64-bit
+# one where this machine cannot run 32-bit programs (or TENVO_WINDOWS_64_ONLY=1).
+# The Wine prefix persists between runs (so does the settings file MIVARO.INI
+# inside it): it is made on first use, with code page 932 and the Mincho font
+# substitution, in $TENVO_WINEPREFIX (default ~/.local/share/tenvo-wine, and
+# ~/.local/share/tenvo-wine64 for the 64-bit build).
 #
 # Usage: tools/run-windows.sh [NATIVE_BUILD_DIR] [TERMINAL_VIEW_ARGS...]
 # With no display it says so and prints the terminal view of this month
@@ -38,9 +40,23 @@ if [ -z "${DISPLAY:-}" ]; then
     terminal_view "$@"
 fi
 
-winbuild=$project/build-win
+# shellcheck source=tools/wine-env.sh
+. "$project/tools/wine-env.sh"
+case "$(wine_env_windows_arches 2>/dev/null)" in
+i686*)
+    arch=i686 winbuild=$project/build-win WINE_ENV_ARCH=win32
+    default_prefix=$HOME/.local/share/tenvo-wine
+    ;;
+*)
+    echo "run-windows: this machine cannot run 32-bit programs (or TENVO_WINDOWS_64_ONLY=1):" \
+        "opening the 64-bit build of the calendar" >&2
+    arch=x86_64 winbuild=$project/build-win64 WINE_ENV_ARCH=win64
+    default_prefix=$HOME/.local/share/tenvo-wine64
+    ;;
+esac
 mkdir -p "$winbuild"
-if ! "$project/tools/windows-build.sh" "$winbuild" >"$winbuild/windows-build.log" 2>&1; then
+if ! "$project/tools/windows-build.sh" --arch "$arch" "$winbuild" \
+    >"$winbuild/windows-build.log" 2>&1; then
     tail -n 30 "$winbuild/windows-build.log" >&2
     echo "run-windows: the Windows build failed (log: $winbuild/windows-build.log)" >&2
     exit 1
@@ -50,9 +66,7 @@ run_dir=$winbuild/run
 mkdir -p "$run_dir"
 cp "$winbuild/app/win/tenvo.exe" "$winbuild/lib/vorane2.dll" "$run_dir/"
 
-# shellcheck source=tools/wine-env.sh
-. "$project/tools/wine-env.sh"
-if ! wine_env_prefix "${TENVO_WINEPREFIX:-$HOME/.local/share/tenvo-wine}"; then
+if ! wine_env_prefix "${TENVO_WINEPREFIX:-$default_prefix}"; then
     echo "run-windows: the Wine prefix could not be prepared" >&2
     exit 1
 fi

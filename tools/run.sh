@@ -6,7 +6,10 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc 2>/dev/null || echo 2)
 
 "$root/tools/install-deps.sh"
-cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+# A tree the test command made is used as it is (same build type).
+if [ ! -f "$root/build/CMakeCache.txt" ]; then
+    cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+fi
 cmake --build "$root/build" -j "$jobs"
 
 if [ -x "$root/tools/run-windows.sh" ]; then

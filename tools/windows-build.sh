@@ -1,23 +1,41 @@
 #!/bin/bash
 # Configures and builds the Windows deliverables (vorane2.dll, tenvo.exe and
-# the Windows test programs) with the 32-bit MinGW-w64 toolchain and Ninja.
-#   tools/windows-build.sh [BUILD_DIR]      (default: build-win in the project)
+# the Windows test programs) with a MinGW-w64 toolchain and Ninja.
+#   tools/windows-build.sh [--arch i686|x86_64] [BUILD_DIR]
+# i686 (the default) is the shipped 32-bit build, in build-win; x86_64 is the
+# 64-bit build for machines that cannot run 32-bit programs, in build-win64.
+# Extra CMake options may be given in $WINDOWS_CMAKE_OPTIONS.
 # Prints where vorane2.dll (and tenvo.exe, once it exists) lie.
 set -eu
 project=$(cd "$(dirname "$0")/.." && pwd)
-build=${1:-$project/build-win}
+arch=i686
+if [ "${1:-}" = "--arch" ]; then
+    arch=$2
+    shift 2
+fi
+case "$arch" in
+i686) default_build=$project/build-win ;;
+x86_64) default_build=$project/build-win64 ;;
+*)
+    echo "windows-build: unknown architecture '$arch' (i686 or x86_64)" >&2
+    exit 2
+    ;;
+esac
+build=${1:-$default_build}
 
-for tool in cmake ninja i686-w64-mingw32-g++ i686-w64-mingw32-windres; do
+for tool in cmake ninja "$arch-w64-mingw32-g++" "$arch-w64-mingw32-windres"; do
     if ! command -v "$tool" >/dev/null 2>&1; then
         echo "windows-build: $tool is missing (run tools/install-deps.sh)" >&2
         exit 1
     fi
 done
 
-if [ ! -f "$build/CMakeCache.txt" ]; then
+# Configured once; again only when the caller brings options of its own.
+if [ ! -f "$build/CMakeCache.txt" ] || [ -n "${WINDOWS_CMAKE_OPTIONS:-}" ]; then
+    # shellcheck disable=SC2086 # the options are words
     cmake -S "$project" -B "$build" -G Ninja \
-        -DCMAKE_TOOLCHAIN_FILE="$project/cmake/mingw-i686.cmake" \
-        -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+        -DCMAKE_TOOLCHAIN_FILE="$project/cmake/mingw-$arch.cmake" \
+        -DCMAKE_BUILD_TYPE=RelWithDebInfo ${WINDOWS_CMAKE_OPTIONS:-} >/dev/null
 fi
 ninja -C "$build" >&2
 

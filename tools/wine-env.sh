@@ -1,11 +1,16 @@
 #!/bin/bash
 # The environment in which the Windows program and its tests run under Wine:
-# a virtual screen (Xvfb) when needed, a 32-bit Wine prefix owned by the
-# project, code page 932 (Japanese locale) and the Mincho/Gothic font
-# substitutions of tools/wine/japanese-fonts.reg.
+# a virtual screen (Xvfb) when needed, a Wine prefix owned by the project,
+# code page 932 (Japanese locale) and the Mincho/Gothic font substitutions of
+# tools/wine/japanese-fonts.reg.
+#
+# The prefix is 32-bit (WINEARCH=win32) or, with WINE_ENV_ARCH=win64, 64-bit,
+# run by Wine's 64-bit loader alone: some kernels cannot execute 32-bit
+# programs at all, and there only the 64-bit build can run.
 #
 # Sourced, it only defines functions:
 #   . tools/wine-env.sh
+#   wine_env_windows_arches              # which builds can run here, and why
 #   wine_env_start_xvfb                  # virtual screen; exports DISPLAY
 #   wine_env_prefix DIR [fresh]          # exports WINEPREFIX etc., prepares DIR
 #   wine_env_run SECONDS PROGRAM ARGS... # wine PROGRAM under a time limit
@@ -20,6 +25,7 @@
 # instead of the fifteen that `wineboot -i` needs.
 
 WINE_ENV_PROJECT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+: "${WINE_ENV_ARCH:=win32}"
 : "${WINE_ENV_CACHE:=$WINE_ENV_PROJECT/build-win/wine-cache}"
 WINE_ENV_XVFB_PID=""
 WINE_ENV_TMP=""
@@ -34,9 +40,49 @@ wine_env_timeout() {
     timeout --kill-after=5 "$seconds" "$@"
 }
 
+# The Wine loader of the prefix's architecture. Debian's `wine` picks the
+# 32-bit loader whenever it is installed, even where the kernel refuses it,
+# so a 64-bit prefix names the 64-bit loader itself.
+wine_env_loader() {
+    if [ "$WINE_ENV_ARCH" = win64 ]; then
+        if [ -x /usr/lib/wine/wine64 ]; then
+            echo /usr/lib/wine/wine64
+        else
+            echo wine64
+        fi
+    else
+        echo wine
+    fi
+}
+
+# Can this machine run 32-bit Windows programs? Found by trying Wine's own
+# 32-bit loader: package lists and kernel names do not tell.
+wine_env_can_run_32bit() {
+    local loader=/usr/lib/wine/wine
+    [ -x "$loader" ] || loader=$(command -v wine 2>/dev/null) || return 1
+    "$loader" --version >/dev/null 2>&1
+}
+
+# Prints the Windows builds to run here (i686, x86_64 or both) on stdout and
+# one line saying why on stderr. Where 32-bit programs run, both run, so
+# that the 64-bit path never rots; TENVO_WINDOWS_64_ONLY=1 forces the 64-bit
+# path alone, as on a machine that cannot run 32-bit programs.
+wine_env_windows_arches() {
+    if [ "${TENVO_WINDOWS_64_ONLY:-0}" = 1 ]; then
+        wine_env_log "Windows runs: 64-bit only (TENVO_WINDOWS_64_ONLY=1)"
+        echo x86_64
+    elif wine_env_can_run_32bit; then
+        wine_env_log "Windows runs: 32-bit and 64-bit (this machine runs Wine's 32-bit loader)"
+        echo "i686 x86_64"
+    else
+        wine_env_log "Windows runs: 64-bit only (this kernel cannot execute Wine's 32-bit loader)"
+        echo x86_64
+    fi
+}
+
 wine_env_check_tools() {
     local missing=""
-    for tool in wine wineserver Xvfb iconv timeout tar; do
+    for tool in "$(wine_env_loader)" wineserver Xvfb iconv timeout tar; do
         command -v "$tool" >/dev/null 2>&1 || missing="$missing $tool"
     done
     if [ -n "$missing" ]; then
@@ -77,7 +123,11 @@ wine_env_start_xvfb() {
 
 wine_env_export() {
     export WINEPREFIX=$1
-    export WINEARCH=win32
+    export WINEARCH=$WINE_ENV_ARCH
+    if [ "$WINE_ENV_ARCH" = win64 ]; then
+        WINELOADER=$(wine_env_loader)
+        export WINELOADER
+    fi
     export WINEDEBUG=-all
     export WINEDLLOVERRIDES="mscoree,mshtml="
     export LANG=ja_JP.UTF-8
@@ -86,9 +136,9 @@ wine_env_export() {
 
 wine_env_cache_file() {
     local version reg_sum
-    version=$(wine --version 2>/dev/null | tr -c 'A-Za-z0-9.\n' '_')
+    version=$("$(wine_env_loader)" --version 2>/dev/null | tr -c 'A-Za-z0-9.\n' '_')
     reg_sum=$(cksum <"$WINE_ENV_PROJECT/tools/wine/japanese-fonts.reg" | cut -d' ' -f1)
-    echo "$WINE_ENV_CACHE/prefix-win32-${version}-${reg_sum}.tar"
+    echo "$WINE_ENV_CACHE/prefix-${WINE_ENV_ARCH}-${version}-${reg_sum}.tar"
 }
 
 # Imports the font substitutions and the frame setting, converted to the
@@ -97,7 +147,7 @@ wine_env_import_settings() {
     local reg="$WINEPREFIX/drive_c/japanese-fonts.reg"
     { printf '\xff\xfe'; sed 's/$/\r/' "$WINE_ENV_PROJECT/tools/wine/japanese-fonts.reg" |
         iconv -f UTF-8 -t UTF-16LE; } >"$reg"
-    wine_env_timeout 60 wine regedit /S 'C:\japanese-fonts.reg' || return 1
+    wine_env_timeout 60 "$(wine_env_loader)" regedit /S 'C:\japanese-fonts.reg' || return 1
     wine_env_timeout 60 wineserver -w || return 1
     rm -f "$reg"
     if ! grep -q 'IPAMincho' "$WINEPREFIX/system.reg"; then
@@ -109,7 +159,7 @@ wine_env_import_settings() {
 wine_env_init_prefix() {
     wine_env_log "initialising a Wine prefix in $WINEPREFIX (about 15 s)"
     mkdir -p "$WINEPREFIX"
-    wine_env_timeout 180 wineboot -i >/dev/null 2>&1 || {
+    wine_env_timeout 180 "$(wine_env_loader)" wineboot -i >/dev/null 2>&1 || {
         wine_env_log "wineboot -i failed"
         return 1
     }
@@ -159,7 +209,7 @@ wine_env_prefix() {
 wine_env_run() {
     local seconds=$1
     shift
-    wine_env_timeout "$seconds" wine "$@"
+    wine_env_timeout "$seconds" "$(wine_env_loader)" "$@"
 }
 
 # Ends whatever still runs in the prefix, then the virtual screen we started.
@@ -188,7 +238,8 @@ if [ "${BASH_SOURCE[0]}" = "$0" ]; then
     fi
     if [ $# -eq 0 ] || [ "$1" = "--help" ]; then
         echo "usage: tools/wine-env.sh [--prefix DIR] COMMAND ARGS..." >&2
-        echo "  runs COMMAND with a fresh 32-bit Japanese Wine prefix on a virtual screen" >&2
+        echo "  runs COMMAND with a fresh Japanese Wine prefix on a virtual screen" >&2
+        echo "  (32-bit; WINE_ENV_ARCH=win64 for a 64-bit one)" >&2
         exit 2
     fi
     trap wine_env_cleanup EXIT

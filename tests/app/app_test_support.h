@@ -66,8 +66,14 @@ struct Place {
     int column = -1;
     int row = -1;
 };
+// A day's number as the sheet writes it: right-aligned in two columns.
+inline std::string dayText(int day) {
+    std::string text = std::to_string(day);
+    if (day < 10) text.insert(0, 1, ' ');
+    return text;
+}
 inline Place placeOf(const tenvo::MonthSheet& sheet, int day) {
-    const std::string text = (day < 10 ? " " : "") + std::to_string(day);
+    const std::string text = dayText(day);
     for (int column = 0; column < tenvo::kColumns; ++column) {
         for (int row = 0; row < tenvo::kRows; ++row) {
             if (dayAt(sheet, column, row) == text) return {column, row};

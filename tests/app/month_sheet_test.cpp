@@ -12,6 +12,7 @@ namespace {
 using apptest::classAt;
 using apptest::composed;
 using apptest::dayAt;
+using apptest::dayText;
 using apptest::noteAt;
 using apptest::placeOf;
 
@@ -70,7 +71,7 @@ TEST(MonthGrid, February1998FillsFourRowsExactly) {
     for (int column = 0; column < 7; ++column) {
         for (int row = 0; row < 4; ++row) {
             const int day = row * 7 + column + 1;
-            EXPECT_EQ(dayAt(sheet, column, row), (day < 10 ? " " : "") + std::to_string(day));
+            EXPECT_EQ(dayAt(sheet, column, row), dayText(day));
         }
         for (int row = 4; row < 6; ++row) {
             EXPECT_EQ(dayAt(sheet, column, row), "  ");
@@ -131,7 +132,7 @@ TEST(MonthGrid, EveryMonthIsLaidOutFromItsFirstWeekday) {
                 const int column = slot % 7;
                 const int row = slot / 7;
                 ASSERT_LT(row, tenvo::kRows);
-                ASSERT_EQ(dayAt(sheet, column, row), (day < 10 ? " " : "") + std::to_string(day));
+                ASSERT_EQ(dayAt(sheet, column, row), dayText(day));
                 used[static_cast<std::size_t>(tenvo::cellIndex(column, row))] = true;
             }
             for (int cell = 0; cell < tenvo::kCells; ++cell) {

@@ -298,15 +298,25 @@ std::string formatDouble(double value) {
     if (std::isfinite(value)) {
         char decimal[64];
         auto result = std::to_chars(decimal, decimal + sizeof decimal, value);
-        text += "(" + std::string(decimal, result.ptr) + ")";
+        text += '(';
+        text.append(decimal, result.ptr);
+        text += ')';
     }
     return text;
 }
 
 std::string formatInt(int32_t value) { return std::to_string(value); }
 
+// Strings are appended rather than chained with operator+ from a literal,
+// on which g++ 12 warns falsely (-Wrestrict) when optimising.
 std::string formatYmd(const CalendarDate& d) {
-    return "{" + formatInt(d.year) + "," + formatInt(d.month) + "," + formatInt(d.day);
+    std::string text = "{";
+    text += formatInt(d.year);
+    text += ',';
+    text += formatInt(d.month);
+    text += ',';
+    text += formatInt(d.day);
+    return text;
 }
 
 std::string formatDate(const CalendarDate& d) {
@@ -409,9 +419,12 @@ void callWithAllArguments(const ExportSignature& e, void* address) {
         case Sig::LunisolarOfDate:
             for (const CalendarDate& d : kDates) {
                 LunisolarDate r = as<FnLunisolarOfDate>(address)(d);
-                emit(e, formatDate(d),
-                     "{" + formatFlag(r.leap) + "," + formatInt(r.year) + "," + formatInt(r.month) +
-                         "," + formatInt(r.day) + "," + formatDouble(r.longitude) + "}");
+                std::string fields = "{";
+                for (const std::string& field :
+                     {formatFlag(r.leap), formatInt(r.year), formatInt(r.month), formatInt(r.day)})
+                    fields += field + ",";
+                fields += formatDouble(r.longitude) + "}";
+                emit(e, formatDate(d), fields);
             }
             break;
         case Sig::NameOfInt:

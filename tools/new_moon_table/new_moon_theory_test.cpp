@@ -18,8 +18,6 @@ namespace {
 
 using namespace newmoongen;
 
-constexpr double kMinute = 1.0 / 1440.0;
-
 // UT hours of the day of a Julian day.
 double utHours(double jd) { return (jd + 0.5 - std::floor(jd + 0.5)) * 24.0; }
 

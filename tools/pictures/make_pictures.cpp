@@ -30,7 +30,6 @@ struct Rgb {
     int r = 0;
     int g = 0;
     int b = 0;
-    friend bool operator==(const Rgb&, const Rgb&) = default;
 };
 
 int packRgb(Rgb c) { return (c.r << 16) | (c.g << 8) | c.b; }
