@@ -156,4 +156,13 @@ void annotateDay(const LibraryBinding& library, const CalendarDate& date, int32_
     }
 }
 
+LibraryBinding withSolsticeReading(const LibraryBinding& library) {
+    LibraryBinding solstice = library;
+    solstice.adto9rek = library.adto9rekS;
+    solstice.adto9rekL = library.adto9rekS;
+    solstice.adto27 = library.adto27S;
+    solstice.adto27L = library.adto27S;
+    return solstice;
+}
+
 }  // namespace tenvo

@@ -49,4 +49,13 @@ extern const std::array<std::array<SolarTermEntry, 2>, 13> kSolarTermsByMonth;
 void annotateDay(const LibraryBinding& library, const CalendarDate& date, int32_t mode,
                  LunarCache& cache, std::span<char, kNoteTextBytes> note);
 
+// The library as the sheet reads it with the lunar months numbered from the
+// winter solstice (the month holding 冬至 is month 11): the four lunisolar
+// members the annotations ask (adto9rek, adto9rekL, adto27, adto27L) answer
+// from adto9rekS and adto27S instead, over the whole span 1870-02-01 to
+// 2100-12-30. Everything else is the binding as given. The six-day and
+// 27-mansion items differ from the default only in the months where the two
+// readings number a month differently.
+LibraryBinding withSolsticeReading(const LibraryBinding& library);
+
 }  // namespace tenvo

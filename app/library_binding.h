@@ -60,6 +60,8 @@ struct LibraryBinding {
     NameFn A27toname = nullptr;       // 83
     LunisolarFn adto9rekL = nullptr;  // 84: adto9rek up to 2100
     DateCodeFn adto27L = nullptr;     // 86: adto27 up to 2100
+    LunisolarFn adto9rekS = nullptr;  // 88: adto9rekL, months from 冬至
+    DateCodeFn adto27S = nullptr;     // 90: adto27L, months from 冬至
 };
 
 // The untyped form in which a loader hands over an export's address (for
@@ -89,8 +91,8 @@ bool isExportSet(const LibraryBinding& binding) {
 }
 }  // namespace detail
 
-// The 38 exports the sheet binds, in ordinal order.
-inline constexpr std::array<BindingSlot, 38> kBindingSlots{{
+// The 40 exports the sheet binds, in ordinal order.
+inline constexpr std::array<BindingSlot, 40> kBindingSlots{{
     {5, "adto9rek", &detail::storeExport<&LibraryBinding::adto9rek>,
      &detail::isExportSet<&LibraryBinding::adto9rek>},
     {19, "y2risyun", &detail::storeExport<&LibraryBinding::y2risyun>,
@@ -167,6 +169,10 @@ inline constexpr std::array<BindingSlot, 38> kBindingSlots{{
      &detail::isExportSet<&LibraryBinding::adto9rekL>},
     {86, "adto27L", &detail::storeExport<&LibraryBinding::adto27L>,
      &detail::isExportSet<&LibraryBinding::adto27L>},
+    {88, "adto9rekS", &detail::storeExport<&LibraryBinding::adto9rekS>,
+     &detail::isExportSet<&LibraryBinding::adto9rekS>},
+    {90, "adto27S", &detail::storeExport<&LibraryBinding::adto27S>,
+     &detail::isExportSet<&LibraryBinding::adto27S>},
 }};
 
 // True when every export of the binding is set. The program does not start

@@ -42,6 +42,8 @@ LibraryBinding linkedLibraryBinding() {
     binding.A27toname = &::A27toname;
     binding.adto9rekL = &::adto9rekL;
     binding.adto27L = &::adto27L;
+    binding.adto9rekS = &::adto9rekS;
+    binding.adto27S = &::adto27S;
     return binding;
 }
 

@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 
+#include "lunar_day_cycles.h"
 #include "lunisolar.h"
 #include "new_moons.h"
 #include "numeric.h"
@@ -77,25 +78,11 @@ char solarMonthBranchMatches(const CalendarDate& date, const std::array<int32_t,
     return flag(branch == branches[static_cast<std::size_t>(solarMonth - 1)]);
 }
 
-// The 不成就日 fall every eighth day of a lunisolar month from a first day
-// that repeats with a period of six months: months 1 and 7 from day 3,
-// 2 and 8 from 2, 3 and 9 from 1, 4 and 10 from 4, 5 and 11 from 5, 6 and
-// 12 from 6.
-constexpr std::array<int32_t, 6> kFujyojyuFirstDay = {3, 2, 1, 4, 5, 6};
-constexpr int32_t kFujyojyuDaysPerMonth = 4;
-constexpr int32_t kFujyojyuStep = 8;
-
 // A leap month tests the days of the month whose number it bears. A month
 // outside 1..12, as in the result for a date beyond the stored new moons of
 // years up to `lastYear`, is never such a day.
 char isFujyojyu(CalendarDate date, int32_t lastYear) {
-    const LunisolarDate lunar = vorane2::lunisolarDate(date, lastYear);
-    if (lunar.month < 1 || lunar.month > 12) return kNo;
-    const int32_t first = kFujyojyuFirstDay[static_cast<std::size_t>((lunar.month - 1) % 6)];
-    for (int32_t k = 0; k < kFujyojyuDaysPerMonth; ++k) {
-        if (lunar.day == first + kFujyojyuStep * k) return kYes;
-    }
-    return kNo;
+    return vorane2::fujyojyuOf(vorane2::lunisolarDate(date, lastYear));
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "lunar_day_cycles.h"
 #include "lunisolar.h"
 #include "new_moons.h"
 #include "numeric.h"
@@ -19,31 +20,14 @@ namespace {
 
 namespace t = vorane2::tables;
 
-// What the lunisolar-based number functions give for a date outside the
-// span of the lunisolar conversion, the library's usual out-of-range code.
-constexpr int32_t kOutOfRange = -999;
-
-// A lunisolar date whose month and day can index the tables. Outside its
-// span the lunisolar conversion gives -999 for both, which must not enter
-// the cycles.
-bool isUsableLunisolarDate(const LunisolarDate& date) {
-    return date.month >= 1 && date.month <= 12 && date.day >= 1 && date.day <= 30;
-}
-
 // Both cycles of a date from its lunisolar date built on the stored new
-// moons of years up to `lastYear`; kOutOfRange where those do not reach.
-// A leap month counts with the number of the month it repeats.
+// moons of years up to `lastYear`; -999 where those do not reach.
 int32_t sixDayIndex(CalendarDate date, int32_t lastYear) {
-    const LunisolarDate lunar = vorane2::lunisolarDate(date, lastYear);
-    if (!isUsableLunisolarDate(lunar)) return kOutOfRange;
-    return (lunar.month + lunar.day - 1) % 6;
+    return vorane2::sixDayIndexOf(vorane2::lunisolarDate(date, lastYear));
 }
 
 int32_t mansion27Index(CalendarDate date, int32_t lastYear) {
-    const LunisolarDate lunar = vorane2::lunisolarDate(date, lastYear);
-    if (!isUsableLunisolarDate(lunar)) return kOutOfRange;
-    const int32_t start = t::kMansion27MonthStart[static_cast<std::size_t>(lunar.month - 1)];
-    return (start + lunar.day - 1) % 27;
+    return vorane2::mansion27IndexOf(vorane2::lunisolarDate(date, lastYear));
 }
 
 }  // namespace

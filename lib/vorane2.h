@@ -425,6 +425,43 @@ char VRN_CALL fujyojyuL(CalendarDate date);
 /* Every 癸巳 day (pair 30), once in sixty days. */
 char VRN_CALL teniti(CalendarDate date);
 
+/* ---- Lunisolar date numbered from the winter solstice ------------------ */
+
+/* The lunisolar date of adto9rekL with the months numbered as the published
+ * calendars number them: the lunar month that holds 冬至 (the Sun at 270
+ * degrees, at or after 00:00 of its first day and before that of the next
+ * month, UTC+9) is month 11; when the months from one month 11 up to the
+ * next are thirteen, the first of them that holds no principal term is a
+ * leap month ('Y') with the number of the month before, and every other
+ * month takes the next number. The months, their days, the span
+ * (1870-02-01 to 2100-12-30), the lunisolar year (that of the month's first
+ * day; months 11 and 12 that begin in January or February count with the
+ * year before), the normalising of out-of-range days and months and the
+ * result outside the span (leap 'N', year, month and day -999, the
+ * longitude copied) are those of adto9rekL.
+ *
+ * From 1870 to 2100 the two readings number eleven months differently:
+ * 1871-01-21 (month 12; leap 11 by adto9rekL), 1985-01-21 (12; 1),
+ * 1985-02-20 (1; leap 1), 2033-08-25, 09-23, 10-23 and 11-22 (8, 9, 10 and
+ * 11; leap 7, then 8, 9 and 10), 2033-12-22 (leap 11; leap 10), 2034-02-19
+ * (1; leap 12), 2053-01-20 (12; 1) and 2053-02-19 (1; leap 1). Every other
+ * day has the same result from both (docs/winter-solstice-reading.md).
+ *
+ * The months before the first stored new moon (1870-01-02) are not stored;
+ * the month before it holds 冬至 1869-12-22 whichever of the two possible
+ * first days it had, which is all the rule needs from it. The span ends on
+ * the last day of the month 11 of 2100, so nothing after the table is
+ * needed there. */
+LunisolarDate VRN_CALL adto9rekS(CalendarDate date);
+
+/* ad26you, adto27 and fujyojyu on the lunisolar date of adto9rekS (a leap
+ * month counts with its number): an index 0..5, an index 0..26, 'Y' or 'N'
+ * for every date from 1870-02-01 to 2100-12-30; -999, -999 and 'N' outside
+ * that span. */
+int32_t VRN_CALL ad26youS(CalendarDate date);
+int32_t VRN_CALL adto27S(CalendarDate date);
+char VRN_CALL fujyojyuS(CalendarDate date);
+
 /* ---- Divination tables ------------------------------------------------- */
 
 /* Stems are numbered 0 癸, 1 甲 .. 9 壬, branches 0 亥, 1 子 .. 11 戌, and

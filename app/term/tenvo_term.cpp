@@ -1,6 +1,6 @@
 // tenvo-term: the month sheet of the traditional calendar in a terminal.
 //
-//   tenvo-term [--mode MODE] [YEAR MONTH]
+//   tenvo-term [--mode MODE] [--rule RULE] [YEAR MONTH]
 //
 // Prints the sheet of the current month, or of YEAR MONTH, as its text
 // reads: the day numbers and under each day the item of the chosen mode.
@@ -16,6 +16,7 @@
 #include <string>
 #include <string_view>
 
+#include "annotations.h"
 #include "library_binding_linked.h"
 #include "month_sheet.h"
 #include "sheet_render.h"
@@ -27,7 +28,7 @@ constexpr int32_t kFirstYear = 1870;
 constexpr int32_t kLastYear = 2100;
 
 constexpr char kUsage[] =
-    "Usage: tenvo-term [--mode MODE] [YEAR MONTH]\n"
+    "Usage: tenvo-term [--mode MODE] [--rule RULE] [YEAR MONTH]\n"
     "Print the month sheet of the traditional Japanese calendar.\n"
     "\n"
     "  YEAR MONTH   the month to show (years 1870 to 2100); default: this month\n"
@@ -38,6 +39,9 @@ constexpr char kUsage[] =
     "                 28      28 lunar mansions\n"
     "                 kanshi  stem and branch\n"
     "                 sekki   solar term beginning that day\n"
+    "  --rule RULE  how lunar months are numbered (six-day and 27 mansions):\n"
+    "                 terms     by the principal term each month holds (default)\n"
+    "                 solstice  from the month of the winter solstice, month 11\n"
     "  --help       show this help\n"
     "  --version    show the calendar library's version\n"
     "\n"
@@ -48,6 +52,7 @@ struct Options {
     bool help = false;
     bool version = false;
     tenvo::CalendarMode mode = tenvo::CalendarMode::SixDay;
+    bool solsticeRule = false;
     std::optional<int32_t> year;
     std::optional<int32_t> month;
 };
@@ -98,6 +103,18 @@ Options parseArguments(int argc, char** argv) {
             const auto mode = parseMode(name);
             if (!mode) fail("unknown mode '" + std::string(name) + "'");
             options.mode = *mode;
+        } else if (arg == "--rule" || arg.starts_with("--rule=")) {
+            std::string_view name;
+            if (arg == "--rule") {
+                if (i + 1 >= argc) fail("--rule needs a rule name");
+                name = argv[++i];
+            } else {
+                name = arg.substr(std::strlen("--rule="));
+            }
+            if (name != "terms" && name != "solstice") {
+                fail("unknown rule '" + std::string(name) + "'");
+            }
+            options.solsticeRule = name == "solstice";
         } else if (arg.size() > 1 && arg[0] == '-') {
             fail("unknown option '" + std::string(arg) + "'");
         } else if (positional == 0) {
@@ -134,7 +151,9 @@ bool useColour() {
 
 int main(int argc, char** argv) {
     const Options options = parseArguments(argc, argv);
-    const tenvo::LibraryBinding library = tenvo::linkedLibraryBinding();
+    const tenvo::LibraryBinding linked = tenvo::linkedLibraryBinding();
+    const tenvo::LibraryBinding library =
+        options.solsticeRule ? tenvo::withSolsticeReading(linked) : linked;
     if (options.help) {
         std::fputs(kUsage, stdout);
         return 0;

@@ -19,7 +19,9 @@ struct AppState {
     HFONT titleFont = nullptr;   // twice the height and width
     HFONT noteFont = nullptr;    // half the height
     MonthSheet sheet{};
-    LibraryBinding library{};
+    LibraryBinding library{};       // as the sheet reads it, by the month rule
+    LibraryBinding boundLibrary{};  // as bound from vorane2.dll
+    bool solsticeRule = false;      // lunar months numbered from 冬至
 };
 
 extern AppState gApp;

@@ -43,8 +43,10 @@ int runProgram(HINSTANCE instance, HINSTANCE previous, int showState) {
 
     HMODULE library = nullptr;
     char problem[256];
-    const BindResult bound = loadCalendarLibrary(gApp.library, library, problem, sizeof problem);
+    const BindResult bound =
+        loadCalendarLibrary(gApp.boundLibrary, library, problem, sizeof problem);
     if (bound != BindResult::Bound) return reportMissingLibrary(problem, bound);
+    gApp.library = gApp.boundLibrary;
 
     // The date dialog holds up-down controls.
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_UPDOWN_CLASS};

@@ -6,6 +6,7 @@
 #include <commdlg.h>
 // clang-format on
 
+#include "annotations.h"
 #include "app_state.h"
 #include "resource.h"
 #include "settings.h"
@@ -42,6 +43,15 @@ bool askToSave(HWND window, const char* question) {
 
 void openHelp(HWND window) { WinHelpA(window, kHelpFile, HELP_FINDER, 0); }
 
+// Every composition reads the library through gApp.library, so the rule
+// takes effect by swapping the binding; the menu item shows it as a check.
+void applyMonthRule(HWND window, bool solstice) {
+    gApp.solsticeRule = solstice;
+    gApp.library = solstice ? withSolsticeReading(gApp.boundLibrary) : gApp.boundLibrary;
+    CheckMenuItem(GetMenu(window), IDM_RULE_SOLSTICE,
+                  MF_BYCOMMAND | (solstice ? MF_CHECKED : MF_UNCHECKED));
+}
+
 void onCreate(HWND window) {
     // The opening picture closes itself after a second.
     DialogBoxParamA(gApp.instance, TENVO_RES_SPLASH_DIALOG, window, splashProc, 0);
@@ -54,6 +64,7 @@ void onCreate(HWND window) {
     Settings settings = readSettings();
     gApp.fontDescription = settings.font;
     gApp.sheet.mode = settings.calendarMode;
+    applyMonthRule(window, settings.solsticeRule);
 
     makeFonts(gApp, gApp.fontDescription);
     composeMonth(gApp.sheet, gApp.library);
@@ -63,6 +74,15 @@ void onCreate(HWND window) {
 void onModeCommand(HWND window, CalendarMode mode) {
     gApp.sheet.mode = static_cast<int32_t>(mode);
     if (askToSave(window, kSaveModeQuestion)) writeCalendarMode(gApp.sheet.mode);
+    composeMonth(gApp.sheet, gApp.library);
+    repaint(window);
+}
+
+// The month rule changes what the six-day and 27-mansion modes show, so it
+// is stored as the mode is: at once on screen, in the file only on OK.
+void onMonthRuleCommand(HWND window) {
+    applyMonthRule(window, !gApp.solsticeRule);
+    if (askToSave(window, kSaveModeQuestion)) writeMonthRule(gApp.solsticeRule);
     composeMonth(gApp.sheet, gApp.library);
     repaint(window);
 }
@@ -118,6 +138,9 @@ LRESULT onCommand(HWND window, WORD command, WPARAM wParam, LPARAM lParam) {
             return 0;
         case IDM_FONT:
             onFontCommand(window);
+            return 0;
+        case IDM_RULE_SOLSTICE:
+            onMonthRuleCommand(window);
             return 0;
         case IDM_HELP_TOPICS:
             openHelp(window);

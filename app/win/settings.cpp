@@ -10,6 +10,7 @@ namespace {
 
 constexpr char kCalendarSection[] = "CalData";
 constexpr char kFontSection[] = "FontData";
+constexpr char kMonthRuleKey[] = "monthrule";
 constexpr char kDefaultFace[] = "\x82\x6c\x82\x72\x96\xbe\x92\xa9" /* ＭＳ明朝 */;
 
 // GetPrivateProfileIntA gives the stored decimal as an unsigned value;
@@ -30,6 +31,7 @@ void writeInt(const char* section, const char* key, long value) {
 Settings readSettings() {
     Settings settings{};
     settings.calendarMode = readInt(kCalendarSection, "calmode", 0);
+    settings.solsticeRule = readInt(kCalendarSection, kMonthRuleKey, 0) == 1;
 
     LOGFONTA& font = settings.font;
     font.lfCharSet = SHIFTJIS_CHARSET;
@@ -47,6 +49,8 @@ Settings readSettings() {
 }
 
 void writeCalendarMode(int32_t mode) { writeInt(kCalendarSection, "calmode", mode); }
+
+void writeMonthRule(bool solstice) { writeInt(kCalendarSection, kMonthRuleKey, solstice ? 1 : 0); }
 
 void writeFontSettings(const LOGFONTA& font) {
     writeInt(kFontSection, "lfHeight", font.lfHeight);

@@ -14,6 +14,7 @@ inline constexpr char kSettingsFile[] = "MIVARO.INI";
 
 struct Settings {
     int32_t calendarMode;  // any value; codes outside 0..5 annotate nothing
+    bool solsticeRule;     // "monthrule" 1: lunar months numbered from 冬至
     LOGFONTA font;         // height, weight, italic, Shift-JIS, face; rest 0
 };
 
@@ -24,6 +25,10 @@ struct Settings {
 Settings readSettings();
 
 void writeCalendarMode(int32_t mode);
+
+// "monthrule" in "CalData": 1 numbers the lunar months from the winter
+// solstice; absent or any other value keeps the default numbering.
+void writeMonthRule(bool solstice);
 
 // Writes height, weight, italic (as its unsigned byte value) and the face
 // name, in this order.

@@ -5,7 +5,9 @@
 #include <cstdio>
 #include <ctime>
 #include <string>
+#include <tuple>
 
+#include "annotations.h"
 #include "app_test_support.h"
 #include "sheet_render.h"
 #include "sheet_text.h"
@@ -90,6 +92,31 @@ TEST(TenvoTerm, AcceptsEveryMonthTo2100InEveryMode) {
     EXPECT_NE(run("--mode 27 2100 12").out.find("斗宿"), std::string::npos);
 }
 
+// --rule solstice prints the sheet composed with the months numbered from
+// 冬至, which in these months differs from the default; --rule terms prints
+// the default.
+TEST(TenvoTerm, MonthRuleOption) {
+    for (const auto& [year, month, mode] : {std::tuple{2033, 12, 0}, std::tuple{1985, 1, 2}}) {
+        tenvo::MonthSheet sheet;
+        sheet.year = static_cast<uint16_t>(year);
+        sheet.month = static_cast<uint16_t>(month);
+        sheet.mode = mode;
+        tenvo::composeMonth(sheet, tenvo::withSolsticeReading(apptest::library()));
+        const auto text = tenvo::composeSheetText(sheet);
+        std::string expected;
+        for (int line = 0; line < 14; ++line) {
+            expected += apptest::utf8(std::string(text.data() + 30 * line, 28)) + "\n";
+        }
+        const std::string when = " " + std::to_string(year) + " " + std::to_string(month);
+        const std::string modeOption = "--mode " + std::string(mode == 0 ? "rokuyo" : "27");
+        const Outcome solstice = run("--rule solstice " + modeOption + when);
+        EXPECT_EQ(solstice.status, 0);
+        EXPECT_EQ(solstice.out, expected);
+        EXPECT_NE(solstice.out, expectedText(year, month, mode));
+        EXPECT_EQ(run("--rule=terms " + modeOption + when).out, expectedText(year, month, mode));
+    }
+}
+
 TEST(TenvoTerm, DefaultsToTheCurrentMonth) {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
@@ -103,7 +130,7 @@ TEST(TenvoTerm, BadArgumentsGiveOneLineAndStatusTwo) {
     for (const char* arguments :
          {"1998 13", "1998 0", "abc 2", "1998 x", "1869 5", "2101 1", "1869 12", "2101 01", "1998",
           "1998 2 3", "--mode lunar 1998 2", "--mode", "--colour 1998 2", "-- 1998 2", "1998 -2",
-          "99999999999 1"}) {
+          "99999999999 1", "--rule lunar 1998 2", "--rule", "--rule= 1998 2"}) {
         SCOPED_TRACE(arguments);
         const Outcome err = run(arguments, "2>&1 >/dev/null");
         EXPECT_EQ(err.status, 2);

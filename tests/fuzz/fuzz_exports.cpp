@@ -34,7 +34,8 @@ using DoubleToDouble = double(VRN_CALL*)(double);
 constexpr DateToInt kDateToInt[] = {ad2youbi, ad2setu, ad2neto,    ad2teto,    ad2heto,   ad26you,
                                     adto28,   adto27,  ad2nkyusei, ad2tkyusei, ad2hkyusei};
 constexpr DateToDate kDateToDate[] = {ad2saku, ad2sakur, duncan, duncan2, duncan3};
-constexpr DateToFlag kDateToFlag[] = {tensyabi, kurobi, sanrinbo, fujyojyu, teniti, fujyojyuL};
+constexpr DateToFlag kDateToFlag[] = {tensyabi, kurobi,    sanrinbo, fujyojyu,
+                                      teniti,   fujyojyuL, fujyojyuS};
 constexpr IntToName kIntToName[] = {yno2name,  eno2name, e102name, e122name, rno2name, A28toname,
                                     A27toname, kno2name, hno2name, eto2kubo, zno2name};
 constexpr IntToInt kIntToInt[] = {bc2ad, eno210no, eno212no, eto2zone};
@@ -63,6 +64,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             check(sixDayLong == -999 || (sixDayLong >= 0 && sixDayLong <= 5));
             const int32_t mansionLong = adto27L(date);
             check(mansionLong == -999 || (mansionLong >= 0 && mansionLong <= 26));
+            const int32_t sixDaySolstice = ad26youS(date);
+            check(sixDaySolstice == -999 || (sixDaySolstice >= 0 && sixDaySolstice <= 5));
+            const int32_t mansionSolstice = adto27S(date);
+            check(mansionSolstice == -999 || (mansionSolstice >= 0 && mansionSolstice <= 26));
             break;
         }
         case 1:
@@ -108,6 +113,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                 check(l.month == -999 || (l.month >= 1 && l.month <= 12));
                 check(l.day == -999 || (l.day >= 1 && l.day <= 30));
             }
+            // The solstice reading has the months of adto9rekL: the same days.
+            const LunisolarDate solstice = adto9rekS(date);
+            check(solstice.leap == 'Y' || solstice.leap == 'N');
+            check(solstice.month == -999 || (solstice.month >= 1 && solstice.month <= 12));
+            check(solstice.day == adto9rekL(date).day);
             break;
         }
         case 11: {

@@ -241,6 +241,7 @@ static_assert(IDM_MODE_SIXDAY == 40005 && IDM_MODE_NINESTAR == 40006);
 static_assert(IDM_MODE_MANSION27 == 40007 && IDM_MODE_MANSION28 == 40008);
 static_assert(IDM_MODE_STEMBRANCH == 40009 && IDM_MODE_SOLARTERM == 40010);
 static_assert(IDM_COPY_ACCEL == 40020 && IDM_COPY == 40021);
+static_assert(IDM_RULE_SOLSTICE == 40030);
 static_assert(IDC_YEAR_EDIT == 1000 && IDC_MONTH_EDIT == 1001);
 static_assert(IDC_YEAR_LABEL == 2000 && IDC_YEAR_UNIT_LABEL == 2001);
 static_assert(IDC_MONTH_UNIT_LABEL == 2002);
@@ -345,6 +346,7 @@ TEST_F(CompiledResources, MenuHasEveryItemTextAndCommand) {
             {"&H二十八宿", 40008, {}},
             {"&Q九星", 40006, {}},
             {"&S二十四節気", 40010, {}}}},
+          {"&O暦の設定", -1, {{"&W冬至の月を十一月に", 40030, {}}}},
           {"&D日付", 40001, {}},
           {"&Fﾌｫﾝﾄ", 40002, {}},
           {"&E終了", 2, {}}}},
@@ -367,8 +369,8 @@ TEST_F(CompiledResources, HalfWidthKatakanaReachTheProgramAsSingleBytes) {
     ASSERT_EQ(top[1].items.size(), 1u);
     EXPECT_EQ(cp932(top[1].items[0].text).value_or(""),
               "&C\xba\xcb\xdf\xb0     Ctrl+C" /* &Cｺﾋﾟｰ     Ctrl+C */);
-    ASSERT_EQ(top[0].items.size(), 4u);
-    EXPECT_EQ(cp932(top[0].items[2].text).value_or(""), "&F\xcc\xab\xdd\xc4" /* &Fﾌｫﾝﾄ */);
+    ASSERT_EQ(top[0].items.size(), 5u);
+    EXPECT_EQ(cp932(top[0].items[3].text).value_or(""), "&F\xcc\xab\xdd\xc4" /* &Fﾌｫﾝﾄ */);
 }
 
 // ---------------------------------------------------------------------------

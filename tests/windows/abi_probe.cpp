@@ -171,9 +171,13 @@ constexpr ExportSignature kSignatures[] = {
     {85, "ad26youL", Sig::IntOfDate},
     {86, "adto27L", Sig::IntOfDate},
     {87, "fujyojyuL", Sig::FlagOfDate},
+    {88, "adto9rekS", Sig::LunisolarOfDate},
+    {89, "ad26youS", Sig::IntOfDate},
+    {90, "adto27S", Sig::IntOfDate},
+    {91, "fujyojyuS", Sig::FlagOfDate},
 };
 constexpr size_t kExportCount = sizeof(kSignatures) / sizeof(kSignatures[0]);
-static_assert(kExportCount == 87, "the library has 87 exports");
+static_assert(kExportCount == 91, "the library has 91 exports");
 
 // ---- Arguments --------------------------------------------------------
 

@@ -24,6 +24,7 @@
 #include <string>
 #include <vector>
 
+#include "annotations.h"
 #include "library_loader.h"
 #include "month_sheet.h"
 #include "resource.h"
@@ -316,22 +317,23 @@ bool copyAndRead(const Program& program, bool viaMenu, std::string& text) {
 
 tenvo::LibraryBinding gLibrary;
 
-SheetText expectedText(int32_t year, int32_t month, int32_t mode) {
+// `solstice`: with the lunar months numbered from the winter solstice.
+SheetText expectedText(int32_t year, int32_t month, int32_t mode, bool solstice = false) {
     tenvo::MonthSheet sheet;
     sheet.year = static_cast<uint16_t>(year);
     sheet.month = static_cast<uint16_t>(month);
     sheet.mode = mode;
-    tenvo::composeMonth(sheet, gLibrary);
+    tenvo::composeMonth(sheet, solstice ? tenvo::withSolsticeReading(gLibrary) : gLibrary);
     return tenvo::composeSheetText(sheet);
 }
 
 // Copies the sheet (by Ctrl+C or by the menu) and compares it with the
 // month-sheet code's text for that month and mode.
 bool checkSheet(const Program& program, int32_t year, int32_t month, int32_t mode, const char* what,
-                bool viaMenu = false) {
+                bool viaMenu = false, bool solstice = false) {
     std::string text;
     const bool copied = copyAndRead(program, viaMenu, text);
-    const SheetText expected = expectedText(year, month, mode);
+    const SheetText expected = expectedText(year, month, mode, solstice);
     const bool same = copied && text.size() == kSheetTextBytes - 1 &&
                       std::memcmp(text.data(), expected.data(), kSheetTextBytes - 1) == 0;
     if (!same && copied) {
@@ -537,7 +539,9 @@ struct DateCase {
 
 // Enters a year and month in the date dialog and presses OK; an invalid
 // pair must bring the message and leave the shown month as it was.
-void enterDate(const Program& program, const DateCase& c, int32_t& year, int32_t& month) {
+// `solstice`: the program numbers the lunar months from the winter solstice.
+void enterDate(const Program& program, const DateCase& c, int32_t& year, int32_t& month,
+               bool solstice = false) {
     char label[64];
     std::snprintf(label, sizeof label, "date \"%s\"/\"%s\"", c.year, c.month);
     PostMessageA(program.window, WM_COMMAND, IDM_DATE, 0);
@@ -569,7 +573,7 @@ void enterDate(const Program& program, const DateCase& c, int32_t& year, int32_t
         year = c.shownYear;
         month = c.shownMonth;
     }
-    checkSheet(program, year, month, 0, label);
+    checkSheet(program, year, month, 0, label, false, solstice);
 }
 
 void aboutBox(const Program& program) {
@@ -791,6 +795,44 @@ std::string randomBytes(unsigned seed, size_t count) {
     return out;
 }
 
+// The month rule: its menu item numbers the lunar months from 冬至 at once,
+// writes "monthrule" only on OK, and a restart keeps what was written. In
+// January 1985 the readings part from the 21st (month 12 or month 1).
+void monthRuleScenario(const char* programPath) {
+    DeleteFileA(gIniPath.c_str());
+    Program program;
+    if (!startProgram(program, programPath, "month rule", false)) return;
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    int32_t year = now.wYear;
+    int32_t month = now.wMonth;
+    enterDate(program, {"1985", "1", true, 1985, 1}, year, month);
+    check(expectedText(1985, 1, 0) != expectedText(1985, 1, 0, true),
+          "month rule: the readings differ in 1985-01");
+
+    const ModeCase rule{IDM_RULE_SOLSTICE, 0, "month rule"};
+    // Cancel: on at once, nothing written.
+    if (chooseMode(program, rule, IDCANCEL)) {
+        checkSheet(program, 1985, 1, 0, "month rule on, Cancel", false, true);
+        check(!iniExists(), "month rule with Cancel: nothing is written");
+    }
+    // OK twice: off (monthrule=0), then on again (monthrule=1).
+    for (const UINT stored : {0u, 1u}) {
+        if (!chooseMode(program, rule, IDOK)) continue;
+        checkSheet(program, 1985, 1, 0, "month rule with OK", false, stored == 1);
+        check(GetPrivateProfileIntA("CalData", "monthrule", 77, gIniPath.c_str()) == stored,
+              "month rule with OK: monthrule=%u stored", stored);
+    }
+    stopProgram(program, "month rule");
+
+    if (!startProgram(program, programPath, "restart with monthrule=1", false)) return;
+    year = now.wYear;
+    month = now.wMonth;
+    enterDate(program, {"1985", "1", true, 1985, 1}, year, month, true);
+    stopProgram(program, "restart with monthrule=1");
+    DeleteFileA(gIniPath.c_str());
+}
+
 void hostileSettings(const char* programPath) {
     SYSTEMTIME now;
     GetLocalTime(&now);
@@ -915,6 +957,7 @@ int main(int argc, char** argv) {
     }
 
     mainScenario(programPath);
+    monthRuleScenario(programPath);
     hostileSettings(programPath);
     missingLibrary(programPath, partialDir.empty() ? nullptr : partialDir.c_str());
 
