@@ -18,6 +18,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "local_days.h"
 #include "lunar_day_cycles.h"
 #include "new_moons.h"
 #include "numeric.h"
@@ -178,7 +179,7 @@ LunisolarDate solsticeLunisolarDate(CalendarDate date) {
 
     const double j0 = localMidnight(date.year, date.month, date.day);
     const double firstDay = j0 - (byTerms.day - 1);
-    const CalendarDate first = jd2ad(firstDay + 0.5, kJapanLongitude);
+    const CalendarDate first = vorane2::localDateStartingAt(firstDay, kJapanLongitude);
 
     NewMoonsAround moons = newMoonsAround(first.year, first.month);
     std::size_t k = 0;
