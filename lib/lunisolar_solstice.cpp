@@ -67,6 +67,7 @@ struct NewMoonsAround {
     std::array<double, kMaxNewMoons> start{};
     std::array<double, kMaxNewMoons> sun{};
     std::array<bool, kMaxNewMoons> sunKnown{};
+    std::array<int32_t, kMaxNewMoons> gregorianMonth{};  // of the first day
     std::size_t count = 0;
     bool fromTableStart = false;  // start[0] is the first stored new moon
 };
@@ -82,6 +83,7 @@ NewMoonsAround newMoonsAround(int32_t year, int32_t month) {
              {vorane2::firstStoredNewMoonDay(y, m, vorane2::kNewMoonLongSpanLastYear),
               vorane2::secondStoredNewMoonDay(y, m, vorane2::kNewMoonLongSpanLastYear)}) {
             if (day == vorane2::kNoNewMoon || day == vorane2::kOutsideStoredSpan) continue;
+            r.gregorianMonth[r.count] = m;
             r.start[r.count++] = localMidnight(y, m, day);
         }
     }
@@ -97,7 +99,10 @@ double sunAt(NewMoonsAround& moons, std::size_t i) {
 }
 
 // Month i runs from start[i] to start[i + 1]; callers keep i + 1 < count.
+// 冬至 falls on 20 to 23 December, so only a month that begins in November
+// or December can hold it; the Sun is read for those alone.
 bool holdsSolstice(NewMoonsAround& moons, std::size_t i) {
+    if (moons.gregorianMonth[i] < 11) return false;
     return holdsLongitude(sunAt(moons, i), sunAt(moons, i + 1), kWinterSolstice);
 }
 
@@ -149,13 +154,12 @@ SolsticeNumber solsticeNumber(NewMoonsAround& moons, std::size_t k) {
     if (monthsInCycle != 12 && monthsInCycle != 13) return none;
 
     // Thirteen months hold only twelve principal terms: the first month
-    // without one is the leap month.
-    std::size_t leapMonth = kMaxNewMoons;  // none
+    // without one is the leap month. Only one up to this month matters here.
+    std::size_t leapMonth = kMaxNewMoons;  // none up to this month
     if (monthsInCycle == 13) {
-        for (std::size_t i = afterEleventh; i < nextEleventh && leapMonth == kMaxNewMoons; ++i) {
+        for (std::size_t i = afterEleventh; i <= k && leapMonth == kMaxNewMoons; ++i) {
             if (!holdsTerm(moons, i)) leapMonth = i;
         }
-        if (leapMonth == kMaxNewMoons) return none;
     }
 
     // Months 12, 1, 2, ... after month 11; the leap month repeats the number
