@@ -5,6 +5,7 @@
 
 #include "annotations.h"
 #include "holidays.h"
+#include "holidays_by_law.h"
 
 namespace tenvo {
 
@@ -41,6 +42,8 @@ void composeMonth(MonthSheet& sheet, const LibraryBinding& library) {
     sheet.lunarCache.recompute = 'Y';
 
     const int32_t equinoxDay = equinoxDayOfMonth(library, sheet.year, sheet.month);
+    const bool byLaw = sheet.holidayRule == HolidayRule::ByLaw;
+    const LawHolidayYear lawHolidays = byLaw ? lawHolidaysOfYear(sheet.year) : LawHolidayYear{};
     const int32_t lastDay = sheet.monthLength[sheet.month];
     // At most 31 days from column 6 of row 0 end in row 5: six rows suffice.
     while (sheet.sheetDate.day <= lastDay) {
@@ -54,7 +57,13 @@ void composeMonth(MonthSheet& sheet, const LibraryBinding& library) {
                         std::span<char, kNoteTextBytes>(
                             sheet.noteText.data() + cell * kNoteTextBytes, kNoteTextBytes));
         }
-        markHolidays(sheet.month, day, column, equinoxDay, sheet.colorClass[cell]);
+        if (byLaw) {
+            if (findLawHoliday(lawHolidays, sheet.month, day) != LawHolidayName::None) {
+                sheet.colorClass[cell] = 0;
+            }
+        } else {
+            markHolidays(sheet.month, day, column, equinoxDay, sheet.colorClass[cell]);
+        }
 
         if (++column == kColumns) {
             column = 0;

@@ -24,6 +24,14 @@ enum class CalendarMode : int32_t {
     SolarTerm = 5,
 };
 
+// Which public holidays the sheet marks red: the fixed table of holidays.h,
+// the same for every year (the default), or the holidays the law gave in the
+// shown year (holidays_by_law.h).
+enum class HolidayRule : int32_t {
+    FixedTable = 0,
+    ByLaw = 1,
+};
+
 inline constexpr int32_t kColumns = 7;  // Sunday .. Saturday
 inline constexpr int32_t kRows = 6;     // week lines of the month
 inline constexpr int32_t kCells = kColumns * kRows;
@@ -50,6 +58,7 @@ struct MonthSheet {
     uint16_t year = 0;   // shown Gregorian year
     uint16_t month = 1;  // shown month, 1..12
     int32_t mode = 0;    // a CalendarMode code; other values annotate nothing
+    HolidayRule holidayRule = HolidayRule::FixedTable;
 
     std::array<char, kCells * kDayTextBytes> dayText{};    // cell i at 2 * i
     std::array<char, kCells * kNoteTextBytes> noteText{};  // cell i at 5 * i

@@ -1,11 +1,14 @@
 // tenvo-term: the month sheet of the traditional calendar in a terminal.
 //
-//   tenvo-term [--mode MODE] [--rule RULE] [YEAR MONTH]
+//   tenvo-term [--mode MODE] [--rule RULE] [--holidays law] [YEAR MONTH]
+//   tenvo-term --holidays law --list YEAR
 //
 // Prints the sheet of the current month, or of YEAR MONTH, as its text
 // reads: the day numbers and under each day the item of the chosen mode.
 // Sundays and holidays are red and Saturdays blue when standard output is a
-// colour terminal and NO_COLOR is not set.
+// colour terminal and NO_COLOR is not set. With --holidays law the red days
+// are the holidays the law gave in that year, named under the sheet; --list
+// prints a year's holidays by law, one per line.
 #include <unistd.h>
 
 #include <cstdio>
@@ -17,6 +20,7 @@
 #include <string_view>
 
 #include "annotations.h"
+#include "holidays_by_law.h"
 #include "library_binding_linked.h"
 #include "month_sheet.h"
 #include "sheet_render.h"
@@ -42,6 +46,10 @@ constexpr char kUsage[] =
     "  --rule RULE  how lunar months are numbered (six-day and 27 mansions):\n"
     "                 terms     by the principal term each month holds (default)\n"
     "                 solstice  from the month of the winter solstice, month 11\n"
+    "  --holidays law  mark the holidays the law gave in that year and name\n"
+    "               them under the sheet (default: one fixed table for every year)\n"
+    "  --list YEAR  with --holidays law: print every holiday of YEAR (1948 to\n"
+    "               2100), one per line as YYYY-MM-DD, a tab and its name\n"
     "  --help       show this help\n"
     "  --version    show the calendar library's version\n"
     "\n"
@@ -55,6 +63,8 @@ struct Options {
     bool solsticeRule = false;
     std::optional<int32_t> year;
     std::optional<int32_t> month;
+    tenvo::HolidayRule holidays = tenvo::HolidayRule::FixedTable;
+    std::optional<int32_t> listYear;
 };
 
 [[noreturn]] void fail(const std::string& message) {
@@ -81,6 +91,43 @@ std::optional<int32_t> parseNumber(std::string_view text) {
         value = value * 10 + (c - '0');
     }
     return value;
+}
+
+// The value of an option given as "--name VALUE" or "--name=VALUE", or
+// nothing when `arg` is not that option.
+std::optional<std::string_view> optionValue(std::string_view name, int argc, char** argv, int& i) {
+    const std::string_view arg = argv[i];
+    if (arg == name) {
+        if (i + 1 >= argc) fail(std::string(name) + " needs a value");
+        return std::string_view(argv[++i]);
+    }
+    if (arg.size() > name.size() && arg.starts_with(name) && arg[name.size()] == '=') {
+        return arg.substr(name.size() + 1);
+    }
+    return std::nullopt;
+}
+
+// --holidays and --list: true when argv[i] was one of them.
+bool parseHolidayOption(int argc, char** argv, int& i, Options& options) {
+    if (const auto rule = optionValue("--holidays", argc, argv, i)) {
+        if (*rule == "law") {
+            options.holidays = tenvo::HolidayRule::ByLaw;
+        } else if (*rule == "fixed") {
+            options.holidays = tenvo::HolidayRule::FixedTable;
+        } else {
+            fail("--holidays takes 'law' or 'fixed', not '" + std::string(*rule) + "'");
+        }
+        return true;
+    }
+    if (const auto year = optionValue("--list", argc, argv, i)) {
+        const auto number = parseNumber(*year);
+        if (!number || *number < tenvo::kLawFirstYear || *number > tenvo::kLawLastYear) {
+            fail("--list needs a year from 1948 to 2100, not '" + std::string(*year) + "'");
+        }
+        options.listYear = number;
+        return true;
+    }
+    return false;
 }
 
 Options parseArguments(int argc, char** argv) {
@@ -115,6 +162,8 @@ Options parseArguments(int argc, char** argv) {
                 fail("unknown rule '" + std::string(name) + "'");
             }
             options.solsticeRule = name == "solstice";
+        } else if (parseHolidayOption(argc, argv, i, options)) {
+            continue;
         } else if (arg.size() > 1 && arg[0] == '-') {
             fail("unknown option '" + std::string(arg) + "'");
         } else if (positional == 0) {
@@ -136,6 +185,10 @@ Options parseArguments(int argc, char** argv) {
         }
     }
     if (positional == 1) fail("a year needs its month");
+    if (options.listYear && options.holidays != tenvo::HolidayRule::ByLaw) {
+        fail("--list needs --holidays law");
+    }
+    if (options.listYear && positional != 0) fail("--list takes no YEAR MONTH");
     return options;
 }
 
@@ -145,6 +198,31 @@ bool useColour() {
     const char* term = std::getenv("TERM");
     if (term != nullptr && std::strcmp(term, "dumb") == 0) return false;
     return isatty(STDOUT_FILENO) == 1;
+}
+
+// Every holiday of a year by law, "YYYY-MM-DD<TAB>name" in UTF-8.
+int printHolidayList(int32_t year) {
+    const tenvo::LawHolidayYear holidays = tenvo::lawHolidaysOfYear(year);
+    for (int32_t i = 0; i < holidays.count; ++i) {
+        const tenvo::LawHoliday& h = holidays.days[static_cast<std::size_t>(i)];
+        std::printf("%04d-%02d-%02d\t%s\n", year, h.month, h.day,
+                    tenvo::lawHolidayNameUtf8(h.name));
+    }
+    return std::fflush(stdout) == 0 ? 0 : 1;
+}
+
+// The names of the shown month's holidays by law, one line each ("5月3日
+// 憲法記念日"), under the sheet.
+std::string monthHolidayNames(const tenvo::MonthSheet& sheet) {
+    const tenvo::LawHolidayYear holidays = tenvo::lawHolidaysOfYear(sheet.year);
+    std::string text;
+    for (int32_t i = 0; i < holidays.count; ++i) {
+        const tenvo::LawHoliday& h = holidays.days[static_cast<std::size_t>(i)];
+        if (h.month != sheet.month) continue;
+        text += std::to_string(h.month) + "月" + std::to_string(h.day) + "日 " +
+                tenvo::lawHolidayNameUtf8(h.name) + "\n";
+    }
+    return text;
 }
 
 }  // namespace
@@ -163,6 +241,8 @@ int main(int argc, char** argv) {
         return 0;
     }
 
+    if (options.listYear) return printHolidayList(*options.listYear);
+
     tenvo::MonthSheet sheet;
     if (options.year) {
         sheet.year = static_cast<uint16_t>(*options.year);
@@ -175,9 +255,11 @@ int main(int argc, char** argv) {
         sheet.month = static_cast<uint16_t>(local.tm_mon + 1);
     }
     sheet.mode = static_cast<int32_t>(options.mode);
+    sheet.holidayRule = options.holidays;
     tenvo::composeMonth(sheet, library);
 
-    const std::string text = tenvo::renderSheet(sheet, useColour());
+    std::string text = tenvo::renderSheet(sheet, useColour());
+    if (options.holidays == tenvo::HolidayRule::ByLaw) text += monthHolidayNames(sheet);
     std::fwrite(text.data(), 1, text.size(), stdout);
     return std::fflush(stdout) == 0 ? 0 : 1;
 }
