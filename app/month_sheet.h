@@ -75,7 +75,8 @@ struct MonthSheet {
 };
 
 // Rewrites the sheet from its year, month and mode: day numbers, weekday
-// colour classes, public holidays and the annotation of every day. A month
+// colour classes, public holidays (the fixed table, or the holidays by law
+// of the shown year as holidayRule says) and the annotation of every day. A month
 // outside 1..12 cannot be laid out; the sheet is then left blank (spaces and
 // weekday classes) rather than reading past the month table.
 void composeMonth(MonthSheet& sheet, const LibraryBinding& library);

@@ -37,6 +37,7 @@
 #define IDM_COPY_ACCEL 40020      /* Ctrl+C accelerator (character code 3) */
 #define IDM_COPY 40021            /* "&Cｺﾋﾟｰ     Ctrl+C" menu item */
 #define IDM_RULE_SOLSTICE 40030   /* "&W冬至の月を十一月に": lunar months from 冬至 */
+#define IDM_HOLIDAYS_BY_LAW 40040 /* "&L祝日法による祝日": check item, holidays by law */
 
 /* ---- Date-entry dialog "IDD_DIALOG1" ---- */
 /* OK is 1 (IDOK) and CANCEL is 2 (IDCANCEL), as in every dialog. */

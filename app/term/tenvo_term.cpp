@@ -32,7 +32,8 @@ constexpr int32_t kFirstYear = 1870;
 constexpr int32_t kLastYear = 2100;
 
 constexpr char kUsage[] =
-    "Usage: tenvo-term [--mode MODE] [--rule RULE] [YEAR MONTH]\n"
+    "Usage: tenvo-term [--mode MODE] [--rule RULE] [--holidays law] [YEAR MONTH]\n"
+    "       tenvo-term --holidays law --list YEAR\n"
     "Print the month sheet of the traditional Japanese calendar.\n"
     "\n"
     "  YEAR MONTH   the month to show (years 1870 to 2100); default: this month\n"
@@ -46,8 +47,9 @@ constexpr char kUsage[] =
     "  --rule RULE  how lunar months are numbered (six-day and 27 mansions):\n"
     "                 terms     by the principal term each month holds (default)\n"
     "                 solstice  from the month of the winter solstice, month 11\n"
-    "  --holidays law  mark the holidays the law gave in that year and name\n"
-    "               them under the sheet (default: one fixed table for every year)\n"
+    "  --holidays law\n"
+    "               mark the holidays the law gave in that year and name them\n"
+    "               under the sheet (default: one fixed table for every year)\n"
     "  --list YEAR  with --holidays law: print every holiday of YEAR (1948 to\n"
     "               2100), one per line as YYYY-MM-DD, a tab and its name\n"
     "  --help       show this help\n"

@@ -48,8 +48,9 @@ int runProgram(HINSTANCE instance, HINSTANCE previous, int showState) {
     if (bound != BindResult::Bound) return reportMissingLibrary(problem, bound);
     gApp.library = gApp.boundLibrary;
 
-    // The date dialog holds up-down controls.
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_UPDOWN_CLASS};
+    // The date dialog holds up-down controls; the holidays by law are named
+    // in tooltips.
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_UPDOWN_CLASS | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
 
     if (previous == nullptr) registerWindowClass(instance);

@@ -65,6 +65,10 @@ void onCreate(HWND window) {
     gApp.fontDescription = settings.font;
     gApp.sheet.mode = settings.calendarMode;
     applyMonthRule(window, settings.solsticeRule);
+    if (settings.holidayRule == 1) {
+        gApp.sheet.holidayRule = HolidayRule::ByLaw;
+        CheckMenuItem(GetMenu(window), IDM_HOLIDAYS_BY_LAW, MF_BYCOMMAND | MF_CHECKED);
+    }
 
     makeFonts(gApp, gApp.fontDescription);
     composeMonth(gApp.sheet, gApp.library);
@@ -83,6 +87,18 @@ void onModeCommand(HWND window, CalendarMode mode) {
 void onMonthRuleCommand(HWND window) {
     applyMonthRule(window, !gApp.solsticeRule);
     if (askToSave(window, kSaveModeQuestion)) writeMonthRule(gApp.solsticeRule);
+    composeMonth(gApp.sheet, gApp.library);
+    repaint(window);
+}
+
+// Switches between the fixed table and the holidays by law. Like a mode,
+// the choice shows at once and is stored only when the user says so.
+void onHolidayRuleCommand(HWND window) {
+    const bool byLaw = gApp.sheet.holidayRule != HolidayRule::ByLaw;
+    gApp.sheet.holidayRule = byLaw ? HolidayRule::ByLaw : HolidayRule::FixedTable;
+    CheckMenuItem(GetMenu(window), IDM_HOLIDAYS_BY_LAW,
+                  MF_BYCOMMAND | (byLaw ? MF_CHECKED : MF_UNCHECKED));
+    if (askToSave(window, kSaveModeQuestion)) writeHolidayRule(byLaw ? 1 : 0);
     composeMonth(gApp.sheet, gApp.library);
     repaint(window);
 }
@@ -141,6 +157,9 @@ LRESULT onCommand(HWND window, WORD command, WPARAM wParam, LPARAM lParam) {
             return 0;
         case IDM_RULE_SOLSTICE:
             onMonthRuleCommand(window);
+            return 0;
+        case IDM_HOLIDAYS_BY_LAW:
+            onHolidayRuleCommand(window);
             return 0;
         case IDM_HELP_TOPICS:
             openHelp(window);

@@ -32,6 +32,7 @@ Settings readSettings() {
     Settings settings{};
     settings.calendarMode = readInt(kCalendarSection, "calmode", 0);
     settings.solsticeRule = readInt(kCalendarSection, kMonthRuleKey, 0) == 1;
+    settings.holidayRule = readInt(kCalendarSection, "holidays", 0);
 
     LOGFONTA& font = settings.font;
     font.lfCharSet = SHIFTJIS_CHARSET;
@@ -51,6 +52,7 @@ Settings readSettings() {
 void writeCalendarMode(int32_t mode) { writeInt(kCalendarSection, "calmode", mode); }
 
 void writeMonthRule(bool solstice) { writeInt(kCalendarSection, kMonthRuleKey, solstice ? 1 : 0); }
+void writeHolidayRule(int32_t rule) { writeInt(kCalendarSection, "holidays", rule); }
 
 void writeFontSettings(const LOGFONTA& font) {
     writeInt(kFontSection, "lfHeight", font.lfHeight);

@@ -15,6 +15,7 @@ inline constexpr char kSettingsFile[] = "MIVARO.INI";
 struct Settings {
     int32_t calendarMode;  // any value; codes outside 0..5 annotate nothing
     bool solsticeRule;     // "monthrule" 1: lunar months numbered from 冬至
+    int32_t holidayRule;   // "holidays": 1 the holidays by law; any other value the fixed table
     LOGFONTA font;         // height, weight, italic, Shift-JIS, face; rest 0
 };
 
@@ -29,6 +30,10 @@ void writeCalendarMode(int32_t mode);
 // "monthrule" in "CalData": 1 numbers the lunar months from the winter
 // solstice; absent or any other value keeps the default numbering.
 void writeMonthRule(bool solstice);
+
+// Writes "holidays" in "CalData": 1 for the holidays by law, 0 for the fixed
+// table. Absent, the program keeps the fixed table.
+void writeHolidayRule(int32_t rule);
 
 // Writes height, weight, italic (as its unsigned byte value) and the face
 // name, in this order.

@@ -242,6 +242,7 @@ static_assert(IDM_MODE_MANSION27 == 40007 && IDM_MODE_MANSION28 == 40008);
 static_assert(IDM_MODE_STEMBRANCH == 40009 && IDM_MODE_SOLARTERM == 40010);
 static_assert(IDM_COPY_ACCEL == 40020 && IDM_COPY == 40021);
 static_assert(IDM_RULE_SOLSTICE == 40030);
+static_assert(IDM_HOLIDAYS_BY_LAW == 40040);
 static_assert(IDC_YEAR_EDIT == 1000 && IDC_MONTH_EDIT == 1001);
 static_assert(IDC_YEAR_LABEL == 2000 && IDC_YEAR_UNIT_LABEL == 2001);
 static_assert(IDC_MONTH_UNIT_LABEL == 2002);
@@ -346,7 +347,9 @@ TEST_F(CompiledResources, MenuHasEveryItemTextAndCommand) {
             {"&H二十八宿", 40008, {}},
             {"&Q九星", 40006, {}},
             {"&S二十四節気", 40010, {}}}},
-          {"&O暦の設定", -1, {{"&W冬至の月を十一月に", 40030, {}}}},
+          {"&O暦の設定",
+           -1,
+           {{"&W冬至の月を十一月に", 40030, {}}, {"&L祝日法による祝日", 40040, {}}}},
           {"&D日付", 40001, {}},
           {"&Fﾌｫﾝﾄ", 40002, {}},
           {"&E終了", 2, {}}}},

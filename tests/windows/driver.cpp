@@ -924,6 +924,110 @@ void missingLibrary(const char* programPath, const char* partialDir) {
     }
 }
 
+// ---- Holidays by law ------------------------------------------------------
+
+// Switches the holiday rule and answers the save question with `button`.
+void switchHolidayRule(const Program& program, int button, const char* what) {
+    PostMessageA(program.window, WM_COMMAND, IDM_HOLIDAYS_BY_LAW, 0);
+    HWND box = waitForDialog(program, kSaveCaption);
+    check(box != nullptr && textOf(GetDlgItem(box, kMessageBoxTextId)) == kSaveModeQuestion,
+          "%s: the mode's save question appears", what);
+    if (box != nullptr) {
+        pressButton(box, button);
+        waitForClose(box);
+    }
+    Sleep(300);
+}
+
+HWND tooltipOf(const Program& program) {
+    HWND window = nullptr;
+    while ((window = FindWindowExA(nullptr, window, TOOLTIPS_CLASSA, nullptr)) != nullptr) {
+        if (processOf(window) == program.process.dwProcessId) return window;
+    }
+    return nullptr;
+}
+
+// Points at the middle of the cell of `column`, `row` (the sheet is 25
+// average character widths by 16 lines).
+void pointAt(const Program& program, int column, int row) {
+    RECT client;
+    GetClientRect(program.window, &client);
+    const POINT inside{(client.right * (7 + 6 * column)) / 50,
+                       (client.bottom * (4 + 2 * row)) / 16};
+    POINT at = inside;
+    ClientToScreen(program.window, &at);
+    // The pointer itself must be there (the tip checks it), and the window
+    // must hear of it.
+    SetCursorPos(at.x, at.y);
+    PostMessageA(program.window, WM_MOUSEMOVE, 0, MAKELPARAM(inside.x, inside.y));
+}
+
+bool tipVisible(void* tips) { return IsWindowVisible(static_cast<HWND>(tips)) != 0; }
+bool tipHidden(void* tips) { return !tipVisible(tips); }
+
+// The check item only recolours days (the text stays that of the fixed
+// table), stores "holidays" after the mode's question, and names red days
+// in a tooltip. October 2019: the fixed table marks the 10th; the law marks
+// the 14th and the 22nd (a Tuesday) instead.
+void holidaysByLaw(const char* programPath) {
+    DeleteFileA(gIniPath.c_str());
+    Program program;
+    if (!startProgram(program, programPath, "holidays", false)) return;
+    check(tooltipOf(program) == nullptr, "holidays: without the key no tooltip exists");
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    int32_t year = now.wYear;
+    int32_t month = now.wMonth;
+    enterDate(program, DateCase{"2019", "10", true, 2019, 10}, year, month);
+    const PixelCounts fixed = captureWindow(program.window, "holidays-fixed-2019-10", false);
+
+    switchHolidayRule(program, IDCANCEL, "holidays on, cancel");
+    const PixelCounts law = captureWindow(program.window, "holidays-law-2019-10", false);
+    check(!iniExists(), "holidays on, cancel: nothing written");
+    check(law.red > fixed.red, "holidays on: one red day more (%ld red pixels, %ld before)",
+          law.red, fixed.red);
+    checkSheet(program, 2019, 10, 0, "holidays on: the text");
+
+    HWND tips = tooltipOf(program);
+    DWORD_PTR tools = 0;
+    if (tips != nullptr) {
+        SendMessageTimeoutA(tips, TTM_GETTOOLCOUNT, 0, 0, SMTO_ABORTIFHUNG, 2000, &tools);
+    }
+    check(tips != nullptr && tools == 42, "holidays on: a tooltip with a tool per cell (%u)",
+          static_cast<unsigned>(tools));
+    if (tips != nullptr) {
+        // 22 October 2019 is a Tuesday in the fourth week line.
+        pointAt(program, 2, 3);
+        check(waitUntil(3000, tipVisible, tips), "holidays on: pointing at the 22nd shows a tip");
+        Sleep(300);  // drawn after it shows
+        const PixelCounts tip = captureWindow(tips, "holidays-tip-2019-10-22", true);
+        check(tip.dark > 20, "holidays on: the tip holds text (%ld dark pixels)", tip.dark);
+        pointAt(program, 3, 3);
+        check(waitUntil(3000, tipHidden, tips), "holidays on: the 23rd has no tip");
+        pointAt(program, 2, 3);
+        check(waitUntil(3000, tipVisible, tips), "holidays on: back on the 22nd, the tip again");
+    }
+
+    switchHolidayRule(program, IDOK, "holidays off, OK");
+    check(tooltipOf(program) == nullptr &&
+              GetPrivateProfileIntA("CalData", "holidays", 77, gIniPath.c_str()) == 0,
+          "holidays off, OK: no tooltip, holidays=0 stored");
+    switchHolidayRule(program, IDOK, "holidays on, OK");
+    check(GetPrivateProfileIntA("CalData", "holidays", 77, gIniPath.c_str()) == 1,
+          "holidays on, OK: holidays=1 stored");
+    stopProgram(program, "holidays");
+
+    if (!startProgram(program, programPath, "holidays restart", false)) return;
+    year = now.wYear;
+    month = now.wMonth;
+    enterDate(program, DateCase{"2019", "10", true, 2019, 10}, year, month);
+    const PixelCounts restarted = captureWindow(program.window, "holidays-restart-2019-10", false);
+    check(restarted.red == law.red, "holidays restart: the law's red days (%ld, %ld)",
+          restarted.red, law.red);
+    stopProgram(program, "holidays restart");
+    DeleteFileA(gIniPath.c_str());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -959,6 +1063,7 @@ int main(int argc, char** argv) {
     mainScenario(programPath);
     monthRuleScenario(programPath);
     hostileSettings(programPath);
+    holidaysByLaw(programPath);
     missingLibrary(programPath, partialDir.empty() ? nullptr : partialDir.c_str());
 
     std::printf("%d passed, %d failed\n", gPasses, gFailures);

@@ -36,9 +36,6 @@ using newmoongen::CivilDate;
 
 enum class Season { March, September };
 
-// A UTC+9 midnight closer than this to an equinox is reported.
-inline constexpr double kNearMidnightMinutes = 10.0;
-
 inline double cosDeg(double degrees) {
     return std::cos(std::fmod(degrees, 360.0) * newmoongen::kPi / 180.0);
 }
@@ -80,36 +77,12 @@ inline double equinoxJde(int32_t year, Season season) {
     return jde0 + 0.00001 * s / speed;
 }
 
-struct Equinox {
-    double jde;                  // TD
-    double deltaT;               // seconds
-    double jdUt;                 // UT
-    CivilDate localDate;         // UTC+9 day that contains the instant
-    double localSeconds;         // seconds after that day's midnight
-    double minutesFromMidnight;  // to the nearest UTC+9 midnight: < 0 before it
-};
+using Equinox = newmoongen::LocalInstant;
+using newmoongen::isNearMidnight;
 
-// The equinox in UT and in UTC+9; Delta T is taken at the decimal year of
-// the month of the TD instant.
+// The equinox in UT and in UTC+9.
 inline Equinox equinoxOf(int32_t year, Season season) {
-    using namespace newmoongen;
-    Equinox e{};
-    e.jde = equinoxJde(year, season);
-    const CivilDate tdDate = civilFromDays(static_cast<int64_t>(std::floor(e.jde - kUnixEpochJd)));
-    e.deltaT = deltaTSeconds(tdDate.year + (tdDate.month - 0.5) / 12.0);
-    e.jdUt = e.jde - e.deltaT / kSecondsPerDay;
-    const double localDays = e.jdUt - kUnixEpochJd + kZoneOffsetDays;
-    const double dayNumber = std::floor(localDays);
-    e.localDate = civilFromDays(static_cast<int64_t>(dayNumber));
-    e.localSeconds = (localDays - dayNumber) * kSecondsPerDay;
-    e.minutesFromMidnight = e.localSeconds < kSecondsPerDay / 2.0
-                                ? e.localSeconds / 60.0
-                                : (e.localSeconds - kSecondsPerDay) / 60.0;
-    return e;
-}
-
-inline bool isNearMidnight(const Equinox& e) {
-    return std::fabs(e.minutesFromMidnight) <= kNearMidnightMinutes;
+    return newmoongen::localInstantOf(equinoxJde(year, season));
 }
 
 // The text of the generated header for the years first..last, byte for byte.

@@ -229,8 +229,9 @@ inline double deltaTSeconds(double y) {
 
 // ---- Conjunctions in local time ---------------------------------------------
 
-struct Conjunction {
-    int64_t lunation;
+// An instant of dynamical time in UT and in UTC+9 (shared with the equinox
+// generator).
+struct LocalInstant {
     double jde;                  // TD
     double deltaT;               // seconds
     double jdUt;                 // UT
@@ -239,13 +240,11 @@ struct Conjunction {
     double minutesFromMidnight;  // to the nearest UTC+9 midnight: < 0 before it
 };
 
-// The conjunction of lunation k, in UT and in UTC+9. Delta T is taken at the
-// decimal year of the TD instant; a shift of a minute changes it by far less
-// than a second.
-inline Conjunction conjunctionOf(int64_t lunation) {
-    Conjunction c{};
-    c.lunation = lunation;
-    c.jde = trueNewMoonJde(lunation);
+// Delta T is taken at the decimal year of the TD instant; a shift of a
+// minute changes it by far less than a second.
+inline LocalInstant localInstantOf(double jde) {
+    LocalInstant c{};
+    c.jde = jde;
     const double tdDays = c.jde - kUnixEpochJd;
     const CivilDate tdDate = civilFromDays(static_cast<int64_t>(std::floor(tdDays)));
     const double decimalYear = tdDate.year + (tdDate.month - 0.5) / 12.0;
@@ -261,7 +260,19 @@ inline Conjunction conjunctionOf(int64_t lunation) {
     return c;
 }
 
-inline bool isNearMidnight(const Conjunction& c) {
+struct Conjunction : LocalInstant {
+    int64_t lunation;
+};
+
+// The conjunction of lunation k, in UT and in UTC+9.
+inline Conjunction conjunctionOf(int64_t lunation) {
+    Conjunction c{};
+    static_cast<LocalInstant&>(c) = localInstantOf(trueNewMoonJde(lunation));
+    c.lunation = lunation;
+    return c;
+}
+
+inline bool isNearMidnight(const LocalInstant& c) {
     return std::fabs(c.minutesFromMidnight) <= kNearMidnightMinutes;
 }
 
