@@ -377,6 +377,19 @@ void writeFile(const std::string& path, const std::string& content) {
 
 bool iniExists() { return GetFileAttributesA(gIniPath.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
+// A key of "CalData" once it holds `expected`, or what it holds (77 when
+// absent) after three seconds: the program writes only after its question
+// has closed.
+UINT storedSoon(const char* key, UINT expected) {
+    const DWORD start = GetTickCount();
+    UINT stored = 77;
+    while ((stored = GetPrivateProfileIntA("CalData", key, 77, gIniPath.c_str())) != expected &&
+           GetTickCount() - start < 3000) {
+        Sleep(20);
+    }
+    return stored;
+}
+
 // ---- Screenshots ------------------------------------------------------------
 
 std::string gShotsDir;
@@ -687,7 +700,7 @@ void mainScenario(const char* programPath) {
     // OK: "calmode" holds the code.
     for (const ModeCase& m : kModeCases) {
         if (!chooseMode(program, m, IDOK)) continue;
-        const UINT stored = GetPrivateProfileIntA("CalData", "calmode", 77, gIniPath.c_str());
+        const UINT stored = storedSoon("calmode", static_cast<UINT>(m.mode));
         check(stored == static_cast<UINT>(m.mode), "%s with OK: calmode=%d stored (%u)", m.name,
               m.mode, stored);
         checkSheet(program, year, month, m.mode, m.name);
@@ -1009,12 +1022,10 @@ void holidaysByLaw(const char* programPath) {
     }
 
     switchHolidayRule(program, IDOK, "holidays off, OK");
-    check(tooltipOf(program) == nullptr &&
-              GetPrivateProfileIntA("CalData", "holidays", 77, gIniPath.c_str()) == 0,
+    check(storedSoon("holidays", 0) == 0 && tooltipOf(program) == nullptr,
           "holidays off, OK: no tooltip, holidays=0 stored");
     switchHolidayRule(program, IDOK, "holidays on, OK");
-    check(GetPrivateProfileIntA("CalData", "holidays", 77, gIniPath.c_str()) == 1,
-          "holidays on, OK: holidays=1 stored");
+    check(storedSoon("holidays", 1) == 1, "holidays on, OK: holidays=1 stored");
     stopProgram(program, "holidays");
 
     if (!startProgram(program, programPath, "holidays restart", false)) return;
