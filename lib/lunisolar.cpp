@@ -12,13 +12,20 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "day_numbers.h"
 #include "new_moons.h"
 #include "numeric.h"
+#include "tables/lunar_months.h"
 #include "tables/new_moon_days.h"
 #include "vorane2.h"
 
 static_assert(vorane2::kNewMoonLongSpanLastYear <= vorane2::tables::kNewMoonTableLastYear,
               "the long span uses only stored new moons");
+static_assert(vorane2::tables::kLunarMonthTableFirstYear ==
+                      vorane2::tables::kNewMoonTableFirstYear &&
+                  vorane2::tables::kLunarMonthTableLastYear ==
+                      vorane2::tables::kNewMoonTableLastYear,
+              "the lunar months are those of every stored new moon");
 
 namespace {
 
@@ -143,7 +150,7 @@ EnclosingLunarMonth enclosingLunarMonth(double j0, int32_t year, int32_t month, 
     return r;
 }
 
-LunisolarDate lunisolarDate(CalendarDate date, int32_t lastYear) {
+LunisolarDate lunisolarDateLive(CalendarDate date, int32_t lastYear) {
     // Only the calendar date counts: 00:00 of it at UTC+9.
     const double j0 = localMidnight(date.year, date.month, date.day);
 
@@ -187,6 +194,44 @@ LunisolarDate lunisolarDate(CalendarDate date, int32_t lastYear) {
     r.year = year;
     r.month = number.month;
     r.day = truncToInt32(std::floor(j0 - lunar.b)) + 1;
+    r.longitude = date.longitude;
+    return r;
+}
+
+LunisolarDate lunisolarDate(CalendarDate date, int32_t lastYear) {
+    namespace t = tables;
+    constexpr auto& firstDays = t::kLunarMonthFirstDays;
+    constexpr std::size_t count = firstDays.size();
+
+    // Only the calendar date counts: the local day at UTC+9.
+    const int64_t day = japanDayNumber(date.year, date.month, date.day);
+    const int32_t last =
+        lastYear < t::kLunarMonthTableLastYear ? lastYear : t::kLunarMonthTableLastYear;
+    if (last < t::kLunarMonthTableFirstYear || day < firstDays.front() || day > firstDays.back()) {
+        return errorDate(date.longitude);
+    }
+
+    // The months begin a mean lunation (29.530589 days) apart, give or take
+    // a day: the estimate is at most one month off.
+    constexpr double kMonthsPerDay = 1.0 / 29.530589;
+    std::size_t k =
+        static_cast<std::size_t>(static_cast<double>(day - firstDays.front()) * kMonthsPerDay);
+    if (k >= count) k = count - 1;
+    while (k > 0 && firstDays[k] > day) --k;
+    while (k + 1 < count && firstDays[k + 1] <= day) ++k;
+
+    // The month is known when the month before it is stored (its start
+    // takes part in naming a leap month) and so is the start of the month
+    // after it, in a year that the caller may use.
+    if (k == 0 || k + 1 >= count || firstDays[k + 1] >= dayNumberOfNewYear(last + 1)) {
+        return errorDate(date.longitude);
+    }
+    const t::LunarMonthName& name = t::kLunarMonthNames[k];
+    LunisolarDate r{};
+    r.leap = name.leap;
+    r.year = name.year;
+    r.month = name.month;
+    r.day = static_cast<int32_t>(day - firstDays[k]) + 1;
     r.longitude = date.longitude;
     return r;
 }

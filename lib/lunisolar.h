@@ -49,6 +49,12 @@ LunarMonthNumber lunarMonthNumber(double lonA, double lonB, double lonC);
 // February), so it never turns inside a month. Outside the span those give,
 // or if no month rule applies: leap 'N', year, month and day
 // kLunisolarError.
+//
+// lunisolarDateLive works it out from the stored new moons and the Sun's
+// longitude on every call: the reference, and what the table of lunar
+// months (tables/lunar_months.h) is generated from. lunisolarDate reads
+// that table and gives the same result for every argument.
+LunisolarDate lunisolarDateLive(CalendarDate date, int32_t lastYear);
 LunisolarDate lunisolarDate(CalendarDate date, int32_t lastYear);
 
 }  // namespace vorane2

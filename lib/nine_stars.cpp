@@ -11,9 +11,12 @@
 #include <cmath>
 #include <cstdint>
 
+#include "day_numbers.h"
+#include "day_star.h"
 #include "local_days.h"
 #include "numeric.h"
 #include "sectional_terms.h"
+#include "tables/day_star_switch_days.h"
 #include "tables/nine_star_names.h"
 #include "vorane2.h"
 
@@ -63,25 +66,75 @@ double midnightJd(const CalendarDate& date, double longitude) {
 // difference a hair below a whole number still counts the full day.
 double daysBetween(double from, double to) { return std::floor((to - from) + 0.5); }
 
-// One run of day stars: the switch day that began it, its first star and its
+// One run of day stars: the pair of its switch day, its first star and its
 // direction (+1 upward after the winter switch, -1 downward after the summer).
 struct Run {
-    double startJd;
+    int32_t pair;
     int32_t startStar;
     int32_t step;
 };
 
-Run winterRun(int32_t year, double longitude) {
-    const bool kougo = winterSwitchIsKougo(year);
-    return Run{winterSwitchJd(year, kougo ? kKougo : kKoushi, longitude), kougo ? 7 : 1, +1};
+Run winterRun(int32_t year) {
+    return winterSwitchIsKougo(year) ? Run{kKougo, 7, +1} : Run{kKoushi, 1, +1};
 }
 
-Run summerRun(int32_t year, double longitude) {
-    const bool kougo = summerSwitchIsKougo(year);
-    return Run{summerSwitchJd(year, kougo ? kKougo : kKoushi, longitude), kougo ? 3 : 0, -1};
+Run summerRun(int32_t year) {
+    return summerSwitchIsKougo(year) ? Run{kKougo, 3, -1} : Run{kKoushi, 0, -1};
+}
+
+// The star of a date in `year`. `daysSince(y, winter)` gives the whole days
+// from the summer (or winter) switch day of year y to the date, negative
+// before it. The run of the date began on the latest switch day at or
+// before it. A winter switch day may fall in January, so the January days
+// before it still belong to the downward run of the previous summer. The
+// switch days of a year come in order (winter of last year, summer,
+// winter), so starting from the summer one settles most dates with two of
+// them.
+template <typename DaysSince>
+int32_t dayStar(int32_t year, DaysSince daysSince) {
+    const int32_t lastYear = vorane2::previousYear(year);
+    Run run = summerRun(year);
+    double m = daysSince(year, false);
+    if (m >= 0) {
+        const double sinceWinter = daysSince(year, true);
+        if (sinceWinter >= 0) {
+            run = winterRun(year);
+            m = sinceWinter;
+        }
+    } else {
+        run = winterRun(lastYear);
+        m = daysSince(lastYear, true);
+        if (m < 0) {
+            run = summerRun(lastYear);
+            m = daysSince(lastYear, false);
+        }
+    }
+    // A day count beyond the 32-bit range only arises from a nonsensical
+    // month or day; it saturates and the result still lies in 0..8.
+    const int64_t days = vorane2::truncToInt32(m);
+    return vorane2::floorMod(run.startStar + run.step * days, 9);
 }
 
 }  // namespace
+
+namespace vorane2 {
+
+DayStarSwitchDays dayStarSwitchDays(int32_t year, double longitude) {
+    return DayStarSwitchDays{summerSwitchJd(year, summerRun(year).pair, longitude),
+                             winterSwitchJd(year, winterRun(year).pair, longitude)};
+}
+
+int32_t dayStarLive(CalendarDate date) {
+    const double lon = date.longitude;
+    const double day = midnightJd(date, lon);
+    return dayStar(date.year, [&](int32_t y, bool winter) {
+        const Run run = winter ? winterRun(y) : summerRun(y);
+        return daysBetween(
+            winter ? winterSwitchJd(y, run.pair, lon) : summerSwitchJd(y, run.pair, lon), day);
+    });
+}
+
+}  // namespace vorane2
 
 extern "C" {
 
@@ -125,30 +178,21 @@ int32_t VRN_CALL ad2tkyusei(CalendarDate date) {
 }
 
 int32_t VRN_CALL ad2hkyusei(CalendarDate date) {
-    const double lon = date.longitude;
-    const double day = midnightJd(date, lon);
-    const int32_t year = date.year;
-    const int32_t lastYear = vorane2::previousYear(year);
-
-    // The run of the date began on the latest switch day at or before it.
-    // A winter switch day may fall in January, so the January days before it
-    // still belong to the downward run of the previous summer. The switch
-    // days of a year come in order (winter of last year, summer, winter), so
-    // starting from the summer one settles most dates with two of them.
-    Run run = summerRun(year, lon);
-    if (daysBetween(run.startJd, day) >= 0) {
-        const Run winter = winterRun(year, lon);
-        if (daysBetween(winter.startJd, day) >= 0) run = winter;
-    } else {
-        run = winterRun(lastYear, lon);
-        if (daysBetween(run.startJd, day) < 0) run = summerRun(lastYear, lon);
+    namespace t = vorane2::tables;
+    // At the meridian of Japan the switch days of the stored years are read
+    // from the table (the date's year and the one before take part); all
+    // else takes the rule itself.
+    if (date.longitude != vorane2::kJapanLongitude ||
+        date.year <= t::kDayStarSwitchTableFirstYear ||
+        date.year > t::kDayStarSwitchTableLastYear) {
+        return vorane2::dayStarLive(date);
     }
-
-    const double m = daysBetween(run.startJd, day);
-    // A day count beyond the 32-bit range only arises from a nonsensical
-    // month or day; it saturates and the result still lies in 0..8.
-    const int64_t days = vorane2::truncToInt32(m);
-    return vorane2::floorMod(run.startStar + run.step * days, 9);
+    const int64_t day = vorane2::japanDayNumber(date.year, date.month, date.day);
+    return dayStar(date.year, [&](int32_t y, bool winter) {
+        const t::YearSwitchDays& s =
+            t::kDayStarSwitchDays[static_cast<std::size_t>(y - t::kDayStarSwitchTableFirstYear)];
+        return static_cast<double>(day - (winter ? s.winter : s.summer));
+    });
 }
 
 const char* VRN_CALL kno2name(int32_t star) {

@@ -2,11 +2,14 @@
 // passes each multiple of 15 degrees, found by testing the midnights of a
 // few fixed days of a fixed month, and the days elapsed in a solar month.
 
+#include "solar_terms.h"
+
 #include <array>
 #include <cstdint>
 
 #include "numeric.h"
 #include "sectional_terms.h"
+#include "tables/solar_term_days.h"
 #include "vorane2.h"
 
 namespace {
@@ -37,84 +40,107 @@ int32_t termDay(const TermWindow& w, int32_t year, double longitude) {
     return w.testedDays[static_cast<std::size_t>(count - 1)];
 }
 
-constexpr TermWindow kRisshun{315.0, 2, {4, 5, 0}};
-constexpr TermWindow kUsui{330.0, 2, {18, 19, 20}};
-constexpr TermWindow kKeichitsu{345.0, 3, {5, 6, 0}};
-constexpr TermWindow kSeimei{15.0, 4, {4, 5, 0}};
-constexpr TermWindow kKokuu{30.0, 4, {20, 21, 0}};
-constexpr TermWindow kRikka{45.0, 5, {5, 6, 0}};
-constexpr TermWindow kShoman{60.0, 5, {20, 21, 0}};
-constexpr TermWindow kBoushu{75.0, 6, {5, 6, 0}};
-constexpr TermWindow kGeshi{90.0, 6, {21, 22, 0}};
-constexpr TermWindow kShousho{105.0, 7, {6, 7, 8}};
-constexpr TermWindow kTaisho{120.0, 7, {22, 23, 24}};
-constexpr TermWindow kRisshuu{135.0, 8, {7, 8, 0}};
-constexpr TermWindow kShosho{150.0, 8, {22, 23, 24}};
-constexpr TermWindow kHakuro{165.0, 9, {7, 8, 0}};
-constexpr TermWindow kShuubun{180.0, 9, {22, 23, 24}};
-constexpr TermWindow kKanro{195.0, 10, {7, 8, 9}};
-constexpr TermWindow kSoukou{210.0, 10, {23, 24, 25}};
-constexpr TermWindow kRittou{225.0, 11, {7, 8, 0}};
-constexpr TermWindow kShousetsu{240.0, 11, {22, 23, 0}};
-constexpr TermWindow kTaisetsu{255.0, 12, {6, 7, 8}};
-constexpr TermWindow kTouji{270.0, 12, {21, 22, 23}};
-constexpr TermWindow kShoukan{285.0, 1, {5, 6, 0}};
-constexpr TermWindow kDaikan{300.0, 1, {20, 21, 0}};
+// The terms in the order of their exports, from 立春.
+constexpr std::array<TermWindow, vorane2::kSolarTermCount> kTerms = {{
+    {315.0, 2, {4, 5, 0}},      // 立春
+    {330.0, 2, {18, 19, 20}},   // 雨水
+    {345.0, 3, {5, 6, 0}},      // 啓蟄
+    {0.0, 3, {20, 21, 0}},      // 春分, compared across the wrap at 360
+    {15.0, 4, {4, 5, 0}},       // 清明
+    {30.0, 4, {20, 21, 0}},     // 穀雨
+    {45.0, 5, {5, 6, 0}},       // 立夏
+    {60.0, 5, {20, 21, 0}},     // 小満
+    {75.0, 6, {5, 6, 0}},       // 芒種
+    {90.0, 6, {21, 22, 0}},     // 夏至
+    {105.0, 7, {6, 7, 8}},      // 小暑
+    {120.0, 7, {22, 23, 24}},   // 大暑
+    {135.0, 8, {7, 8, 0}},      // 立秋
+    {150.0, 8, {22, 23, 24}},   // 処暑
+    {165.0, 9, {7, 8, 0}},      // 白露
+    {180.0, 9, {22, 23, 24}},   // 秋分
+    {195.0, 10, {7, 8, 9}},     // 寒露
+    {210.0, 10, {23, 24, 25}},  // 霜降
+    {225.0, 11, {7, 8, 0}},     // 立冬
+    {240.0, 11, {22, 23, 0}},   // 小雪
+    {255.0, 12, {6, 7, 8}},     // 大雪
+    {270.0, 12, {21, 22, 23}},  // 冬至
+    {285.0, 1, {5, 6, 0}},      // 小寒
+    {300.0, 1, {20, 21, 0}},    // 大寒
+}};
+constexpr int32_t kVernalEquinox = 3;
 
-// The sectional terms by Gregorian month, January first.
-constexpr std::array<const TermWindow*, 12> kSectionalByMonth = {
-    &kShoukan, &kRisshun, &kKeichitsu, &kSeimei, &kRikka,  &kBoushu,
-    &kShousho, &kRisshuu, &kHakuro,    &kKanro,  &kRittou, &kTaisetsu,
-};
+// The sectional terms by Gregorian month, January first: 小寒, 立春, 啓蟄,
+// 清明, 立夏, 芒種, 小暑, 立秋, 白露, 寒露, 立冬, 大雪.
+constexpr std::array<int32_t, 12> kSectionalByMonth = {22, 0, 2, 4, 6, 8, 10, 12, 14, 16, 18, 20};
 
-}  // namespace
-
-namespace vorane2 {
-
-int32_t sectionalTermDay(int32_t year, int32_t month, double longitude) {
-    if (month < 1 || month > 12) return 0;
-    return termDay(*kSectionalByMonth[static_cast<std::size_t>(month - 1)], year, longitude);
-}
-
-}  // namespace vorane2
-
-extern "C" {
-
-int32_t VRN_CALL y2risyun(int32_t year, double lon) { return termDay(kRisshun, year, lon); }
-int32_t VRN_CALL y2usui(int32_t year, double lon) { return termDay(kUsui, year, lon); }
-int32_t VRN_CALL y2ktitu(int32_t year, double lon) { return termDay(kKeichitsu, year, lon); }
-
-int32_t VRN_CALL y2syunbn(int32_t year, double lon) {
-    // The vernal equinox is the target 0: read the longitudes across the
-    // wrap, so that 359.x stays below and 0.x lies above 360.
+// The vernal equinox is the target 0: the longitudes are read across the
+// wrap, so that 359.x stays below and 0.x lies above 360.
+int32_t vernalEquinoxDay(int32_t year, double longitude) {
     for (const int32_t d : {20, 21}) {
-        double l = sunAtMidnight(year, 3, d, lon);
+        double l = sunAtMidnight(year, 3, d, longitude);
         if (l < 15.0) l += 360.0;
         if (l > 360.0) return d - 1;
     }
     return 21;
 }
 
-int32_t VRN_CALL y2seimei(int32_t year, double lon) { return termDay(kSeimei, year, lon); }
-int32_t VRN_CALL y2kokuu(int32_t year, double lon) { return termDay(kKokuu, year, lon); }
-int32_t VRN_CALL y2rikka(int32_t year, double lon) { return termDay(kRikka, year, lon); }
-int32_t VRN_CALL y2syoman(int32_t year, double lon) { return termDay(kShoman, year, lon); }
-int32_t VRN_CALL y2bousyu(int32_t year, double lon) { return termDay(kBoushu, year, lon); }
-int32_t VRN_CALL y2gesi(int32_t year, double lon) { return termDay(kGeshi, year, lon); }
-int32_t VRN_CALL y2syusyo(int32_t year, double lon) { return termDay(kShousho, year, lon); }
-int32_t VRN_CALL y2taisyo(int32_t year, double lon) { return termDay(kTaisho, year, lon); }
-int32_t VRN_CALL y2risyuu(int32_t year, double lon) { return termDay(kRisshuu, year, lon); }
-int32_t VRN_CALL y2syosyo(int32_t year, double lon) { return termDay(kShosho, year, lon); }
-int32_t VRN_CALL y2hakuro(int32_t year, double lon) { return termDay(kHakuro, year, lon); }
-int32_t VRN_CALL y2syuubn(int32_t year, double lon) { return termDay(kShuubun, year, lon); }
-int32_t VRN_CALL y2kanro(int32_t year, double lon) { return termDay(kKanro, year, lon); }
-int32_t VRN_CALL y2soukou(int32_t year, double lon) { return termDay(kSoukou, year, lon); }
-int32_t VRN_CALL y2rittou(int32_t year, double lon) { return termDay(kRittou, year, lon); }
-int32_t VRN_CALL y2syostu(int32_t year, double lon) { return termDay(kShousetsu, year, lon); }
-int32_t VRN_CALL y2taistu(int32_t year, double lon) { return termDay(kTaisetsu, year, lon); }
-int32_t VRN_CALL y2touji(int32_t year, double lon) { return termDay(kTouji, year, lon); }
-int32_t VRN_CALL y2syokan(int32_t year, double lon) { return termDay(kShoukan, year, lon); }
-int32_t VRN_CALL y2taikan(int32_t year, double lon) { return termDay(kDaikan, year, lon); }
+}  // namespace
+
+namespace vorane2 {
+
+int32_t solarTermDayLive(int32_t term, int32_t year, double longitude) {
+    if (term < 0 || term >= kSolarTermCount) return 0;
+    if (term == kVernalEquinox) return vernalEquinoxDay(year, longitude);
+    return termDay(kTerms[static_cast<std::size_t>(term)], year, longitude);
+}
+
+int32_t solarTermDay(int32_t term, int32_t year, double longitude) {
+    namespace t = tables;
+    // The meridian of Japan is what the calendar sheet and most callers
+    // ask for; every other meridian, and every year outside the table,
+    // takes the rule itself.
+    if (longitude == kJapanLongitude && year >= t::kSolarTermTableFirstYear &&
+        year <= t::kSolarTermTableLastYear && term >= 0 && term < kSolarTermCount) {
+        return t::kSolarTermDayTable[static_cast<std::size_t>(year - t::kSolarTermTableFirstYear)]
+                                    [static_cast<std::size_t>(term)];
+    }
+    return solarTermDayLive(term, year, longitude);
+}
+
+int32_t sectionalTermDay(int32_t year, int32_t month, double longitude) {
+    if (month < 1 || month > 12) return 0;
+    return solarTermDay(kSectionalByMonth[static_cast<std::size_t>(month - 1)], year, longitude);
+}
+
+}  // namespace vorane2
+
+extern "C" {
+
+// Each term export answers for its number in the order of the exports.
+int32_t VRN_CALL y2risyun(int32_t year, double lon) { return vorane2::solarTermDay(0, year, lon); }
+int32_t VRN_CALL y2usui(int32_t year, double lon) { return vorane2::solarTermDay(1, year, lon); }
+int32_t VRN_CALL y2ktitu(int32_t year, double lon) { return vorane2::solarTermDay(2, year, lon); }
+int32_t VRN_CALL y2syunbn(int32_t year, double lon) { return vorane2::solarTermDay(3, year, lon); }
+int32_t VRN_CALL y2seimei(int32_t year, double lon) { return vorane2::solarTermDay(4, year, lon); }
+int32_t VRN_CALL y2kokuu(int32_t year, double lon) { return vorane2::solarTermDay(5, year, lon); }
+int32_t VRN_CALL y2rikka(int32_t year, double lon) { return vorane2::solarTermDay(6, year, lon); }
+int32_t VRN_CALL y2syoman(int32_t year, double lon) { return vorane2::solarTermDay(7, year, lon); }
+int32_t VRN_CALL y2bousyu(int32_t year, double lon) { return vorane2::solarTermDay(8, year, lon); }
+int32_t VRN_CALL y2gesi(int32_t year, double lon) { return vorane2::solarTermDay(9, year, lon); }
+int32_t VRN_CALL y2syusyo(int32_t year, double lon) { return vorane2::solarTermDay(10, year, lon); }
+int32_t VRN_CALL y2taisyo(int32_t year, double lon) { return vorane2::solarTermDay(11, year, lon); }
+int32_t VRN_CALL y2risyuu(int32_t year, double lon) { return vorane2::solarTermDay(12, year, lon); }
+int32_t VRN_CALL y2syosyo(int32_t year, double lon) { return vorane2::solarTermDay(13, year, lon); }
+int32_t VRN_CALL y2hakuro(int32_t year, double lon) { return vorane2::solarTermDay(14, year, lon); }
+int32_t VRN_CALL y2syuubn(int32_t year, double lon) { return vorane2::solarTermDay(15, year, lon); }
+int32_t VRN_CALL y2kanro(int32_t year, double lon) { return vorane2::solarTermDay(16, year, lon); }
+int32_t VRN_CALL y2soukou(int32_t year, double lon) { return vorane2::solarTermDay(17, year, lon); }
+int32_t VRN_CALL y2rittou(int32_t year, double lon) { return vorane2::solarTermDay(18, year, lon); }
+int32_t VRN_CALL y2syostu(int32_t year, double lon) { return vorane2::solarTermDay(19, year, lon); }
+int32_t VRN_CALL y2taistu(int32_t year, double lon) { return vorane2::solarTermDay(20, year, lon); }
+int32_t VRN_CALL y2touji(int32_t year, double lon) { return vorane2::solarTermDay(21, year, lon); }
+int32_t VRN_CALL y2syokan(int32_t year, double lon) { return vorane2::solarTermDay(22, year, lon); }
+int32_t VRN_CALL y2taikan(int32_t year, double lon) { return vorane2::solarTermDay(23, year, lon); }
 
 int32_t VRN_CALL ad2setu(CalendarDate date) {
     const int32_t m = date.month;
