@@ -142,6 +142,12 @@ void BM_term(benchmark::State& state) {
 }
 BENCHMARK(BM_term)->Name("solar_terms/y2syunbn");
 
+// Any other meridian takes the live rule: Tokyo's own, for one.
+void BM_term_rule(benchmark::State& state) {
+    perDay(state, [](const CalendarDate& d) { return y2syunbn(d.year, 139.75); });
+}
+BENCHMARK(BM_term_rule)->Name("solar_terms/y2syunbn at 139.75 (rule)");
+
 void BM_setu(benchmark::State& state) { perDay(state, ad2setu); }
 BENCHMARK(BM_setu)->Name("solar_terms/ad2setu");
 
@@ -179,6 +185,14 @@ BENCHMARK(BM_mansion28)->Name("six_day_mansions/adto28");
 
 void BM_day_star(benchmark::State& state) { perDay(state, ad2hkyusei); }
 BENCHMARK(BM_day_star)->Name("nine_stars/ad2hkyusei");
+
+void BM_day_star_rule(benchmark::State& state) {
+    perDay(state, [](CalendarDate d) {
+        d.longitude = 139.75;
+        return ad2hkyusei(d);
+    });
+}
+BENCHMARK(BM_day_star_rule)->Name("nine_stars/ad2hkyusei at 139.75 (rule)");
 
 void BM_month_star(benchmark::State& state) { perDay(state, ad2tkyusei); }
 BENCHMARK(BM_month_star)->Name("nine_stars/ad2tkyusei");
@@ -230,6 +244,7 @@ BENCHMARK(BM_compose_all_months)
 // the Moon.
 const std::map<std::string, std::string> kFloorOf = {
     {"solar_terms/y2syunbn", "floor/table read"},
+    {"solar_terms/y2syunbn at 139.75 (rule)", "floor/jd2sok x2"},
     {"solar_terms/ad2setu", "floor/ad2jd + table read"},
     {"new_moon_search/ad2saku", "floor/jd2sok+jd2mok x6"},
     {"lunisolar/adto9rek", "floor/ad2jd + table read"},
@@ -239,6 +254,7 @@ const std::map<std::string, std::string> kFloorOf = {
     {"sexagenary/ad2teto", "floor/table read"},
     {"nine_stars/ad2tkyusei", "floor/table read"},
     {"nine_stars/ad2hkyusei", "floor/ad2jd + table read"},
+    {"nine_stars/ad2hkyusei at 139.75 (rule)", "floor/jd2sok x3"},
     {"selected_days/tensyabi", "floor/ad2jd + table read"},
 };
 

@@ -199,6 +199,10 @@ LunisolarDate lunisolarDateLive(CalendarDate date, int32_t lastYear) {
 }
 
 LunisolarDate lunisolarDate(CalendarDate date, int32_t lastYear) {
+    return lunisolarDateFromTable(date, lastYear, tables::kLunarMonthNames);
+}
+
+LunisolarDate lunisolarDateFromTable(CalendarDate date, int32_t lastYear, LunarMonthNames names) {
     namespace t = tables;
     constexpr auto& firstDays = t::kLunarMonthFirstDays;
     constexpr std::size_t count = firstDays.size();
@@ -220,13 +224,13 @@ LunisolarDate lunisolarDate(CalendarDate date, int32_t lastYear) {
     while (k > 0 && firstDays[k] > day) --k;
     while (k + 1 < count && firstDays[k + 1] <= day) ++k;
 
-    // The month is known when the month before it is stored (its start
-    // takes part in naming a leap month) and so is the start of the month
-    // after it, in a year that the caller may use.
-    if (k == 0 || k + 1 >= count || firstDays[k + 1] >= dayNumberOfNewYear(last + 1)) {
+    // The month must end within the years that the caller may use (the
+    // first day of the month after it is stored there) and have a name: a
+    // month whose neighbours the rule needs but the table lacks has none.
+    const t::LunarMonthName& name = names[k];
+    if (k + 1 >= count || firstDays[k + 1] >= dayNumberOfNewYear(last + 1) || name.month == 0) {
         return errorDate(date.longitude);
     }
-    const t::LunarMonthName& name = t::kLunarMonthNames[k];
     LunisolarDate r{};
     r.leap = name.leap;
     r.year = name.year;

@@ -4,7 +4,9 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 
+#include "tables/lunar_months.h"
 #include "vorane2.h"
 
 namespace vorane2 {
@@ -56,5 +58,19 @@ LunarMonthNumber lunarMonthNumber(double lonA, double lonB, double lonC);
 // that table and gives the same result for every argument.
 LunisolarDate lunisolarDateLive(CalendarDate date, int32_t lastYear);
 LunisolarDate lunisolarDate(CalendarDate date, int32_t lastYear);
+
+// The names of the stored lunar months under one numbering rule, one for
+// each month of tables::kLunarMonthFirstDays: a month's first day is the
+// same under every rule, only its year, number and leap flag differ.
+using LunarMonthNames =
+    std::span<const tables::LunarMonthName, tables::kLunarMonthFirstDays.size()>;
+
+// The lunisolar date of the local day named by year, month and day of
+// `date` (as lunisolarDate; the clock time is ignored and longitude only
+// copied) from the stored lunar months named by `names`. A day has a date
+// when its month has a name (month 0 in `names` is none) and the first day
+// of the month after it is stored in a year up to `lastYear`; otherwise
+// leap 'N', year, month and day kLunisolarError.
+LunisolarDate lunisolarDateFromTable(CalendarDate date, int32_t lastYear, LunarMonthNames names);
 
 }  // namespace vorane2

@@ -9,6 +9,7 @@
 // instead, which keeps the runs in step with the solstices.
 
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 
 #include "day_numbers.h"

@@ -5,6 +5,7 @@
 #include "solar_terms.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 #include "numeric.h"

@@ -88,21 +88,23 @@ std::vector<int64_t> storedNewMoons() {
     return days;
 }
 
-// The name of each month under the calendar's rule, from the live
-// conversion of its first day. Only the first month (no month before it is
-// stored) and the last (no month after it) have none; anything else
-// without one, or a first day that is not day 1, is a fault of the rules
-// or of the stored days, and stops the generator.
-bool lunarMonthsHeader(std::string& s) {
-    const std::vector<int64_t> firstDays = storedNewMoons();
+// A rule that numbers the lunar months: the live conversion of a date
+// under it, using stored new moons of years up to the second argument.
+using NumberingRule = LunisolarDate (*)(CalendarDate, int32_t);
+
+// The initialiser of a table of month names under `rule`, one per month of
+// `firstDays`, each the live conversion of the month's first day. Only the
+// first month (no month before it is stored) and the last (no month after
+// it) have none; anything else without one, or a first day that is not day
+// 1, is a fault of the rules or of the stored days, and stops the
+// generator.
+bool monthNames(const std::vector<int64_t>& firstDays, NumberingRule rule, std::string& names) {
     const std::size_t count = firstDays.size();
-    std::string days;
-    std::string names;
     for (std::size_t k = 0; k < count; ++k) {
         const CalendarDate first = jd2ad(static_cast<double>(firstDays[k]), kJapanLongitude);
-        const LunisolarDate live = vorane2::lunisolarDateLive(
-            CalendarDate{first.year, first.month, first.day, 0.0, 0.0, 0.0, kJapanLongitude},
-            kLastYear);
+        const LunisolarDate live =
+            rule(CalendarDate{first.year, first.month, first.day, 0.0, 0.0, 0.0, kJapanLongitude},
+                 kLastYear);
         const bool named = live.month != vorane2::kLunisolarError;
         if (named != (k > 0 && k + 1 < count) || (named && live.day != 1)) {
             std::fprintf(stderr, "error: the month beginning %s reads %d-%d%c day %d\n",
@@ -110,20 +112,22 @@ bool lunarMonthsHeader(std::string& s) {
                          live.day);
             return false;
         }
-        const bool lineStart = k % 6 == 0;
-        if (lineStart) {
-            days += "    /* " + dateText(firstDays[k]) + " */";
-            names += "    /* " + dateText(firstDays[k]) + " */";
-        }
-        days += format(" %lld,", firstDays[k]);
+        if (k % 6 == 0) names += "    /* " + dateText(firstDays[k]) + " */";
         names += named ? format(" {%lld, %lld, '%c'},", live.year, live.month, live.leap)
                        : std::string(" {0, 0, 'N'},");
-        if (k % 6 == 5 || k + 1 == count) {
-            days += "\n";
-            names += "\n";
-        }
+        if (k % 6 == 5 || k + 1 == count) names += "\n";
     }
-    const std::string n = std::to_string(count);
+    return true;
+}
+
+// The months' first days, shared by every numbering, and the names of the
+// months under each numbering rule beside them.
+bool lunarMonthsHeader(std::string& s) {
+    const std::vector<int64_t> firstDays = storedNewMoons();
+    const std::string n = std::to_string(firstDays.size());
+    std::string names;
+    if (!monthNames(firstDays, vorane2::lunisolarDateLive, names)) return false;
+
     s = opening(
         "// Every lunar month of the stored new-moon days (UTC+9), 1870 to 2100, in\n"
         "// time order. kLunarMonthFirstDays: the Julian day number of each month's\n"
@@ -135,7 +139,12 @@ bool lunarMonthsHeader(std::string& s) {
         "// the month before the first and the month after the last are not stored.\n",
         "struct LunarMonthName { int16_t year; int8_t month; char leap; };\n", "kLunarMonthTable",
         kFirstYear, kLastYear);
-    s += "inline constexpr std::array<int32_t, " + n + "> kLunarMonthFirstDays = {{\n" + days;
+    s += "inline constexpr std::array<int32_t, " + n + "> kLunarMonthFirstDays = {{\n";
+    for (std::size_t k = 0; k < firstDays.size(); ++k) {
+        if (k % 6 == 0) s += "    /* " + dateText(firstDays[k]) + " */";
+        s += format(" %lld,", firstDays[k]);
+        if (k % 6 == 5 || k + 1 == firstDays.size()) s += "\n";
+    }
     s += "}};\n";
     s += "inline constexpr std::array<LunarMonthName, " + n + "> kLunarMonthNames = {{\n" + names;
     s += kEnd;
