@@ -168,6 +168,12 @@ void BM_lunisolar(benchmark::State& state) {
 }
 BENCHMARK(BM_lunisolar)->Name("lunisolar/adto9rek");
 
+// The same days with the months numbered from the winter solstice.
+void BM_lunisolar_solstice(benchmark::State& state) {
+    perDay(state, [](const CalendarDate& d) { return adto9rekS(d).day; });
+}
+BENCHMARK(BM_lunisolar_solstice)->Name("lunisolar/adto9rekS");
+
 void BM_heto(benchmark::State& state) { perDay(state, ad2heto); }
 BENCHMARK(BM_heto)->Name("sexagenary/ad2heto");
 
@@ -248,6 +254,7 @@ const std::map<std::string, std::string> kFloorOf = {
     {"solar_terms/ad2setu", "floor/ad2jd + table read"},
     {"new_moon_search/ad2saku", "floor/jd2sok+jd2mok x6"},
     {"lunisolar/adto9rek", "floor/ad2jd + table read"},
+    {"lunisolar/adto9rekS", "floor/ad2jd + table read"},
     {"six_day_mansions/ad26you", "floor/ad2jd + table read"},
     {"six_day_mansions/adto27", "floor/ad2jd + table read"},
     {"selected_days/fujyojyu", "floor/ad2jd + table read"},

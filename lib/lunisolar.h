@@ -73,4 +73,12 @@ using LunarMonthNames =
 // leap 'N', year, month and day kLunisolarError.
 LunisolarDate lunisolarDateFromTable(CalendarDate date, int32_t lastYear, LunarMonthNames names);
 
+// The lunisolar date of adto9rekS worked out on every call: the months and
+// days of lunisolarDateLive over the long span, numbered from the month that
+// holds the winter solstice (lunisolar_solstice.cpp). The reference that
+// tables::kLunarMonthNamesWinterSolstice is generated from; the same error
+// date wherever lunisolarDateLive gives one, or where the stored new moons
+// do not reach the month 11 on both sides.
+LunisolarDate lunisolarDateWinterSolsticeLive(CalendarDate date);
+
 }  // namespace vorane2

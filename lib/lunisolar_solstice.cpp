@@ -12,6 +12,10 @@
 // at 00:00 of each first day, a term belonging to the month in which it
 // falls at or after 00:00 of the first day. Only number, leap flag and year
 // can differ.
+//
+// The exports read the names this rule gives each stored month from the
+// table of lunar months; the rule below is what that table is generated
+// from and what the tests compare it with.
 
 #include <array>
 #include <cmath>
@@ -20,6 +24,7 @@
 
 #include "local_days.h"
 #include "lunar_day_cycles.h"
+#include "lunisolar.h"
 #include "new_moons.h"
 #include "numeric.h"
 #include "tables/new_moon_days.h"
@@ -176,9 +181,14 @@ LunisolarDate errorDate(double longitude) {
     return LunisolarDate{'N', kError, kError, kError, longitude};
 }
 
-LunisolarDate solsticeLunisolarDate(CalendarDate date) {
+}  // namespace
+
+namespace vorane2 {
+
+LunisolarDate lunisolarDateWinterSolsticeLive(CalendarDate date) {
     // The day and the span are those of adto9rekL: the months are the same.
-    const LunisolarDate byTerms = adto9rekL(date);
+    // They come from its live rule, so that nothing here rests on a table.
+    const LunisolarDate byTerms = lunisolarDateLive(date, kNewMoonLongSpanLastYear);
     if (byTerms.day < 1 || byTerms.day > 30) return errorDate(date.longitude);
 
     const double j0 = localMidnight(date.year, date.month, date.day);
@@ -207,6 +217,15 @@ LunisolarDate solsticeLunisolarDate(CalendarDate date) {
     r.day = byTerms.day;
     r.longitude = date.longitude;
     return r;
+}
+
+}  // namespace vorane2
+
+namespace {
+
+LunisolarDate solsticeLunisolarDate(CalendarDate date) {
+    return vorane2::lunisolarDateFromTable(date, vorane2::kNewMoonLongSpanLastYear,
+                                           vorane2::tables::kLunarMonthNamesWinterSolstice);
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 
 #include "day_numbers.h"
 #include "day_star.h"
+#include "lunar_day_cycles.h"
 #include "lunisolar.h"
 #include "solar_terms.h"
 #include "support/civil.h"
@@ -62,15 +63,29 @@ constexpr std::array<Ymd, 16> kOddDates = {{
     {kIntMin, 6, 1},
 }};
 
-void expectSameLunisolar(const CalendarDate& date, int32_t lastYear) {
-    const LunisolarDate fromTable = vorane2::lunisolarDate(date, lastYear);
-    const LunisolarDate live = vorane2::lunisolarDateLive(date, lastYear);
+void expectSame(const LunisolarDate& fromTable, const LunisolarDate& live,
+                const std::string& what) {
     EXPECT_TRUE(fromTable.leap == live.leap && fromTable.year == live.year &&
                 fromTable.month == live.month && fromTable.day == live.day &&
                 fromTable.longitude == live.longitude)
-        << text(date) << " within " << lastYear << ": table " << fromTable.year << "-"
-        << fromTable.month << fromTable.leap << "-" << fromTable.day << ", live " << live.year
-        << "-" << live.month << live.leap << "-" << live.day;
+        << what << ": table " << fromTable.year << "-" << fromTable.month << fromTable.leap << "-"
+        << fromTable.day << ", live " << live.year << "-" << live.month << live.leap << "-"
+        << live.day;
+}
+
+void expectSameLunisolar(const CalendarDate& date, int32_t lastYear) {
+    expectSame(vorane2::lunisolarDate(date, lastYear), vorane2::lunisolarDateLive(date, lastYear),
+               text(date) + " within " + std::to_string(lastYear));
+}
+
+// The four exports of the months numbered from the winter solstice against
+// that rule worked out live.
+void expectSameFromSolstice(const CalendarDate& date) {
+    const LunisolarDate live = vorane2::lunisolarDateWinterSolsticeLive(date);
+    expectSame(adto9rekS(date), live, text(date) + " from the solstice");
+    EXPECT_EQ(ad26youS(date), vorane2::sixDayIndexOf(live)) << text(date);
+    EXPECT_EQ(adto27S(date), vorane2::mansion27IndexOf(live)) << text(date);
+    EXPECT_EQ(fujyojyuS(date), vorane2::fujyojyuOf(live)) << text(date);
 }
 
 TEST(CalendarTables, DayNumbersAreThoseOfAd2jd) {
@@ -90,15 +105,18 @@ TEST(CalendarTables, DayNumbersAreThoseOfAd2jd) {
 }
 
 TEST(CalendarTables, LunarMonthsGiveTheLiveDateOnEveryDay) {
-    // The two spans of the exports, and one ending inside the table.
+    // The two spans of the exports, and one ending inside the table; the
+    // months numbered from the winter solstice over the long span.
     forEachDayAroundSpan([](const CalendarDate& d) {
         expectSameLunisolar(d, 2020);
         expectSameLunisolar(d, 2100);
+        expectSameFromSolstice(d);
     });
     for (const Ymd& d : kOddDates) {
         for (const int32_t lastYear : {kIntMin, 1869, 1870, 1950, 2020, 2100, kIntMax}) {
             expectSameLunisolar(at(d, -77.5), lastYear);
         }
+        expectSameFromSolstice(at(d, -77.5));
     }
 }
 

@@ -4,7 +4,9 @@
 // Sun's longitude fix once and for all, each worked out by the library's own
 // live rules, into OUTPUT_DIRECTORY:
 //   lunar_months.h           every lunar month of the stored new moons: its
-//                            first day and its name (year, number, leap);
+//                            first day and its names (year, number, leap)
+//                            by the principal terms and from the winter
+//                            solstice;
 //   solar_term_days.h        the 24 term days of each stored year at 135 east;
 //   day_star_switch_days.h   the day star's two switch days of each year,
 //                            from the year before the first stored one.
@@ -89,8 +91,12 @@ std::vector<int64_t> storedNewMoons() {
 }
 
 // A rule that numbers the lunar months: the live conversion of a date
-// under it, using stored new moons of years up to the second argument.
-using NumberingRule = LunisolarDate (*)(CalendarDate, int32_t);
+// under it over every stored new moon.
+using NumberingRule = LunisolarDate (*)(CalendarDate);
+
+LunisolarDate byPrincipalTerms(CalendarDate date) {
+    return vorane2::lunisolarDateLive(date, kLastYear);
+}
 
 // The initialiser of a table of month names under `rule`, one per month of
 // `firstDays`, each the live conversion of the month's first day. Only the
@@ -103,8 +109,7 @@ bool monthNames(const std::vector<int64_t>& firstDays, NumberingRule rule, std::
     for (std::size_t k = 0; k < count; ++k) {
         const CalendarDate first = jd2ad(static_cast<double>(firstDays[k]), kJapanLongitude);
         const LunisolarDate live =
-            rule(CalendarDate{first.year, first.month, first.day, 0.0, 0.0, 0.0, kJapanLongitude},
-                 kLastYear);
+            rule(CalendarDate{first.year, first.month, first.day, 0.0, 0.0, 0.0, kJapanLongitude});
         const bool named = live.month != vorane2::kLunisolarError;
         if (named != (k > 0 && k + 1 < count) || (named && live.day != 1)) {
             std::fprintf(stderr, "error: the month beginning %s reads %d-%d%c day %d\n",
@@ -126,7 +131,11 @@ bool lunarMonthsHeader(std::string& s) {
     const std::vector<int64_t> firstDays = storedNewMoons();
     const std::string n = std::to_string(firstDays.size());
     std::string names;
-    if (!monthNames(firstDays, vorane2::lunisolarDateLive, names)) return false;
+    std::string solsticeNames;
+    if (!monthNames(firstDays, byPrincipalTerms, names) ||
+        !monthNames(firstDays, vorane2::lunisolarDateWinterSolsticeLive, solsticeNames)) {
+        return false;
+    }
 
     s = opening(
         "// Every lunar month of the stored new-moon days (UTC+9), 1870 to 2100, in\n"
@@ -135,7 +144,10 @@ bool lunarMonthsHeader(std::string& s) {
         "// kLunarMonthNames: the lunisolar year, month number and leap flag of each\n"
         "// month, numbered after the principal term it holds (a month without one is\n"
         "// a leap month with the number of the month before), as the live conversion\n"
-        "// reads its first day. The first and the last month have no name (0, 0):\n"
+        "// reads its first day. kLunarMonthNamesWinterSolstice: the same months\n"
+        "// numbered from the month that holds the winter solstice (month 11; a\n"
+        "// 13-month cycle takes its first month without a principal term as leap\n"
+        "// month). The first and the last month have no name (0, 0) in either:\n"
         "// the month before the first and the month after the last are not stored.\n",
         "struct LunarMonthName { int16_t year; int8_t month; char leap; };\n", "kLunarMonthTable",
         kFirstYear, kLastYear);
@@ -147,6 +159,9 @@ bool lunarMonthsHeader(std::string& s) {
     }
     s += "}};\n";
     s += "inline constexpr std::array<LunarMonthName, " + n + "> kLunarMonthNames = {{\n" + names;
+    s += "}};\n";
+    s += "inline constexpr std::array<LunarMonthName, " + n +
+         "> kLunarMonthNamesWinterSolstice = {{\n" + solsticeNames;
     s += kEnd;
     return true;
 }
