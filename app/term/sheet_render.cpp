@@ -2,6 +2,7 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <cerrno>
 
 #include "sheet_text.h"
@@ -47,38 +48,103 @@ const char* colourOf(int32_t colorClass) {
 }
 
 // A field of 4 bytes (whole characters) converted, in its colour if any.
-void appendField(std::string& out, const char* field, const char* colourCode) {
+// A reversed field keeps its leading blanks plain so that only the digits
+// stand out.
+void appendField(std::string& out, const char* field, const char* colourCode, bool reversed) {
+    const std::string text = shiftJisToUtf8(field, 4);
+    const std::size_t blanks = reversed ? text.find_first_not_of(' ') : 0;
+    if (blanks == std::string::npos) {
+        out += text;
+        return;
+    }
+    out.append(text, 0, blanks);
     if (colourCode != nullptr) out += colourCode;
-    out += shiftJisToUtf8(field, 4);
-    if (colourCode != nullptr) out += kAnsiReset;
+    if (reversed) out += kAnsiReverse;
+    out.append(text, blanks);
+    if (colourCode != nullptr || reversed) out += kAnsiReset;
+}
+
+// `text`, `textColumns` wide on screen, centred in `width` columns.
+std::string centred(const std::string& text, int textColumns, int width) {
+    const int spare = width > textColumns ? width - textColumns : 0;
+    const auto left = static_cast<std::size_t>(spare / 2);
+    const auto right = static_cast<std::size_t>(spare - spare / 2);
+    return std::string(left, ' ') + text + std::string(right, ' ');
+}
+
+std::string titleLine(const MonthSheet& sheet, BlockTitle title, const char* label) {
+    if (title == BlockTitle::SheetLabel) return shiftJisToUtf8(label, kSheetTextLineWidth);
+    if (sheet.month < 1 || sheet.month > 12) return std::string(kBlockColumns, ' ');
+    const std::string month = std::to_string(sheet.month);
+    const std::string year = std::to_string(sheet.year);
+    return centred(year + "年" + month + "月", static_cast<int>(year.size() + month.size()) + 4,
+                   kBlockColumns);
 }
 
 }  // namespace
 
-std::string renderSheet(const MonthSheet& sheet, bool colour) {
+int32_t dayOfCell(const MonthSheet& sheet, std::size_t cell) {
+    if (cell >= static_cast<std::size_t>(kCells)) return 0;
+    int32_t day = 0;
+    for (std::size_t k = 0; k < kDayTextBytes; ++k) {
+        const char c = sheet.dayText[cell * kDayTextBytes + k];
+        if (c >= '0' && c <= '9') day = day * 10 + (c - '0');
+    }
+    return day;
+}
+
+MonthBlock renderMonthBlock(const MonthSheet& sheet, const BlockStyle& style) {
     const std::array<char, kSheetTextBytes> text = composeSheetText(sheet);
-    std::string out;
-    for (int line = 0; line < kSheetTextLines; ++line) {
+    MonthBlock block;
+    block[0] = titleLine(sheet, style.title, text.data());
+    for (int line = 1; line < kSheetTextLines; ++line) {
         const char* start = text.data() + line * kSheetTextLineStride;
         const bool weekdayLine = line == 1;
         const bool dayLine = line >= 2 && line % 2 == 0;
-        if (colour && (weekdayLine || dayLine)) {
+        std::string& out = block[static_cast<std::size_t>(line)];
+        if (style.colour && (weekdayLine || dayLine)) {
             const int row = (line - 2) / 2;
             for (int column = 0; column < kColumns; ++column) {
                 const auto cell = static_cast<std::size_t>(cellIndex(column, row));
                 const char* colourCode = nullptr;
+                bool reversed = false;
                 if (weekdayLine) {
                     colourCode = colourOf(column);
-                } else if (sheet.dayText[cell * kDayTextBytes + 1] != ' ') {
+                } else if (const int32_t day = dayOfCell(sheet, cell); day != 0) {
                     colourCode =
                         colourOf(sheet.colorClass[cell]);  // cells without a day stay plain
+                    reversed = day == style.today;
                 }
-                appendField(out, start + 4 * column, colourCode);
+                appendField(out, start + 4 * column, colourCode, reversed);
             }
         } else {
-            out += shiftJisToUtf8(start, kSheetTextLineWidth);
+            out = shiftJisToUtf8(start, kSheetTextLineWidth);
         }
-        out += '\n';
+    }
+    return block;
+}
+
+std::string renderSheet(const MonthSheet& sheet, bool colour) {
+    const MonthBlock block = renderMonthBlock(sheet, {BlockTitle::SheetLabel, colour, 0});
+    std::string out;
+    for (const std::string& line : block) out += line + '\n';
+    return out;
+}
+
+std::string layOutBlocks(const std::vector<MonthBlock>& blocks, int perRow) {
+    const std::size_t step = perRow < 1 ? 1 : static_cast<std::size_t>(perRow);
+    const std::string gap(kBlockGap, ' ');
+    std::string out;
+    for (std::size_t first = 0; first < blocks.size(); first += step) {
+        if (first != 0) out += '\n';
+        const std::size_t end = std::min(blocks.size(), first + step);
+        for (std::size_t line = 0; line < kSheetTextLines; ++line) {
+            for (std::size_t b = first; b < end; ++b) {
+                if (b != first) out += gap;
+                out += blocks[b][line];
+            }
+            out += '\n';
+        }
     }
     return out;
 }

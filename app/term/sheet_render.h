@@ -1,26 +1,64 @@
 // The month sheet for a terminal: the sheet's text converted from Shift-JIS
 // to UTF-8, one line per text line, optionally with ANSI colours on the day
-// numbers (red for Sundays and holidays, blue for Saturdays).
+// numbers (red for Sundays and holidays, blue for Saturdays), and months
+// laid out side by side.
 #pragma once
 
+#include <array>
 #include <string>
+#include <vector>
 
 #include "month_sheet.h"
+#include "sheet_text.h"
 
 namespace tenvo {
 
 inline constexpr char kAnsiRed[] = "\x1b[31m";
 inline constexpr char kAnsiBlue[] = "\x1b[34m";
+inline constexpr char kAnsiReverse[] = "\x1b[7m";
 inline constexpr char kAnsiReset[] = "\x1b[0m";
+
+// Every line of a month block is this many terminal columns wide: 7 days of
+// two full-width characters.
+inline constexpr int kBlockColumns = kSheetTextLineWidth;
+// Blank columns between months side by side.
+inline constexpr int kBlockGap = 2;
 
 // Shift-JIS bytes to UTF-8. A byte sequence that is not Shift-JIS becomes
 // "?" for each byte that could not be converted.
 std::string shiftJisToUtf8(const char* text, std::size_t length);
 
+// The day number written in a cell (cells as cellIndex numbers them); 0 for
+// a cell without a day or outside the sheet.
+int32_t dayOfCell(const MonthSheet& sheet, std::size_t cell);
+
+// What the first line of a month block says.
+enum class BlockTitle {
+    SheetLabel,    // the sheet text's own label, "１２月" at the left
+    YearAndMonth,  // "2026年12月", centred
+};
+
+struct BlockStyle {
+    BlockTitle title = BlockTitle::YearAndMonth;
+    bool colour = false;  // ANSI colours on the weekday names and day numbers
+    int32_t today = 0;    // day of the sheet's month shown in reverse video; 0 none
+};
+
+using MonthBlock = std::array<std::string, kSheetTextLines>;
+
+// The lines of one month, without line ends, each kBlockColumns columns wide
+// on a terminal. With `colour`, each day field is wrapped in the colour of
+// its cell's class (0 red, 6 blue, others uncoloured) and the weekday names
+// 日 and 土 in red and blue; `today` is reversed only with `colour`. Without
+// colour no escape code is written.
+MonthBlock renderMonthBlock(const MonthSheet& sheet, const BlockStyle& style);
+
 // The sheet's text (see sheet_text.h) in UTF-8, each line ending in "\n"
-// instead of CR LF. With `colour`, each day field is wrapped in the colour
-// of its cell's class (0 red, 6 blue, others uncoloured) and the weekday
-// names 日 and 土 in red and blue; without, no escape code is written.
+// instead of CR LF, coloured as renderMonthBlock colours it.
 std::string renderSheet(const MonthSheet& sheet, bool colour);
+
+// Blocks `perRow` to a row, kBlockGap columns apart, rows separated by an
+// empty line; `perRow` below 1 counts as 1. Each line ends in "\n".
+std::string layOutBlocks(const std::vector<MonthBlock>& blocks, int perRow);
 
 }  // namespace tenvo

@@ -23,6 +23,7 @@ struct AppState {
     LibraryBinding boundLibrary{};  // as bound from vorane2.dll
     bool solsticeRule = false;      // lunar months numbered from 冬至
     HWND holidayTips = nullptr;     // the tooltips of the holidays by law, while they are shown
+    int32_t wheelPending = 0;       // wheel movement short of a whole notch
 };
 
 extern AppState gApp;

@@ -10,6 +10,7 @@
 #include "app_state.h"
 #include "resource.h"
 #include "settings.h"
+#include "window_logic.h"
 
 namespace tenvo {
 
@@ -135,6 +136,40 @@ void onFontCommand(HWND window) {
     repaint(window);
 }
 
+// Another month: recomposed and repainted as when the date dialog accepts
+// one.
+void showMonth(HWND window, YearMonth shown) {
+    gApp.sheet.year = static_cast<uint16_t>(shown.year);
+    gApp.sheet.month = static_cast<uint16_t>(shown.month);
+    composeMonth(gApp.sheet, gApp.library);
+    repaint(window);
+}
+
+void turnPage(HWND window, int32_t step) {
+    if (step != 0) showMonth(window, turnedMonth(gApp.sheet.year, gApp.sheet.month, step));
+}
+
+// PageDown and PageUp turn to the next and the previous month, Home back to
+// this month; other keys are left to the system.
+bool onKeyDown(HWND window, WPARAM key) {
+    switch (key) {
+        case VK_NEXT:
+            turnPage(window, 1);
+            return true;
+        case VK_PRIOR:
+            turnPage(window, -1);
+            return true;
+        case VK_HOME: {
+            SYSTEMTIME now;
+            GetLocalTime(&now);
+            showMonth(window, turnedMonth(now.wYear, now.wMonth, 0));
+            return true;
+        }
+        default:
+            return false;
+    }
+}
+
 LRESULT onCommand(HWND window, WORD command, WPARAM wParam, LPARAM lParam) {
     for (const ModeCommand& m : kModeCommands) {
         if (m.command == command) {
@@ -200,6 +235,12 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             return 1;
         case WM_COMMAND:
             return onCommand(window, LOWORD(wParam), wParam, lParam);
+        case WM_KEYDOWN:
+            if (onKeyDown(window, wParam)) return 0;
+            return DefWindowProcA(window, message, wParam, lParam);
+        case WM_MOUSEWHEEL:  // towards the user: the next month
+            turnPage(window, wheelMonthSteps(gApp.wheelPending, GET_WHEEL_DELTA_WPARAM(wParam)));
+            return 0;
         default:
             return DefWindowProcA(window, message, wParam, lParam);
     }

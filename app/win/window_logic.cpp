@@ -61,6 +61,23 @@ int32_t isValidYearMonth(int32_t year, int32_t month) {
     return (year >= 1870 && year <= 2019 && month >= 1 && month <= 12) ? 1 : 0;
 }
 
+YearMonth turnedMonth(int32_t year, int32_t month, int32_t step) {
+    constexpr int64_t kFirst = int64_t{1870} * 12;      // 1870-01
+    constexpr int64_t kLast = int64_t{2100} * 12 + 11;  // 2100-12
+    const int64_t index = int64_t{year} * 12 + (int64_t{month} - 1) + step;
+    const int64_t kept = index < kFirst ? kFirst : (index > kLast ? kLast : index);
+    return {static_cast<int32_t>(kept / 12), static_cast<int32_t>(kept % 12 + 1)};
+}
+
+int32_t wheelMonthSteps(int32_t& pending, int32_t delta) {
+    constexpr int32_t kNotch = 120;  // WHEEL_DELTA
+    if ((pending > 0 && delta < 0) || (pending < 0 && delta > 0)) pending = 0;
+    const int64_t sum = int64_t{pending} + delta;
+    const int64_t notches = sum / kNotch;  // toward zero: a part notch waits
+    pending = static_cast<int32_t>(sum - notches * kNotch);
+    return clampToInt32(-notches);
+}
+
 size_t formatPaintTitle(uint32_t month, char* out) {
     // "%4u" gives at most 10 digits for any 32-bit value; only 1..12 ever
     // reach here, which take 4 bytes.

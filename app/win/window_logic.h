@@ -41,6 +41,24 @@ int32_t parseDecimal(const char* text);
 // day the calendar can annotate), else 0.
 int32_t isValidYearMonth(int32_t year, int32_t month);
 
+// Turning the page: the month `step` months after year-month (a negative
+// step goes back), over the turn of the year, kept within 1870-01 ..
+// 2100-12, the months whose days the sheet can annotate: a turn past either
+// end gives the end month. Computed in 64 bits, so any arguments are safe;
+// a month outside 1..12 counts on from the year's first month.
+struct YearMonth {
+    int32_t year;
+    int32_t month;
+};
+YearMonth turnedMonth(int32_t year, int32_t month, int32_t step);
+
+// The mouse wheel: adds `delta` (120 a notch, finer wheels send less) to
+// the movement `pending` not yet acted on and returns the months to turn:
+// one forward per whole notch towards the user (a negative delta), one back
+// per notch away. The rest stays pending; a change of direction drops what
+// was pending the other way.
+int32_t wheelMonthSteps(int32_t& pending, int32_t delta);
+
 // The painted title of a month: the number right-aligned in 4 bytes and
 // "月" (6 bytes for 1..12). Writes a NUL-terminated text into `out` (at
 // least 10 bytes) and returns its length.

@@ -1,46 +1,22 @@
 // The terminal front end run as a program.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdio>
 #include <ctime>
 #include <string>
+#include <vector>
 
 #include "annotations.h"
 #include "app_test_support.h"
 #include "sheet_render.h"
 #include "sheet_text.h"
+#include "term_run.h"
 
 namespace {
 
-struct Outcome {
-    std::string out;
-    int status = -1;
-};
-
-// Runs tenvo-term with `arguments` through the shell; `streams` picks what
-// is captured ("2>/dev/null" for standard output, "2>&1 >/dev/null" for
-// standard error).
-Outcome runShell(const std::string& command) {
-    Outcome result;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) {
-        ADD_FAILURE() << "cannot run " << command;
-        return result;
-    }
-    char buffer[4096];
-    std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) result.out.append(buffer, n);
-    const int status = pclose(pipe);
-    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return result;
-}
-
-Outcome run(const std::string& arguments, const std::string& streams = "2>/dev/null",
-            const std::string& environment = "") {
-    return runShell(environment + " '" TENVO_TERM_PATH "' " + arguments + " " + streams +
-                    " </dev/null");
-}
+using apptest::Outcome;
+using apptest::run;
+using apptest::runShell;
 
 // The sheet text as a terminal shows it: UTF-8, LF line ends.
 std::string expectedText(int year, int month, int mode) {
@@ -57,15 +33,15 @@ TEST(TenvoTerm, PrintsTheSheetTextInEachMode) {
                                                  {"28", 3},     {"kanshi", 4}, {"sekki", 5}};
     for (const auto& [name, mode] : modes) {
         SCOPED_TRACE(name);
-        const Outcome r = run(std::string("--mode ") + name + " 1998 2");
+        const Outcome r = run(std::string("--sheet --mode ") + name + " 1998 2");
         EXPECT_EQ(r.status, 0);
         EXPECT_EQ(r.out, expectedText(1998, 2, mode));
     }
-    EXPECT_EQ(run("--mode=sekki 2001 12").out, expectedText(2001, 12, 5));
-    EXPECT_EQ(run("1997 3").out, expectedText(1997, 3, 0));
-    EXPECT_EQ(run("2100 12 --mode kyusei").out, expectedText(2100, 12, 1));
+    EXPECT_EQ(run("--sheet --mode=sekki 2001 12").out, expectedText(2001, 12, 5));
+    EXPECT_EQ(run("1997 3 --sheet").out, expectedText(1997, 3, 0));
+    EXPECT_EQ(run("2100 12 --mode kyusei --sheet").out, expectedText(2100, 12, 1));
     // 1870 is out of the six-day span: the lines are blank but present.
-    EXPECT_EQ(run("1870 1").out, expectedText(1870, 1, 0));
+    EXPECT_EQ(run("--sheet 1870 1").out, expectedText(1870, 1, 0));
 }
 
 // Every month from 1870-01 to 2100-12 is accepted in every mode; after 2020
@@ -78,8 +54,8 @@ TEST(TenvoTerm, AcceptsEveryMonthTo2100InEveryMode) {
              {std::pair{2100, 12}, std::pair{1870, 1}, std::pair{2026, 12}, std::pair{2033, 12}}) {
             SCOPED_TRACE(std::string(name) + " " + std::to_string(year) + " " +
                          std::to_string(month));
-            const Outcome r = run(std::string("--mode ") + name + " " + std::to_string(year) + " " +
-                                  std::to_string(month));
+            const Outcome r = run(std::string("--sheet --mode ") + name + " " +
+                                  std::to_string(year) + " " + std::to_string(month));
             EXPECT_EQ(r.status, 0);
             EXPECT_EQ(r.out, expectedText(year, month, mode));
         }
@@ -104,27 +80,130 @@ TEST(TenvoTerm, MonthRuleOption) {
     for (int line = 0; line < 14; ++line) {
         expected += apptest::utf8(std::string(text.data() + 30 * line, 28)) + "\n";
     }
-    const Outcome solstice = run("--rule solstice 1985 1");
+    const Outcome solstice = run("--sheet --rule solstice 1985 1");
     EXPECT_EQ(solstice.status, 0);
     EXPECT_EQ(solstice.out, expected);
     EXPECT_NE(solstice.out, expectedText(1985, 1, 0));
-    EXPECT_EQ(run("--rule=terms 1985 1").out, expectedText(1985, 1, 0));
+    EXPECT_EQ(run("--rule=terms --sheet 1985 1").out, expectedText(1985, 1, 0));
 }
 
 TEST(TenvoTerm, DefaultsToTheCurrentMonth) {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
-    const Outcome r = run("");
+    const Outcome r = run("--sheet");
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, expectedText(local.tm_year + 1900, local.tm_mon + 1, 0));
 }
 
+std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1) {
+        lines.push_back(text.substr(start, end - start));
+    }
+    return lines;
+}
+
+std::string trimmed(const std::string& line) {
+    const std::size_t first = line.find_first_not_of(' ');
+    return first == std::string::npos ? ""
+                                      : line.substr(first, line.find_last_not_of(' ') - first + 1);
+}
+
+// The default view is the sheet text with "YYYY年M月" for its label line; -3
+// shows the months around the given one (across the turn of the year, and
+// without the months outside 1870..2100), side by side from 88 columns; -y
+// shows the twelve months, three to a row where they fit.
+TEST(TenvoTerm, TitledMonthsThreeMonthsAndTheYear) {
+    struct Month {
+        int year, month;
+    };
+    for (const Month m : {Month{2026, 12}, Month{1870, 1}}) {
+        const std::vector<std::string> got =
+            linesOf(run(std::to_string(m.year) + " " + std::to_string(m.month) + " --mode 27").out);
+        const std::vector<std::string> sheet = linesOf(expectedText(m.year, m.month, 2));
+        ASSERT_EQ(got.size(), 14u);
+        EXPECT_EQ(trimmed(got[0]), std::to_string(m.year) + "年" + std::to_string(m.month) + "月");
+        EXPECT_EQ(std::vector(got.begin() + 1, got.end()),
+                  std::vector(sheet.begin() + 1, sheet.end()));
+    }
+
+    const std::string dec = run("2025 12").out, jan = run("2026 1").out, feb = run("2026 2").out;
+    EXPECT_EQ(run("-3 2026 1", "2>/dev/null", "COLUMNS=87").out, dec + "\n" + jan + "\n" + feb);
+    const std::vector<std::string> wide =
+        linesOf(run("2026 1 --three", "2>/dev/null", "COLUMNS=88").out);
+    ASSERT_EQ(wide.size(), 14u);
+    for (std::size_t i = 0; i < wide.size(); ++i) {
+        EXPECT_EQ(wide[i], linesOf(dec)[i] + "  " + linesOf(jan)[i] + "  " + linesOf(feb)[i]);
+    }
+    EXPECT_EQ(run("-3 1870 1", "2>/dev/null", "COLUMNS=80").out,
+              run("1870 1").out + "\n" + run("1870 2").out);
+    EXPECT_EQ(run("--sheet -3 2026 1").out, expectedText(2025, 12, 0) + "\n" +
+                                                expectedText(2026, 1, 0) + "\n" +
+                                                expectedText(2026, 2, 0));
+
+    // One month to a row: the year is the twelve month views, an empty line
+    // apart; three to a row from 88 columns, two below.
+    std::string months;
+    for (int month = 1; month <= 12; ++month) {
+        months +=
+            (month > 1 ? "\n" : "") + run("2033 " + std::to_string(month) + " --mode kyusei").out;
+    }
+    EXPECT_EQ(run("-y 2033 --mode kyusei", "2>/dev/null", "COLUMNS=40").out, months);
+    const std::vector<std::string> rows =
+        linesOf(run("--year 2033", "2>/dev/null", "COLUMNS=88").out);
+    ASSERT_EQ(rows.size(), 4u * 15u - 1u);
+    // "2033年10月" takes 10 of 28 columns: 9 blank each side, 2 between.
+    EXPECT_EQ(trimmed(rows[15 * 3]), "2033年10月" + std::string(20, ' ') + "2033年11月" +
+                                         std::string(20, ' ') + "2033年12月");
+    EXPECT_EQ(linesOf(run("-y 2033", "2>/dev/null", "COLUMNS=87").out).size(), 6u * 15u - 1u);
+}
+
+// Today is reversed on a colour terminal only: not with NO_COLOR, not when
+// piped, never in the sheet text.
+TEST(TenvoTerm, TodayIsReversedOnAColourTerminal) {
+    const tenvo::MonthSheet sheet = apptest::composed(1996, 7, 0);
+    const std::string reverse = tenvo::kAnsiReverse, reset = tenvo::kAnsiReset;
+    const std::string twentieth =
+        tenvo::renderMonthBlock(sheet, {tenvo::BlockTitle::YearAndMonth, true, 20})[6];
+    EXPECT_NE(twentieth.find(tenvo::kAnsiRed + reverse + "２０" + reset), std::string::npos)
+        << twentieth;
+
+    if (std::system("command -v script >/dev/null 2>&1") != 0) return;
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    // Today's number in full-width digits (U+FF10.., EF BC 90.. in UTF-8).
+    std::string digits;
+    for (const char c : std::to_string(local.tm_mday)) {
+        digits += "\xef\xbc";
+        digits += static_cast<char>(0x90 + (c - '0'));
+    }
+    const auto onTerminal = [](const std::string& environment, const std::string& arguments) {
+        return runShell(environment + " script -qec \"'" TENVO_TERM_PATH "' " + arguments +
+                        "\" /dev/null </dev/null 2>/dev/null")
+            .out;
+    };
+    EXPECT_NE(onTerminal("TERM=xterm", "").find(reverse + digits + reset), std::string::npos);
+    EXPECT_NE(onTerminal("TERM=xterm", "-3").find(reverse + digits + reset), std::string::npos);
+    EXPECT_EQ(onTerminal("TERM=xterm NO_COLOR=1", "").find(reverse), std::string::npos);
+    EXPECT_EQ(onTerminal("TERM=xterm", "--sheet").find(reverse), std::string::npos);
+    EXPECT_EQ(run("").out.find('\x1b'), std::string::npos);
+}
+
 TEST(TenvoTerm, BadArgumentsGiveOneLineAndStatusTwo) {
-    for (const char* arguments :
-         {"1998 13", "1998 0", "abc 2", "1998 x", "1869 5", "2101 1", "1869 12", "2101 01", "1998",
-          "1998 2 3", "--mode lunar 1998 2", "--mode", "--colour 1998 2", "-- 1998 2", "1998 -2",
-          "99999999999 1", "--rule lunar 1998 2", "--rule", "--rule= 1998 2"}) {
+    // The new views exclude each other and --ics, and want their own
+    // arguments: a year for -y, a year and a month for -3.
+    // clang-format off
+    const char* const bad[] = {
+        "1998 13", "1998 0", "abc 2", "1998 x", "1869 5", "2101 1", "1869 12", "2101 01", "1998",
+        "1998 2 3", "--mode lunar 1998 2", "--mode", "--colour 1998 2", "-- 1998 2", "1998 -2",
+        "99999999999 1", "--rule lunar 1998 2", "--rule", "--rule= 1998 2", "-3 -y", "-y 2026 1",
+        "-y 1869", "--ics", "--ics 2101", "--ics 2026 2026 1", "--ics 2026 -3", "--sheet --ics 2026",
+        "-3 2026"};
+    // clang-format on
+    for (const char* arguments : bad) {
         SCOPED_TRACE(arguments);
         const Outcome err = run(arguments, "2>&1 >/dev/null");
         EXPECT_EQ(err.status, 2);
@@ -153,7 +232,7 @@ TEST(TenvoTerm, NoEscapeCodesWithoutATerminalOrWithNoColor) {
     // the colours appear unless NO_COLOR is set.
     if (std::system("command -v script >/dev/null 2>&1") == 0) {
         const std::string onTerminal =
-            "script -qec \"'" TENVO_TERM_PATH "' 1996 7\" /dev/null </dev/null 2>/dev/null";
+            "script -qec \"'" TENVO_TERM_PATH "' --sheet 1996 7\" /dev/null </dev/null 2>/dev/null";
         const Outcome coloured = runShell("TERM=xterm " + onTerminal);
         EXPECT_NE(coloured.out.find("\x1b[31m"), std::string::npos) << coloured.out;
         const Outcome plain = runShell("TERM=xterm NO_COLOR=1 " + onTerminal);

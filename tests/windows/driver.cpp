@@ -792,6 +792,58 @@ void mainScenario(const char* programPath) {
     stopProgram(program, "second run");
 }
 
+// PageDown, PageUp and the wheel turn the page, Home returns to this month;
+// each turn shows in the copied sheet and the date dialog opens on it. The
+// keys go through the program's message loop as typed keys do.
+void turnPages(const char* programPath) {
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    DeleteFileA(gIniPath.c_str());
+    Program program;
+    if (!startProgram(program, programPath, "pages", false)) return;
+    int32_t year = now.wYear;
+    int32_t month = now.wMonth;
+    enterDate(program, {"2019", "12", true, 2019, 12}, year, month);
+
+    const auto wheel = [](int delta) { return MAKEWPARAM(0, static_cast<WORD>(delta)); };
+    struct Turn {
+        const char* what;
+        UINT message;
+        WPARAM wParam;
+        int32_t year;
+        int32_t month;
+    };
+    const Turn turns[] = {
+        {"PageDown past the dialog's last year", WM_KEYDOWN, VK_NEXT, 2020, 1},
+        {"PageUp over the turn of the year", WM_KEYDOWN, VK_PRIOR, 2019, 12},
+        {"wheel towards the user", WM_MOUSEWHEEL, wheel(-WHEEL_DELTA), 2020, 1},
+        {"wheel away", WM_MOUSEWHEEL, wheel(WHEEL_DELTA), 2019, 12},
+        {"wheel two notches away", WM_MOUSEWHEEL, wheel(2 * WHEEL_DELTA), 2019, 10},
+        {"half a notch", WM_MOUSEWHEEL, wheel(-WHEEL_DELTA / 2), 2019, 10},
+        {"the other half", WM_MOUSEWHEEL, wheel(-WHEEL_DELTA / 2), 2019, 11},
+        {"Home", WM_KEYDOWN, VK_HOME, now.wYear, now.wMonth},
+    };
+    for (const Turn& t : turns) {
+        PostMessageA(program.window, t.message, t.wParam, 0);
+        if (t.message == WM_KEYDOWN) PostMessageA(program.window, WM_KEYUP, t.wParam, 0);
+        checkSheet(program, t.year, t.month, 0, t.what);
+        year = t.year;
+        month = t.month;
+    }
+    captureWindow(program.window, "pages-this-month", false);
+
+    // The first month stays the first; the dialog opens on the month turned to.
+    enterDate(program, {"1870", "1", true, 1870, 1}, year, month);
+    PostMessageA(program.window, WM_KEYDOWN, VK_PRIOR, 0);
+    checkSheet(program, 1870, 1, 0, "PageUp at 1870-01");
+    PostMessageA(program.window, WM_KEYDOWN, VK_NEXT, 0);
+    checkSheet(program, 1870, 2, 0, "PageDown from 1870-01");
+    month = 2;
+    enterDate(program, {"1999", "5", true, 1999, 5}, year, month);
+    check(isAlive(program) && !iniExists(), "pages: nothing is written");
+    stopProgram(program, "pages");
+}
+
 struct HostileCase {
     const char* name;
     std::string content;
@@ -1073,6 +1125,7 @@ int main(int argc, char** argv) {
 
     mainScenario(programPath);
     monthRuleScenario(programPath);
+    turnPages(programPath);
     hostileSettings(programPath);
     holidaysByLaw(programPath);
     missingLibrary(programPath, partialDir.empty() ? nullptr : partialDir.c_str());

@@ -221,6 +221,32 @@ void settingsFile() {
     DeleteFileA(iniPath().c_str());
 }
 
+void pageTurning() {
+    // Over the turn of the year, many months at once, the ends held, hostile
+    // arguments kept in range.
+    const int32_t turns[][5] = {
+        {2026, 12, 1, 2027, 1},
+        {2027, 1, -1, 2026, 12},
+        {2000, 6, -18, 1998, 12},
+        {2100, 11, 5, 2100, 12},
+        {1870, 1, -1, 1870, 1},
+        {2150, 3, 0, 2100, 12},
+        {INT32_MAX, 12, INT32_MAX, 2100, 12},
+        {INT32_MIN, INT32_MIN, INT32_MIN, 1870, 1},
+    };
+    for (const auto& t : turns) {
+        const YearMonth m = turnedMonth(t[0], t[1], t[2]);
+        CHECK(m.year == t[3] && m.month == t[4]);
+    }
+    // A notch (120) towards the user is a month forward; parts of a notch
+    // add up; a turn of direction drops what was pending.
+    int32_t pending = 0;
+    const int32_t wheel[][2] = {{-120, 1}, {360, -3}, {-40, 0}, {-40, 0},     {-40, 1},
+                                {-100, 0}, {100, 0},  {20, -1}, {-32768, 273}};
+    for (const auto& w : wheel) CHECK_EQ(wheelMonthSteps(pending, w[0]), w[1]);
+    CHECK_EQ(pending, -8);
+}
+
 void libraryBinding() {
     LibraryBinding binding;
     HMODULE module = nullptr;
@@ -260,6 +286,7 @@ int main() {
     paintTitle();
     faceNames();
     settingsFile();
+    pageTurning();
     libraryBinding();
     std::printf("window_logic_test: %d checks, %d failed\n", gChecks, gFailures);
     return gFailures == 0 ? 0 : 1;
