@@ -147,8 +147,8 @@ TEST(TenvoTerm, TitledMonthsThreeMonthsAndTheYear) {
     // apart; three to a row from 88 columns, two below.
     std::string months;
     for (int month = 1; month <= 12; ++month) {
-        months +=
-            (month > 1 ? "\n" : "") + run("2033 " + std::to_string(month) + " --mode kyusei").out;
+        if (month > 1) months += '\n';
+        months += run("2033 " + std::to_string(month) + " --mode kyusei").out;
     }
     EXPECT_EQ(run("-y 2033 --mode kyusei", "2>/dev/null", "COLUMNS=40").out, months);
     const std::vector<std::string> rows =
