@@ -9,35 +9,21 @@
 // with a small error of the theory or of Delta T.
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
-#include <fstream>
 #include <string>
 
 #include "equinox_theory.h"
+#include "generator_command_line.h"
 
 namespace {
 
 using namespace equinoxgen;
-
-bool parseYear(const char* text, int32_t& year) {
-    char* end = nullptr;
-    const long value = std::strtol(text, &end, 10);
-    // The span of the Delta T model.
-    if (end == text || *end != '\0' || value < 1801 || value > 2149) return false;
-    year = static_cast<int32_t>(value);
-    return true;
-}
 
 }  // namespace
 
 int main(int argc, char** argv) {
     int32_t firstYear = 0;
     int32_t lastYear = 0;
-    if (argc != 4 || !parseYear(argv[1], firstYear) || !parseYear(argv[2], lastYear) ||
-        firstYear > lastYear) {
-        std::fprintf(stderr,
-                     "usage: equinox_table_gen FIRST_YEAR LAST_YEAR OUTPUT_FILE\n"
-                     "  years 1801..2149 (the span of the Delta T model), FIRST <= LAST\n");
+    if (!newmoongen::parseYearSpan(argc, argv, "equinox_table_gen", firstYear, lastYear)) {
         return 2;
     }
 
@@ -66,12 +52,6 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "error: an equinox falls outside March 19-22 or September 21-24\n");
         return 1;
     }
-    std::ofstream out(argv[3], std::ios::binary | std::ios::trunc);
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    out.close();
-    if (!out) {
-        std::fprintf(stderr, "error: cannot write %s\n", argv[3]);
-        return 1;
-    }
+    if (!newmoongen::writeOutput(argv[3], text)) return 1;
     return 0;
 }

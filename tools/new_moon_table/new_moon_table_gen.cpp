@@ -15,11 +15,10 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
-#include <fstream>
 #include <string>
 #include <vector>
 
+#include "generator_command_line.h"
 #include "new_moon_theory.h"
 
 namespace {
@@ -43,26 +42,12 @@ std::string timeText(double seconds) {
     return buf;
 }
 
-bool parseYear(const char* text, int32_t& year) {
-    char* end = nullptr;
-    const long value = std::strtol(text, &end, 10);
-    if (end == text || *end != '\0' || value < 1801 || value > 2149) return false;
-    year = static_cast<int32_t>(value);
-    return true;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
     int32_t firstYear = 0;
     int32_t lastYear = 0;
-    if (argc != 4 || !parseYear(argv[1], firstYear) || !parseYear(argv[2], lastYear) ||
-        firstYear > lastYear) {
-        std::fprintf(stderr,
-                     "usage: new_moon_table_gen FIRST_YEAR LAST_YEAR OUTPUT_FILE\n"
-                     "  years 1801..2149 (the span of the Delta T model), FIRST <= LAST\n");
-        return 2;
-    }
+    if (!parseYearSpan(argc, argv, "new_moon_table_gen", firstYear, lastYear)) return 2;
 
     // Lunations from a little before the span to a little after it.
     const double spanStartJd = kUnixEpochJd + static_cast<double>(daysFromCivil(firstYear, 1, 1));
@@ -150,13 +135,6 @@ int main(int argc, char** argv) {
     }
     if (!ok) return 1;
 
-    std::ofstream out(argv[3], std::ios::binary | std::ios::trunc);
-    const std::string text = renderHeader(tables);
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    out.close();
-    if (!out) {
-        std::fprintf(stderr, "error: cannot write %s\n", argv[3]);
-        return 1;
-    }
+    if (!writeOutput(argv[3], renderHeader(tables))) return 1;
     return 0;
 }
