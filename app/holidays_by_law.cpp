@@ -2,6 +2,7 @@
 
 #include <cstddef>
 
+#include "civil_days.h"
 #include "equinox_days.h"
 
 namespace tenvo {
@@ -9,33 +10,6 @@ namespace tenvo {
 namespace {
 
 using Name = LawHolidayName;
-
-// ---- Civil days ---------------------------------------------------------
-
-// Days since 1970-01-01 of a Gregorian date (counting from 1 March puts the
-// leap day at the end of the year).
-constexpr int32_t daysFromCivil(int32_t y, int32_t m, int32_t d) {
-    y -= m <= 2 ? 1 : 0;
-    const int32_t era = (y >= 0 ? y : y - 399) / 400;
-    const int32_t yoe = y - era * 400;
-    const int32_t doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-    return era * 146097 + yoe * 365 + yoe / 4 - yoe / 100 + doy - 719468;
-}
-
-constexpr int32_t kSunday = 0;
-constexpr int32_t kMonday = 1;
-
-// 1970-01-01 was a Thursday; every day answered lies after it or in the
-// positive years before, where the floor remainder keeps 0..6.
-constexpr int32_t weekdayOf(int32_t days) {
-    const int32_t r = (days + 4) % 7;
-    return r < 0 ? r + 7 : r;
-}
-
-constexpr int32_t monthLength(int32_t year, int32_t month) {
-    return daysFromCivil(month == 12 ? year + 1 : year, month == 12 ? 1 : month + 1, 1) -
-           daysFromCivil(year, month, 1);
-}
 
 // ---- The law's holidays ---------------------------------------------------
 
@@ -232,7 +206,7 @@ LawHolidayYear lawHolidaysOfYear(int32_t year) {
 
     for (int32_t month = 1; month <= 12; ++month) {
         const int32_t first = daysFromCivil(year, month, 1) - january1;
-        for (int32_t day = 1; day <= monthLength(year, month); ++day) {
+        for (int32_t day = 1; day <= daysInMonth(year, month); ++day) {
             const Name name = at(first + day - 1);
             if (name == Name::None || result.count == kMaxLawHolidaysPerYear) continue;
             result.days[static_cast<std::size_t>(result.count++)] = LawHoliday{month, day, name};

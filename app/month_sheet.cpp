@@ -4,18 +4,11 @@
 #include <span>
 
 #include "annotations.h"
+#include "civil_days.h"
 #include "holidays.h"
 #include "holidays_by_law.h"
 
 namespace tenvo {
-
-namespace {
-
-constexpr bool isLeapYear(int32_t year) {
-    return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
-}
-
-}  // namespace
 
 void composeMonth(MonthSheet& sheet, const LibraryBinding& library) {
     sheet.sheetDate = CalendarDate{sheet.year, sheet.month, 1, 0.0, 0.0, 0.0, 135.0};

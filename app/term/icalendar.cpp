@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdio>
 
+#include "civil_days.h"
 #include "holidays_by_law.h"
 #include "sheet_render.h"
 
@@ -29,14 +30,6 @@ const ModeNames* namesOf(CalendarMode mode) {
     const auto code = static_cast<int32_t>(mode);
     if (code < 0 || code >= static_cast<int32_t>(kModeNames.size())) return nullptr;
     return &kModeNames[static_cast<std::size_t>(code)];
-}
-
-bool isLeapYear(int32_t year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
-
-int32_t daysInMonth(int32_t year, int32_t month) {
-    constexpr std::array<int32_t, 12> kLengths{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (month == 2 && isLeapYear(year)) return 29;
-    return kLengths[static_cast<std::size_t>((month - 1) % 12)];
 }
 
 std::string dateValue(int32_t year, int32_t month, int32_t day) {
