@@ -462,6 +462,77 @@ int32_t VRN_CALL ad26youS(CalendarDate date);
 int32_t VRN_CALL adto27S(CalendarDate date);
 char VRN_CALL fujyojyuS(CalendarDate date);
 
+/* ---- Almanac: seasonal days, selected days, the Moon ------------------- */
+
+/* The almanac items of a day, numbered in the order a printed almanac lists
+ * them; bit n of an item set is item n. The seasonal days and the Moon's
+ * phases follow the Sun's and the Moon's apparent longitudes from a theory
+ * accurate to about a minute with Delta T (stored instants 1869-2101, not
+ * the truncated series of jd2sok and the solar-term exports), so they fall
+ * on the days the almanacs publish. */
+enum {
+    VRN_SETSUBUN = 0,        /* 節分: the eve of the 立春 day */
+    VRN_HIGAN_IRI = 1,       /* 彼岸入り: equinox day - 3 (spring, autumn) */
+    VRN_HIGAN_AKE = 2,       /* 彼岸明け: equinox day + 3 */
+    VRN_SHANICHI = 3,        /* 社日: the 戊 day nearest the equinox day */
+    VRN_HACHIJUHACHIYA = 4,  /* 八十八夜: 立春 day + 87 */
+    VRN_NYUBAI = 5,          /* 入梅: the Sun at 80 degrees */
+    VRN_HANGESHO = 6,        /* 半夏生: the Sun at 100 degrees */
+    VRN_DOYO_IRI = 7,        /* 土用入り: the Sun at 297, 27, 117, 207 degrees */
+    VRN_DOYO_USHI = 8,       /* 土用の丑の日: a 丑 day within a 土用 */
+    VRN_NIHYAKUTOKA = 9,     /* 二百十日: 立春 day + 209 */
+    VRN_NIHYAKUHATSUKA = 10, /* 二百二十日: 立春 day + 219 */
+    VRN_ICHIRYUMANBAI = 11,  /* 一粒万倍日 */
+    VRN_TENSHA = 12,         /* 天赦日 */
+    VRN_DAIMYO = 13,         /* 大明日 */
+    VRN_BOSO = 14,           /* 母倉日 */
+    VRN_TORA = 15,           /* 寅の日 */
+    VRN_MI = 16,             /* 巳の日 */
+    VRN_TSUCHINOTOMI = 17,   /* 己巳の日 */
+    VRN_KINOENE = 18,        /* 甲子の日 */
+    VRN_TENICHITENJO = 19,   /* 天一天上: 癸巳 .. 戊申 */
+    VRN_HASSEN = 20,         /* 八専: 壬子 .. 癸亥 less its 間日 */
+    VRN_JIPPOGURE = 21,      /* 十方暮: 甲申 .. 癸巳 */
+    VRN_SANRINBO = 22,       /* 三隣亡 */
+    VRN_FUJOJU = 23,         /* 不成就日 */
+    VRN_JUSHI = 24,          /* 受死日 (黒日) */
+    VRN_SHINGETSU = 25,      /* 新月: the Moon's and Sun's longitudes equal */
+    VRN_JOGEN = 26,          /* 上弦: the Moon 90 degrees ahead */
+    VRN_MANGETSU = 27,       /* 満月: 180 degrees */
+    VRN_KAGEN = 28,          /* 下弦: 270 degrees */
+    VRN_ALMANAC_ITEMS = 29
+};
+
+/* Every almanac item of the local day of `date` (year, month, day and
+ * longitude; the clock time is ignored) as a bit set, or -999 when that day
+ * lies outside 1870-01-01 .. 2100-12-31 or the longitude outside
+ * -180 .. 180 (NaN included). Fields out of range run on as in ad2jd.
+ * 不成就日 is that of fujyojyuL (months numbered by the principal terms); it
+ * is never set outside fujyojyuL's span (1870-02-01 .. 2100-12-30). */
+int32_t VRN_CALL ad2rekicyu(CalendarDate date);
+
+/* ad2rekicyu with 不成就日 from fujyojyuS (months numbered from the winter
+ * solstice); every other item is the same. */
+int32_t VRN_CALL ad2rekicyuS(CalendarDate date);
+
+/* The Moon's age at 12:00 local time of the date's day, in tenths of a day
+ * since the last new moon (rounded to the nearest tenth), 0..~300; -999 as
+ * for ad2rekicyu. */
+int32_t VRN_CALL ad2getrei(CalendarDate date);
+
+/* The solar term that begins on the local day of `date` by the accurate
+ * theory, numbered by the Sun's longitude / 15 (0 春分, 1 清明 .. 18 冬至,
+ * 19 小寒 .. 21 立春 .. 23 啓蟄), -1 when none does; -999 as for
+ * ad2rekicyu. */
+int32_t VRN_CALL ad2sekki(CalendarDate date);
+
+/* Name of almanac item 0..28 ("節分" .. "下弦"); null outside 0..28. */
+const char* VRN_CALL rek2name(int32_t item);
+
+/* Name of solar term 0..23 as ad2sekki numbers them ("春分" .. "啓蟄");
+ * null outside 0..23. */
+const char* VRN_CALL sek2name(int32_t term);
+
 /* ---- Divination tables ------------------------------------------------- */
 
 /* Stems are numbered 0 癸, 1 甲 .. 9 壬, branches 0 亥, 1 子 .. 11 戌, and

@@ -25,9 +25,6 @@ constexpr char kInvalidDateText[] =
     "\x2e";
 constexpr char kInvalidDateCaption[] = "\x93\xfc\x97\xcd\xd0\xbd" /* 入力ﾐｽ */;
 
-constexpr int32_t kFirstYear = 1870;
-constexpr int32_t kLastYear = 2019;
-
 void setDecimalText(HWND dialog, int control, int32_t value) {
     char text[16];
     std::snprintf(text, sizeof text, "%ld", static_cast<long>(value));
@@ -38,7 +35,8 @@ void initDateDialog(HWND dialog) {
     SendDlgItemMessageA(dialog, IDC_YEAR_EDIT, EM_LIMITTEXT, 4, 0);
     SendDlgItemMessageA(dialog, IDC_MONTH_EDIT, EM_LIMITTEXT, 2, 0);
     // Upper limit in the low word, lower limit in the high word.
-    SendDlgItemMessageA(dialog, IDC_YEAR_SPIN, UDM_SETRANGE, 0, MAKELPARAM(kLastYear, kFirstYear));
+    SendDlgItemMessageA(dialog, IDC_YEAR_SPIN, UDM_SETRANGE, 0,
+                        MAKELPARAM(kLastSheetYear, kFirstSheetYear));
     SendDlgItemMessageA(dialog, IDC_MONTH_SPIN, UDM_SETRANGE, 0, MAKELPARAM(12, 1));
     // The month on show, not today's.
     setDecimalText(dialog, IDC_YEAR_EDIT, gApp.sheet.year);

@@ -58,12 +58,12 @@ int32_t parseDecimal(const char* text) {
 }
 
 int32_t isValidYearMonth(int32_t year, int32_t month) {
-    return (year >= 1870 && year <= 2019 && month >= 1 && month <= 12) ? 1 : 0;
+    return (year >= kFirstSheetYear && year <= kLastSheetYear && month >= 1 && month <= 12) ? 1 : 0;
 }
 
 YearMonth turnedMonth(int32_t year, int32_t month, int32_t step) {
-    constexpr int64_t kFirst = int64_t{1870} * 12;      // 1870-01
-    constexpr int64_t kLast = int64_t{2100} * 12 + 11;  // 2100-12
+    constexpr int64_t kFirst = int64_t{kFirstSheetYear} * 12;     // January
+    constexpr int64_t kLast = int64_t{kLastSheetYear} * 12 + 11;  // December
     const int64_t index = int64_t{year} * 12 + (int64_t{month} - 1) + step;
     const int64_t kept = index < kFirst ? kFirst : (index > kLast ? kLast : index);
     return {static_cast<int32_t>(kept / 12), static_cast<int32_t>(kept % 12 + 1)};

@@ -37,15 +37,20 @@ int32_t titleX(int32_t windowWidth, int32_t aveCharWidth);
 // overflowing. A null pointer gives 0.
 int32_t parseDecimal(const char* text);
 
-// 1 when 1870 <= year <= 2019 and 1 <= month <= 12 (the years whose every
-// day the calendar can annotate), else 0.
+// The years the sheet can show: the library annotates every day of them
+// (the stored new moons and solar terms reach from 1870 to 2100). The date
+// dialog, its year control and the page turns share this one span.
+constexpr int32_t kFirstSheetYear = 1870;
+constexpr int32_t kLastSheetYear = 2100;
+
+// 1 when kFirstSheetYear <= year <= kLastSheetYear and 1 <= month <= 12,
+// else 0.
 int32_t isValidYearMonth(int32_t year, int32_t month);
 
 // Turning the page: the month `step` months after year-month (a negative
 // step goes back), over the turn of the year, kept within 1870-01 ..
-// 2100-12, the months whose days the sheet can annotate: a turn past either
-// end gives the end month. Computed in 64 bits, so any arguments are safe;
-// a month outside 1..12 counts on from the year's first month.
+// 2100-12: a turn past either end gives the end month. Computed in 64 bits, so any arguments are
+// safe; a month outside 1..12 counts on from the year's first month.
 struct YearMonth {
     int32_t year;
     int32_t month;

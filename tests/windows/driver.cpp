@@ -722,11 +722,12 @@ void mainScenario(const char* programPath) {
 
     // The date dialog.
     const DateCase dates[] = {
-        {"1870", "1", true, 1870, 1},  {"2019", "12", true, 2019, 12},
-        {"1869", "5", false, 0, 0},    {"2020", "1", false, 0, 0},
-        {"2000", "0", false, 0, 0},    {"2000", "13", false, 0, 0},
-        {"", "5", false, 0, 0},        {"1997", "1a", true, 1997, 1},
-        {"1998", " 2", true, 1998, 2}, {"20195", "1", true, 2019, 1},
+        {"1870", "1", true, 1870, 1},   {"2019", "12", true, 2019, 12},
+        {"2026", "12", true, 2026, 12}, {"2100", "12", true, 2100, 12},
+        {"1869", "5", false, 0, 0},     {"2101", "1", false, 0, 0},
+        {"2000", "0", false, 0, 0},     {"2000", "13", false, 0, 0},
+        {"", "5", false, 0, 0},         {"1997", "1a", true, 1997, 1},
+        {"1998", " 2", true, 1998, 2},  {"20195", "1", true, 2019, 1},
     };
     // The sheet's text is compared in mode 0. The year field is read into 5
     // bytes and the month into 3, so "20195" is read as 2019.
@@ -746,7 +747,7 @@ void mainScenario(const char* programPath) {
     }
 
     // The up-down controls step with the arrow keys and wrap at the ends of
-    // their ranges: the year 2019 .. 1870, the month 12 .. 1.
+    // their ranges: the year 2100 .. 1870, the month 12 .. 1.
     dialog = nullptr;
     PostMessageA(program.window, WM_COMMAND, IDM_DATE, 0);
     dialog = waitForDialog(program, kDateCaption);
@@ -758,9 +759,9 @@ void mainScenario(const char* programPath) {
             const char* expected;
         };
         const Step steps[] = {
-            {IDC_YEAR_EDIT, "2019", VK_UP, "1870"}, {IDC_YEAR_EDIT, "1870", VK_DOWN, "2019"},
-            {IDC_YEAR_EDIT, "1900", VK_UP, "1901"}, {IDC_MONTH_EDIT, "12", VK_UP, "1"},
-            {IDC_MONTH_EDIT, "1", VK_DOWN, "12"},
+            {IDC_YEAR_EDIT, "2100", VK_UP, "1870"}, {IDC_YEAR_EDIT, "1870", VK_DOWN, "2100"},
+            {IDC_YEAR_EDIT, "2019", VK_UP, "2020"}, {IDC_YEAR_EDIT, "1900", VK_UP, "1901"},
+            {IDC_MONTH_EDIT, "12", VK_UP, "1"},     {IDC_MONTH_EDIT, "1", VK_DOWN, "12"},
         };
         for (const Step& step : steps) {
             HWND edit = GetDlgItem(dialog, step.control);
@@ -814,7 +815,7 @@ void turnPages(const char* programPath) {
         int32_t month;
     };
     const Turn turns[] = {
-        {"PageDown past the dialog's last year", WM_KEYDOWN, VK_NEXT, 2020, 1},
+        {"PageDown over the turn of the year", WM_KEYDOWN, VK_NEXT, 2020, 1},
         {"PageUp over the turn of the year", WM_KEYDOWN, VK_PRIOR, 2019, 12},
         {"wheel towards the user", WM_MOUSEWHEEL, wheel(-WHEEL_DELTA), 2020, 1},
         {"wheel away", WM_MOUSEWHEEL, wheel(WHEEL_DELTA), 2019, 12},

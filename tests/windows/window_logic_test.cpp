@@ -106,9 +106,11 @@ void decimalReading() {
 void yearMonthValidation() {
     CHECK_EQ(isValidYearMonth(1870, 1), 1);
     CHECK_EQ(isValidYearMonth(2019, 12), 1);
+    CHECK_EQ(isValidYearMonth(2026, 12), 1);  // this month, OK without a change
+    CHECK_EQ(isValidYearMonth(2100, 12), 1);
     CHECK_EQ(isValidYearMonth(1997, 6), 1);
     CHECK_EQ(isValidYearMonth(1869, 12), 0);
-    CHECK_EQ(isValidYearMonth(2020, 1), 0);
+    CHECK_EQ(isValidYearMonth(2101, 1), 0);
     CHECK_EQ(isValidYearMonth(2000, 0), 0);
     CHECK_EQ(isValidYearMonth(2000, 13), 0);
     CHECK_EQ(isValidYearMonth(0, 5), 0);  // an empty year field
