@@ -17,6 +17,7 @@
 #include <commctrl.h>
 // clang-format on
 
+#include <algorithm>
 #include <array>
 #include <cstdarg>
 #include <cstdio>
@@ -470,6 +471,152 @@ PixelCounts captureWindow(HWND window, const char* name, bool wholeWindow) {
     return counts;
 }
 
+// The screen's pixels in a rectangle, as 0xRRGGBB, row by row from the top.
+struct ScreenPixels {
+    int width = 0;
+    int height = 0;
+    std::vector<unsigned> rgb;
+    unsigned at(int x, int y) const { return rgb[static_cast<size_t>(y * width + x)]; }
+};
+
+ScreenPixels grabScreen(const RECT& rect) {
+    ScreenPixels out;
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+    if (width <= 0 || height <= 0 || width > 4000 || height > 4000) return out;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP dib = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ kept = SelectObject(memory, dib);
+    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+    GdiFlush();
+    const auto* pixels = static_cast<const unsigned*>(bits);
+    out.width = width;
+    out.height = height;
+    out.rgb.assign(pixels, pixels + static_cast<size_t>(width) * static_cast<size_t>(height));
+    for (unsigned& p : out.rgb) p &= 0xffffff;
+    SelectObject(memory, kept);
+    DeleteObject(dib);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return out;
+}
+
+bool isInk(unsigned rgb) {
+    return ((rgb >> 16) & 0xff) < 90 && ((rgb >> 8) & 0xff) < 90 && (rgb & 0xff) < 90;
+}
+
+// The black strokes of one caption glyph: their bounding box, their count
+// and how many of them have a mirror image across the box's vertical axis.
+struct Glyph {
+    int left = 0, right = -1, top = 0, bottom = -1;  // inclusive; empty when right < left
+    int ink = 0;
+    int mirrored = 0;
+    int width() const { return right - left + 1; }
+    int height() const { return bottom - top + 1; }
+};
+
+// The glyphs in the caption's right end, left to right: columns holding ink
+// separated by at least two empty columns. The outer frame and the
+// buttons' own edges lie outside `area` (its inner part).
+std::vector<Glyph> captionGlyphs(const ScreenPixels& shot, const RECT& area) {
+    std::vector<Glyph> glyphs;
+    int emptyRun = 2;
+    for (int x = area.left; x < area.right; ++x) {
+        int inkHere = 0;
+        for (int y = area.top; y < area.bottom; ++y) inkHere += isInk(shot.at(x, y)) ? 1 : 0;
+        if (inkHere == 0) {
+            ++emptyRun;
+            continue;
+        }
+        if (emptyRun >= 2) glyphs.push_back(Glyph{x, x - 1, area.bottom, area.top - 1, 0, 0});
+        emptyRun = 0;
+        Glyph& g = glyphs.back();
+        g.right = x;
+        for (int y = area.top; y < area.bottom; ++y) {
+            if (!isInk(shot.at(x, y))) continue;
+            ++g.ink;
+            g.top = std::min(g.top, y);
+            g.bottom = std::max(g.bottom, y);
+        }
+    }
+    for (Glyph& g : glyphs) {
+        for (int y = g.top; y <= g.bottom; ++y) {
+            for (int x = g.left; x <= g.right; ++x) {
+                if (isInk(shot.at(x, y)) && isInk(shot.at(g.left + g.right - x, y))) ++g.mirrored;
+            }
+        }
+    }
+    return glyphs;
+}
+
+// The caption's buttons show their symbols, not the letters that stand for
+// them in the symbol font: minimise is a short bar low in its button
+// (not a tall "0"), close a cross, the same mirrored (not an "r"); the
+// maximise box the window lacks is drawn grey, so it holds no black ink.
+// The driver's own process checks the font the buttons are drawn with.
+void checkCaptionButtons(const Program& program) {
+    LOGFONTA font{};
+    font.lfHeight = -13;
+    font.lfCharSet = SYMBOL_CHARSET;
+    std::strcpy(font.lfFaceName, "Marlett");
+    HDC screen = GetDC(nullptr);
+    HFONT made = CreateFontIndirectA(&font);
+    HGDIOBJ kept = SelectObject(screen, made);
+    char face[LF_FACESIZE] = "";
+    std::vector<char> buffer(4096);
+    auto* otm = reinterpret_cast<OUTLINETEXTMETRICA*>(buffer.data());
+    if (GetOutlineTextMetricsA(screen, static_cast<UINT>(buffer.size()), otm) != 0)
+        std::snprintf(face, sizeof face, "%s",
+                      buffer.data() + reinterpret_cast<uintptr_t>(otm->otmpFamilyName));
+    SelectObject(screen, kept);
+    DeleteObject(made);
+    ReleaseDC(nullptr, screen);
+    check(std::strcmp(face, "Marlett") == 0, "caption: the symbol font Marlett is installed (%s)",
+          face);
+
+    TITLEBARINFO bar{};
+    bar.cbSize = sizeof bar;
+    RECT window{};
+    if (!GetTitleBarInfo(program.window, &bar) || !GetWindowRect(program.window, &window)) {
+        check(false, "caption: the title bar can be measured");
+        return;
+    }
+    captureWindow(program.window, "caption", true);
+    const ScreenPixels shot = grabScreen(window);
+    const int buttons = 3 * GetSystemMetrics(SM_CXSIZE);
+    RECT area{bar.rcTitleBar.right - window.left - buttons, bar.rcTitleBar.top - window.top + 3,
+              bar.rcTitleBar.right - window.left - 3, bar.rcTitleBar.bottom - window.top - 3};
+    area.left = std::max(0L, area.left);
+    area.right = std::min(static_cast<LONG>(shot.width), area.right);
+    area.bottom = std::min(static_cast<LONG>(shot.height), area.bottom);
+    const std::vector<Glyph> glyphs =
+        shot.width > 0 ? captionGlyphs(shot, area) : std::vector<Glyph>{};
+    if (glyphs.size() != 2) {
+        check(false, "caption: two black button glyphs (minimise, close), found %zu",
+              glyphs.size());
+        return;
+    }
+    const Glyph& minimise = glyphs[0];
+    const Glyph& close = glyphs[1];
+    const int middle = (area.top + area.bottom) / 2;
+    check(minimise.height() <= 3 && minimise.width() >= 4 && minimise.top > middle,
+          "caption: minimise is a low bar (%dx%d at row %ld of %ld)", minimise.width(),
+          minimise.height(), static_cast<long>(minimise.top - area.top),
+          static_cast<long>(area.bottom - area.top));
+    check(close.width() >= 5 && close.height() >= 5 && close.mirrored * 10 >= close.ink * 9,
+          "caption: close is a cross (%dx%d, %d of %d pixels mirrored)", close.width(),
+          close.height(), close.mirrored, close.ink);
+}
+
 // ---- Scenario steps -------------------------------------------------------
 
 struct ModeCase {
@@ -677,6 +824,7 @@ void mainScenario(const char* programPath) {
 
     Program program;
     if (!startProgram(program, programPath, "first start", true)) return;
+    checkCaptionButtons(program);
 
     // No settings file: mode 0, today's month, the default font.
     checkSheet(program, year, month, 0, "first start");
