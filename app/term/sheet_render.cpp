@@ -1,43 +1,10 @@
 #include "sheet_render.h"
 
-#include <iconv.h>
-
 #include <algorithm>
-#include <cerrno>
 
 #include "sheet_text.h"
 
 namespace tenvo {
-
-std::string shiftJisToUtf8(const char* text, std::size_t length) {
-    std::string out;
-    iconv_t cd = iconv_open("UTF-8", "CP932");
-    if (cd == reinterpret_cast<iconv_t>(-1)) {
-        // No converter on this system: keep ASCII, mark everything else.
-        for (std::size_t i = 0; i < length; ++i) {
-            const auto byte = static_cast<unsigned char>(text[i]);
-            out += byte < 0x80 ? text[i] : '?';
-        }
-        return out;
-    }
-    char* in = const_cast<char*>(text);
-    std::size_t inLeft = length;
-    char buffer[256];
-    while (inLeft > 0) {
-        char* outPtr = buffer;
-        std::size_t outLeft = sizeof(buffer);
-        const std::size_t result = iconv(cd, &in, &inLeft, &outPtr, &outLeft);
-        out.append(buffer, static_cast<std::size_t>(outPtr - buffer));
-        if (result == static_cast<std::size_t>(-1) && errno != E2BIG) {
-            // An invalid or cut-off sequence: show one "?" and go on.
-            out += '?';
-            ++in;
-            --inLeft;
-        }
-    }
-    iconv_close(cd);
-    return out;
-}
 
 namespace {
 

@@ -10,6 +10,7 @@
 
 #include "month_sheet.h"
 #include "sheet_text.h"
+#include "text_encoding.h"
 
 namespace tenvo {
 
@@ -23,10 +24,6 @@ inline constexpr char kAnsiReset[] = "\x1b[0m";
 inline constexpr int kBlockColumns = kSheetTextLineWidth;
 // Blank columns between months side by side.
 inline constexpr int kBlockGap = 2;
-
-// Shift-JIS bytes to UTF-8. A byte sequence that is not Shift-JIS becomes
-// "?" for each byte that could not be converted.
-std::string shiftJisToUtf8(const char* text, std::size_t length);
 
 // The day number written in a cell (cells as cellIndex numbers them); 0 for
 // a cell without a day or outside the sheet.
