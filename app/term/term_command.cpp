@@ -42,7 +42,7 @@ constexpr char kUsage[] =
     "\n"
     "  YEAR MONTH   the month to show (years 1870 to 2100); default: this month\n"
     "  -3, --three  the previous, the given and the next month, side by side\n"
-    "               when the terminal is wide enough (88 columns)\n"
+    "               when the terminal is wide enough (106 columns)\n"
     "  -y, --year   the twelve months of YEAR (default: this year)\n"
     "  --sheet      the sheet text exactly as the desk calendar copies it\n"
     "               (month label without the year, nothing reversed)\n"
@@ -234,10 +234,11 @@ Options parseArguments(int argc, const char* const* argv) {
     return options;
 }
 
-// How many months, `most` at the most, fit side by side in `columns`.
-int monthsPerRow(int columns, int most) {
+// How many months `width` columns wide, `most` at the most, fit side by
+// side in `columns`.
+int monthsPerRow(int columns, int width, int most) {
     for (int n = most; n > 1; --n) {
-        if (n * tenvo::kBlockColumns + (n - 1) * tenvo::kBlockGap <= columns) return n;
+        if (n * width + (n - 1) * tenvo::kBlockGap <= columns) return n;
     }
     return 1;
 }
@@ -341,13 +342,15 @@ std::string renderView(const Options& options, const tenvo::TermContext& context
         return out + names;
     }
 
-    const int columns = context.columns;
-    int perRow = 1;
-    if (options.view == View::ThreeMonths) perRow = monthsPerRow(columns, 3) == 3 ? 3 : 1;
-    if (options.view == View::Year) perRow = monthsPerRow(columns, 3);
-
     tenvo::BlockStyle style;
     style.colour = colour;
+    style.separated = true;
+    const int columns = context.columns;
+    const int width = tenvo::blockColumns(style);
+    int perRow = 1;
+    if (options.view == View::ThreeMonths) perRow = monthsPerRow(columns, width, 3) == 3 ? 3 : 1;
+    if (options.view == View::Year) perRow = monthsPerRow(columns, width, 3);
+
     std::vector<tenvo::MonthBlock> blocks;
     for (const YearMonth& m : months) {
         style.today = m.year == today.year && m.month == today.month ? context.day : 0;
