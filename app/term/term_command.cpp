@@ -22,6 +22,8 @@
 #include <vector>
 
 #include "annotations.h"
+#include "civil_days.h"
+#include "day_lore.h"
 #include "holidays_by_law.h"
 #include "icalendar.h"
 #include "library_binding_linked.h"
@@ -38,6 +40,7 @@ constexpr char kUsage[] =
     "                  [YEAR [MONTH]]\n"
     "       tenvo-term --ics YEAR [--mode MODE] [--rule RULE] [--holidays law]\n"
     "       tenvo-term --holidays law --list YEAR\n"
+    "       tenvo-term --day [YYYY-MM-DD] [--rule RULE]\n"
     "Print the month sheet of the traditional Japanese calendar.\n"
     "\n"
     "  YEAR MONTH   the month to show (years 1870 to 2100); default: this month\n"
@@ -64,6 +67,10 @@ constexpr char kUsage[] =
     "  --ics YEAR   write an iCalendar file of YEAR to standard output: one\n"
     "               all-day event per day with that day's item as its title;\n"
     "               with --holidays law also one per holiday with its name\n"
+    "  --day [YYYY-MM-DD]\n"
+    "               the whole lore of a day (default: today), one labelled\n"
+    "               item a line: dates, six-day name, stems and branches,\n"
+    "               nine stars, mansions, holiday\n"
     "  --help       show this help\n"
     "  --version    show the calendar library's version\n"
     "\n"
@@ -85,6 +92,9 @@ struct Options {
     std::optional<int32_t> month;
     std::optional<int32_t> icsYear;
     std::optional<int32_t> listYear;
+    std::optional<std::string_view> listValue;  // --list's year, checked once the list is known
+    bool day = false;                           // --day: one day's whole lore
+    std::optional<std::string_view> dayValue;   // its date; today when absent
 };
 
 struct YearMonth {
@@ -129,6 +139,21 @@ int32_t parseYear(std::string_view text) {
     return *year;
 }
 
+struct Date {
+    int32_t year, month, day;
+};
+
+// "YYYY-MM-DD", a day of 1870-01-01 .. 2100-12-31, nothing else.
+std::optional<Date> parseDate(std::string_view text) {
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-') return std::nullopt;
+    const auto year = parseNumber(text.substr(0, 4));
+    const auto month = parseNumber(text.substr(5, 2));
+    const auto day = parseNumber(text.substr(8, 2));
+    if (!year || !month || !day || *year < kFirstYear || *year > kLastYear) return std::nullopt;
+    if (*day < 1 || *day > tenvo::daysInMonth(*year, *month)) return std::nullopt;
+    return Date{*year, *month, *day};
+}
+
 // The value of an option written "--name VALUE" or "--name=VALUE"; nullopt
 // when `arg` is not that option.
 std::optional<std::string_view> optionValue(std::string_view name, int argc,
@@ -157,11 +182,7 @@ bool parseHolidayOption(int argc, const char* const* argv, int& i, Options& opti
         return true;
     }
     if (const auto year = optionValue("--list", argc, argv, i)) {
-        const auto number = parseNumber(*year);
-        if (!number || *number < tenvo::kLawFirstYear || *number > tenvo::kLawLastYear) {
-            fail("--list needs a year from 1948 to 2100, not '" + std::string(*year) + "'");
-        }
-        options.listYear = number;
+        options.listValue = year;
         return true;
     }
     return false;
@@ -187,6 +208,15 @@ Options parseArguments(int argc, const char* const* argv) {
             setView(options, View::Year);
         } else if (arg == "--sheet") {
             options.sheet = true;
+        } else if (arg == "--day" || arg.starts_with("--day=")) {
+            // The date is optional: a following argument is taken as the
+            // date when it starts with a digit.
+            options.day = true;
+            if (arg.size() > 5) {
+                options.dayValue = arg.substr(6);
+            } else if (i + 1 < argc && argv[i + 1][0] >= '0' && argv[i + 1][0] <= '9') {
+                options.dayValue = std::string_view(argv[++i]);
+            }
         } else if (const auto name = optionValue("--mode", argc, argv, i)) {
             const auto mode = parseMode(*name);
             if (!mode) fail("unknown mode '" + std::string(*name) + "'");
@@ -213,11 +243,27 @@ Options parseArguments(int argc, const char* const* argv) {
         }
         if (!positional.empty()) fail("--ics takes its year, no YEAR MONTH");
     }
-    if (options.listYear) {
+    if (options.listValue) {
         if (options.holidays != tenvo::HolidayRule::ByLaw) fail("--list needs --holidays law");
+        const auto number = parseNumber(*options.listValue);
+        if (!number || *number < tenvo::kLawFirstYear || *number > tenvo::kLawLastYear) {
+            fail("--list needs a year from 1948 to 2100, not '" + std::string(*options.listValue) +
+                 "'");
+        }
+        options.listYear = number;
         if (!positional.empty()) fail("--list takes no YEAR MONTH");
         if (options.view != View::Month || options.sheet || options.icsYear) {
             fail("--list prints a list; it takes no -3, -y, --sheet or --ics");
+        }
+    }
+    if (options.day) {
+        if (options.view != View::Month || options.sheet || options.icsYear || options.listYear ||
+            !positional.empty()) {
+            fail("--day shows one day; it takes no -3, -y, --sheet, --ics, --list or YEAR MONTH");
+        }
+        if (options.dayValue && !parseDate(*options.dayValue)) {
+            fail("--day takes a date YYYY-MM-DD from 1870-01-01 to 2100-12-31, not '" +
+                 std::string(*options.dayValue) + "'");
         }
     }
     const std::size_t most = options.view == View::Year ? 1 : 2;
@@ -359,6 +405,35 @@ std::string renderView(const Options& options, const tenvo::TermContext& context
     return tenvo::layOutBlocks(blocks, perRow) + names;
 }
 
+// Columns a UTF-8 text takes on a terminal: one for ASCII, two for any
+// other character (the lore's labels are full-width).
+int displayColumns(std::string_view text) {
+    int columns = 0;
+    for (char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x80) {
+            ++columns;
+        } else if (byte >= 0xc0) {
+            columns += 2;
+        }
+    }
+    return columns;
+}
+
+// The lore of one day, a labelled item a line, the values in one column.
+std::string dayView(const Date& date, const tenvo::LibraryBinding& library) {
+    const tenvo::DayLore lore = tenvo::composeDayLore(library, date.year, date.month, date.day);
+    constexpr int kLabelColumns = 12;
+    std::string out;
+    for (const tenvo::LoreLine& line :
+         tenvo::dayLoreLines(lore, library, tenvo::TextEncoding::Utf8)) {
+        const int pad = kLabelColumns - displayColumns(line.label);
+        out += line.label + std::string(static_cast<std::size_t>(pad > 1 ? pad : 1), ' ') +
+               line.value + "\n";
+    }
+    return out;
+}
+
 }  // namespace
 
 namespace tenvo {
@@ -382,7 +457,10 @@ int runTermCommand(int argc, const char* const* argv, const TermContext& context
         out += std::string("tenvo-term, calendar library version ") + library.VRNVER() + "\n";
         return kTermSuccess;
     }
-    if (options.listYear) {
+    if (options.day) {
+        const Date today{context.year, context.month, context.day};
+        out += dayView(options.dayValue ? *parseDate(*options.dayValue) : today, library);
+    } else if (options.listYear) {
         out += holidayList(*options.listYear);
     } else if (options.icsYear) {
         out += yearCalendar(*options.icsYear, options, context.stamp, library);
