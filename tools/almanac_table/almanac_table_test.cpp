@@ -58,6 +58,15 @@ TEST(AlmanacTable, ShapeAndOrder) {
         ASSERT_GT(gap, 5 * kMinutesPerDay) << i;
         ASSERT_LT(gap, 10 * kMinutesPerDay) << i;
     }
+    // Half a lunation between new and full moon and back, so no phase is
+    // missing or out of turn.
+    for (int32_t i = 0; i + 4 < t::kMoonPhaseCount; i += 4) {
+        for (const int32_t from : {i, i + 2}) {
+            const int32_t half = t::kMoonPhaseMinutes[from + 2] - t::kMoonPhaseMinutes[from];
+            ASSERT_GT(half, 13 * kMinutesPerDay + 12 * 60) << i;
+            ASSERT_LT(half, 16 * kMinutesPerDay) << i;
+        }
+    }
     // The last new moon before the span and the first last quarter after it.
     EXPECT_LT(t::kMoonPhaseMinutes[0], minutesAt(t::kSunInstantFirstYear, 12, 1));
     EXPECT_GE(t::kMoonPhaseMinutes[4], minutesAt(t::kSunInstantFirstYear, 12, 1));
