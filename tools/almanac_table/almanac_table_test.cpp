@@ -273,7 +273,7 @@ int64_t storedInstant(const Published& p) {
         return t::kSunInstantMinutes[p.year - t::kSunInstantFirstYear][p.item];
     }
     const int64_t published = minutesAt(p.year, p.month, p.day);
-    int64_t best = t::kMoonPhaseMinutes[0];
+    int64_t best = t::kMoonPhaseMinutes[p.item - 100];
     for (int32_t i = p.item - 100; i < t::kMoonPhaseCount; i += 4) {
         if (std::llabs(t::kMoonPhaseMinutes[i] - published) < std::llabs(best - published)) {
             best = t::kMoonPhaseMinutes[i];
