@@ -179,6 +179,12 @@ constexpr const char* k2024FebTimes = "eco.mtk.nao.ac.jp koyomix via gazing.litt
 // https://suchowan.at.webry.info/201602/article_4.html
 constexpr const char* k2017 = "suchowan.at.webry.info/201602/article_4.html";
 
+// The terms and phases of 2023-2025 that fall near a midnight, to the
+// second, listed with the announcement of 暦要項 2024 at
+// http://kuusou.asablo.jp/blog/2023/02/01/9559939 (rounded to the minute
+// here, as the Observatory rounds):
+constexpr const char* kNearMidnight = "kuusou.asablo.jp/blog/2023/02/01/9559939";
+
 constexpr int32_t kNew = 100, kFirst = 101, kFull = 102, kLast = 103;
 
 constexpr Published kPublished[] = {
@@ -264,6 +270,18 @@ constexpr Published kPublished[] = {
     {2024, 2, 17, 0, 1, kFirst, k2024FebTimes},
     {2024, 2, 24, 21, 30, kFull, k2024FebTimes},
     {2017, 2, 26, 23, 58, kNew, k2017},
+
+    {2023, 1, 6, 0, 5, 0, kNearMidnight},
+    {2023, 6, 21, 23, 58, 11, kNearMidnight},
+    {2024, 8, 22, 23, 55, 15, kNearMidnight},
+    {2024, 12, 7, 0, 17, 22, kNearMidnight},
+    {2025, 12, 22, 0, 3, 23, kNearMidnight},
+    {2023, 1, 29, 0, 19, kFirst, kNearMidnight},
+    {2023, 5, 28, 0, 22, kFirst, kNearMidnight},
+    {2024, 2, 17, 0, 1, kFirst, kNearMidnight},
+    {2024, 3, 4, 0, 23, kLast, kNearMidnight},
+    {2024, 8, 13, 0, 19, kFirst, kNearMidnight},
+    {2024, 12, 9, 0, 27, kFirst, kNearMidnight},
 };
 
 // The stored instant of a published item: the Sun's of that year, or the
