@@ -200,6 +200,8 @@ TEST(Almanac, PublishedDates) {
         "2013-02-03 節分 2013-03-17 彼岸入り 2013-03-23 社日 2013-05-02 八十八夜 2013-06-11 入梅 "
         "2013-07-02 半夏生 2013-07-19 土用入り 2013-09-01 二百十日 2013-09-11 二百二十日 "
         "2013-09-20 彼岸入り",
+        // 2016, blog.goo.ne.jp/river1215/m/201611
+        "2016-03-17 社日 2016-09-23 社日",
         // 2005, xc-90.com/what'sday_today/zassetsu.htm
         "2005-01-17 土用入り 2005-03-23 彼岸明け 2005-03-25 社日 2005-05-02 八十八夜",
         // 2024, 9rando.info/calendar/koyomi/zasetu: the spring equinox (12:06)
@@ -238,7 +240,7 @@ TEST(Almanac, PublishedDates) {
             ++checked;
         }
     }
-    EXPECT_EQ(checked, 73);
+    EXPECT_EQ(checked, 75);
     // 月齢 at noon (the same arachne.jp pages).
     EXPECT_EQ(ad2getrei(at({1989, 1, 1})), 229);
     EXPECT_EQ(ad2getrei(at({1989, 1, 8})), 3);
