@@ -45,8 +45,7 @@ int64_t sunDay(int32_t year, int32_t row) {
 std::string sjis(const std::string& utf8) { return testsupport::toCp932(utf8); }
 std::string nameOr(const char* name) { return name == nullptr ? "(null)" : name; }
 // Whether a run of two-byte names holds `name` at a character boundary.
-bool listHolds(const char* utf8List, const std::string& name) {
-    const std::string list = sjis(utf8List);
+bool listHolds(const std::string& list, const std::string& name) {
     for (auto i = list.find(name); i != std::string::npos; i = list.find(name, i + 1)) {
         if (i % 2 == 0) return true;
     }
@@ -58,19 +57,27 @@ bool listHolds(const char* utf8List, const std::string& name) {
 // branch, the solar month that ad2sekki's sectional terms open, and exports
 // 48-51.
 TEST(Almanac, EveryDayOfTheSpan) {
-    const std::array<const char*, 12> ichiryu = {"丑午", "寅酉", "子卯", "卯辰", "巳午", "午酉",
-                                                 "子未", "卯申", "午酉", "酉戌", "亥子", "子卯"};
-    const std::array<const char*, 12> boso = {"亥子", "亥子", "巳午",     "寅卯",
-                                              "寅卯", "巳午", "辰戌丑未", "辰戌丑未",
-                                              "巳午", "申酉", "申酉",     "巳午"};
-    const char* sanrinbo3 = "亥寅午";                // months 1 4 7 10, 2 5 8 11, 3 6 9 12
-    const char* jushi = "戌辰亥巳子午丑未寅申卯酉";  // months 1..12
-    const char* tensha = "戊寅甲午戊申甲子";         // spring .. winter
-    const char* daimyo =
+    // Each table once in Shift-JIS: months 1..12 (寅月 first), the 三隣亡 of
+    // months 1 4 7 10, 2 5 8 11 and 3 6 9 12, the 天赦日 of spring .. winter.
+    std::array<std::string, 12> ichiryu, boso;
+    for (std::size_t i = 0; i < 12; ++i) {
+        const char* const i12[] = {"丑午", "寅酉", "子卯", "卯辰", "巳午", "午酉",
+                                   "子未", "卯申", "午酉", "酉戌", "亥子", "子卯"};
+        const char* const b12[] = {"亥子",     "亥子",     "巳午", "寅卯", "寅卯", "巳午",
+                                   "辰戌丑未", "辰戌丑未", "巳午", "申酉", "申酉", "巳午"};
+        ichiryu[i] = sjis(i12[i]);
+        boso[i] = sjis(b12[i]);
+    }
+    const std::string sanrinbo3 = sjis("亥寅午"), jushi = sjis("戌辰亥巳子午丑未寅申卯酉");
+    const std::string tensha = sjis("戊寅甲午戊申甲子");
+    const std::string daimyo = sjis(
         "己巳庚午辛未壬申癸酉丁丑己卯壬午甲申丁亥壬辰乙未壬寅甲辰乙巳丙午丁未己酉庚戌辛亥丙辰戊午"
-        "己未庚申辛酉";
-    const char* hassen = "壬子甲寅乙卯丁巳己未庚申辛酉癸亥";  // 壬子..癸亥 less 間日
-    int32_t month = 11;                                       // 1870 opens in 子月
+        "己未庚申辛酉");
+    const std::string hassen = sjis("壬子甲寅乙卯丁巳己未庚申辛酉癸亥");  // less the 間日
+    const std::string ushi = sjis("丑"), tora = sjis("寅"), mi = sjis("巳");
+    const std::string tsuchinotomi = sjis("己巳"), kinoene = sjis("甲子");
+    const std::string mizunotoMi = sjis("癸巳"), kinoeSaru = sjis("甲申");
+    int32_t month = 11;  // 1870 opens in 子月
     int32_t differing = 0, lastPhase = -1, lastAge = 0, shanichi = 0, firstPhase = 0;
     while (dayOf(tables::kMoonPhaseMinutes[firstPhase]) < kFirst) ++firstPhase;
     int32_t nextPhase = firstPhase;
@@ -107,7 +114,7 @@ TEST(Almanac, EveryDayOfTheSpan) {
         ASSERT_EQ(has(items, VRN_NYUBAI), d == sunDay(y, 28));
         ASSERT_EQ(has(items, VRN_HANGESHO), d == sunDay(y, 29));
         ASSERT_EQ(has(items, VRN_DOYO_IRI), doyoStart);
-        ASSERT_EQ(has(items, VRN_DOYO_USHI), doyo && branch == sjis("丑"));
+        ASSERT_EQ(has(items, VRN_DOYO_USHI), doyo && branch == ushi);
         ASSERT_EQ(has(items, VRN_NIHYAKUTOKA), d == risshun + 209);
         ASSERT_EQ(has(items, VRN_NIHYAKUHATSUKA), d == risshun + 219);
         if (has(items, VRN_SHANICHI)) {
@@ -119,21 +126,21 @@ TEST(Almanac, EveryDayOfTheSpan) {
 
         // Selected days by the day's stem and branch, and by solar month.
         ASSERT_EQ(has(items, VRN_DAIMYO), listHolds(daimyo, pair));
-        ASSERT_EQ(has(items, VRN_TORA), branch == sjis("寅"));
-        ASSERT_EQ(has(items, VRN_MI), branch == sjis("巳"));
-        ASSERT_EQ(has(items, VRN_TSUCHINOTOMI), pair == sjis("己巳"));
-        ASSERT_EQ(has(items, VRN_KINOENE), pair == sjis("甲子"));
+        ASSERT_EQ(has(items, VRN_TORA), branch == tora);
+        ASSERT_EQ(has(items, VRN_MI), branch == mi);
+        ASSERT_EQ(has(items, VRN_TSUCHINOTOMI), pair == tsuchinotomi);
+        ASSERT_EQ(has(items, VRN_KINOENE), pair == kinoene);
         ASSERT_EQ(has(items, VRN_HASSEN), listHolds(hassen, pair));
-        if (pair == sjis("癸巳")) tenichiStart = d;
-        if (pair == sjis("甲申")) jippoStart = d;
+        if (pair == mizunotoMi) tenichiStart = d;
+        if (pair == kinoeSaru) jippoStart = d;
         ASSERT_EQ(has(items, VRN_TENICHITENJO), d - tenichiStart < 16);
         ASSERT_EQ(has(items, VRN_JIPPOGURE), d - jippoStart < 10);
         const std::size_t m = static_cast<std::size_t>(month - 1);
         ASSERT_EQ(has(items, VRN_ICHIRYUMANBAI), listHolds(ichiryu[m], branch));
         ASSERT_EQ(has(items, VRN_BOSO), listHolds(boso[m], branch));
-        ASSERT_EQ(has(items, VRN_SANRINBO), sjis(sanrinbo3).substr(m % 3 * 2, 2) == branch);
-        ASSERT_EQ(has(items, VRN_JUSHI), sjis(jushi).substr(m * 2, 2) == branch);
-        ASSERT_EQ(has(items, VRN_TENSHA), sjis(tensha).substr(m / 3 * 4, 4) == pair);
+        ASSERT_EQ(has(items, VRN_SANRINBO), sanrinbo3.substr(m % 3 * 2, 2) == branch);
+        ASSERT_EQ(has(items, VRN_JUSHI), jushi.substr(m * 2, 2) == branch);
+        ASSERT_EQ(has(items, VRN_TENSHA), tensha.substr(m / 3 * 4, 4) == pair);
         // Exports 48-50 bound the months by their own terms; where those give
         // the same month (its branch: 寅 for month 1) the two agree.
         if (ad2teto(c) % 12 == (month + 2) % 12) {
@@ -263,7 +270,8 @@ TEST(Almanac, ShanichiOfAMizunotoEquinoxDay) {
 
 TEST(Almanac, MeridiansSpanFieldsAndNames) {
     // Each term on the day its instant falls at the meridian, never the day
-    // before, for clocks ahead of and behind UT and at both ends.
+    // before, and each phase on its day, for clocks ahead of and behind UT
+    // and at both ends.
     for (const double longitude : {-180.0, -150.0, -97.5, 0.0, 33.3, 180.0}) {
         for (int32_t y = 1870; y <= 2100; ++y) {
             for (int32_t row = 0; row < 24; ++row) {
@@ -273,6 +281,11 @@ TEST(Almanac, MeridiansSpanFieldsAndNames) {
                 ASSERT_EQ(ad2sekki(atDay(day, longitude)), term) << y << " " << longitude;
                 ASSERT_NE(ad2sekki(atDay(day - 1, longitude)), term) << y << " " << longitude;
             }
+        }
+        for (int32_t i = 0; i < tables::kMoonPhaseCount; ++i) {
+            const int64_t day = dayOf(tables::kMoonPhaseMinutes[i], longitude * 4);
+            if (day < kFirst || day > kLast) continue;
+            ASSERT_TRUE(has(ad2rekicyu(atDay(day, longitude)), VRN_SHINGETSU + i % 4)) << i;
         }
     }
     // A whole local day keeps its date's stem and branch, at -180 too, where
