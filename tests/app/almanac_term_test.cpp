@@ -47,12 +47,12 @@ std::vector<std::string> linesOf(const std::string& text) {
 }
 
 // The 29 names in item order, as the list must spell them.
-const std::array<std::string, 29> kNames{
-    "節分",     "彼岸入り", "彼岸明け",     "社日",     "八十八夜",   "入梅",
-    "半夏生",   "土用入り", "土用の丑の日", "二百十日", "二百二十日", "一粒万倍日",
-    "天赦日",   "大明日",   "母倉日",       "寅の日",   "巳の日",     "己巳の日",
-    "甲子の日", "天一天上", "八専",         "十方暮",   "三隣亡",     "不成就日",
-    "受死日",   "新月",     "上弦",         "満月",     "下弦"};
+const std::string kNames[29] = {"節分",       "彼岸入り",   "彼岸明け", "社日",         "八十八夜",
+                                "入梅",       "半夏生",     "土用入り", "土用の丑の日", "二百十日",
+                                "二百二十日", "一粒万倍日", "天赦日",   "大明日",       "母倉日",
+                                "寅の日",     "巳の日",     "己巳の日", "甲子の日",     "天一天上",
+                                "八専",       "十方暮",     "三隣亡",   "不成就日",     "受死日",
+                                "新月",       "上弦",       "満月",     "下弦"};
 
 // "YYYY-MM-DD<TAB>name" for every item of every day of `year` by the export.
 std::vector<std::string> expectedList(int year, bool solstice = false) {
