@@ -87,18 +87,4 @@ TEST(TermCommand, ATodayOutsideTheSpanIsNoDefault) {
     }
 }
 
-TEST(TermCommand, BadArgumentsWriteOneLineAndNoOutput) {
-    for (const auto& arguments :
-         std::vector<std::vector<const char*>>{{"1998", "13"},
-                                               {"--mode"},
-                                               {"--ics", "2101"},
-                                               {"--list", "1947", "--holidays", "law"}}) {
-        const Answer a = command(arguments);
-        EXPECT_EQ(a.status, tenvo::kTermUsageError);
-        EXPECT_EQ(a.out, "");
-        EXPECT_EQ(a.err.rfind("tenvo-term: ", 0), 0u);
-        EXPECT_EQ(a.err.find('\n'), a.err.size() - 1);
-    }
-}
-
 }  // namespace
