@@ -111,7 +111,8 @@ const char* web_month(int32_t year, int32_t month, int32_t mode, int32_t solstic
 // the lunisolar date first, then the item of every mode, then the holiday by
 // law if any. The empty text for a date the sheet cannot show.
 const char* web_day(int32_t year, int32_t month, int32_t day, int32_t solstice) {
-    if (!validMonth(year, month)) return answer({});
+    // Cells without a day read as day 0: only 1..31 can name a cell.
+    if (!validMonth(year, month) || day < 1 || day > 31) return answer({});
     const tenvo::LibraryBinding library = binding(solstice != 0);
     static constexpr const char* kLabels[kModeCount] = {"六曜",     "九星", "二十七宿",
                                                         "二十八宿", "干支", "二十四節気"};
