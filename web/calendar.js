@@ -10,7 +10,7 @@
   const RULES = ["terms", "solstice"];
   const HOLIDAYS = ["fixed", "law"];
   const WEEKDAYS = ["日", "月", "火", "水", "木", "金", "土"];
-  const WHEEL_STEP = 60; // pixels of wheel travel per page turn
+  const WHEEL_STEP = 100; // pixels of wheel travel per page turn: one notch
   const SWIPE_MIN = 50; // pixels a horizontal swipe must travel
 
   const $ = (id) => document.getElementById(id);
@@ -48,7 +48,7 @@
 
   // A whole number written in decimal, or null.
   function wholeNumber(text) {
-    return text !== null && /^[+-]?\d{1,9}$/.test(text.trim()) ? Number(text) : null;
+    return text !== null && /^[+-]?\d+$/.test(text.trim()) ? Number(text) : null;
   }
 
   // The choices an address asks for, made valid: a month outside the
