@@ -162,6 +162,7 @@ LibraryBinding withSolsticeReading(const LibraryBinding& library) {
     solstice.adto9rekL = library.adto9rekS;
     solstice.adto27 = library.adto27S;
     solstice.adto27L = library.adto27S;
+    solstice.ad26youL = library.ad26youS;
     return solstice;
 }
 

@@ -50,9 +50,10 @@ void annotateDay(const LibraryBinding& library, const CalendarDate& date, int32_
                  LunarCache& cache, std::span<char, kNoteTextBytes> note);
 
 // The library as the sheet reads it with the lunar months numbered from the
-// winter solstice (the month holding 冬至 is month 11): the four lunisolar
-// members the annotations ask (adto9rek, adto9rekL, adto27, adto27L) answer
-// from adto9rekS and adto27S instead, over the whole span 1870-02-01 to
+// winter solstice (the month holding 冬至 is month 11): the lunisolar
+// members the annotations and the day's lore ask (adto9rek, adto9rekL,
+// adto27, adto27L, ad26youL) answer from adto9rekS, adto27S and ad26youS
+// instead, over the whole span 1870-02-01 to
 // 2100-12-30. Everything else is the binding as given. The six-day and
 // 27-mansion items differ from the default only in the months where the two
 // readings number a month differently.

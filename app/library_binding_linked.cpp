@@ -30,9 +30,14 @@ LibraryBinding linkedLibraryBinding() {
     binding.y2syokan = &::y2syokan;
     binding.y2taikan = &::y2taikan;
     binding.ad2youbi = &::ad2youbi;
+    binding.yno2name = &::yno2name;
+    binding.ad2neto = &::ad2neto;
+    binding.ad2teto = &::ad2teto;
     binding.ad2heto = &::ad2heto;
     binding.eno2name = &::eno2name;
     binding.rno2name = &::rno2name;
+    binding.ad2nkyusei = &::ad2nkyusei;
+    binding.ad2tkyusei = &::ad2tkyusei;
     binding.ad2hkyusei = &::ad2hkyusei;
     binding.kno2name = &::kno2name;
     binding.adto28 = &::adto28;
@@ -41,8 +46,10 @@ LibraryBinding linkedLibraryBinding() {
     binding.adto27 = &::adto27;
     binding.A27toname = &::A27toname;
     binding.adto9rekL = &::adto9rekL;
+    binding.ad26youL = &::ad26youL;
     binding.adto27L = &::adto27L;
     binding.adto9rekS = &::adto9rekS;
+    binding.ad26youS = &::ad26youS;
     binding.adto27S = &::adto27S;
     return binding;
 }
