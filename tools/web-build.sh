@@ -13,15 +13,17 @@ out=$(cd "$out" && pwd)
 # The link step's optimiser runs Node scripts that need Debian's acorn.
 export NODE_PATH=/usr/share/nodejs
 
-exports="web_first_year web_last_year web_mode_count web_month web_day web_year_calendar"
+exports="web_first_year web_last_year web_mode_count web_month web_month_era web_day
+  web_year_calendar"
 exported=$(printf '_%s,' $exports)
 
 # The sources of the module: every library family, the month sheet, the
 # iCalendar stream and the page's functions.
 sources=$(cd "$root" && ls lib/*.cpp)
-sources="$sources app/month_sheet.cpp app/holidays.cpp app/holidays_by_law.cpp
-  app/annotations.cpp app/sheet_text.cpp app/library_binding_linked.cpp app/term/icalendar.cpp
-  $(cd "$root" && ls web/*.cpp)"
+# The native Shift-JIS conversion (text_encoding.cpp) is replaced by the
+# host's decoder (web/shift_jis_web.cpp).
+sources="$sources $(cd "$root" && ls app/*.cpp | grep -v '^app/text_encoding\.cpp$')
+  app/term/icalendar.cpp $(cd "$root" && ls web/*.cpp)"
 
 {
     echo "root = $root"

@@ -31,6 +31,7 @@
       month: (s) =>
         text(module._web_month(s.year, s.month, MODES.indexOf(s.mode),
           s.rule === "solstice" ? 1 : 0, s.holidays === "law" ? 1 : 0)),
+      era: (s) => text(module._web_month_era(s.year, s.month)),
       day: (s, day) =>
         text(module._web_day(s.year, s.month, day, s.rule === "solstice" ? 1 : 0)),
       yearCalendar: (s, stamp) =>
@@ -139,7 +140,8 @@
   }
 
   function titleOf(s) {
-    return `${s.year}年${s.month}月`;
+    const era = calendar.era(s);
+    return era ? `${s.year}年（${era}）${s.month}月` : `${s.year}年${s.month}月`;
   }
 
   function render(s) {

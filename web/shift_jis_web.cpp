@@ -1,11 +1,13 @@
-// The two helpers of the terminal renderer that the iCalendar stream needs,
-// for the web module, which does not take the renderer itself. Shift-JIS is
+// The program's Shift-JIS conversion and the one helper of the terminal
+// renderer that the iCalendar stream needs, for the web module, which takes
+// neither the native conversion nor the renderer. Shift-JIS is
 // decoded by the host's own decoder (the browser's, or Node's), not by the C
 // library's iconv: that would bring its tables of every legacy encoding
 // into the module, several times the size of the calendar itself.
 #include <emscripten.h>
 
 #include "sheet_render.h"
+#include "text_encoding.h"
 
 // Decodes `length` Shift-JIS bytes at `text` and writes them as UTF-8 with a
 // NUL into `out` (at most `capacity` bytes); returns the bytes written before

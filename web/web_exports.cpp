@@ -14,12 +14,15 @@
 #include <vector>
 
 #include "annotations.h"
+#include "civil_days.h"
+#include "day_lore.h"
 #include "holidays.h"
 #include "holidays_by_law.h"
 #include "icalendar.h"
 #include "library_binding_linked.h"
 #include "month_sheet.h"
 #include "sheet_render.h"
+#include "text_encoding.h"
 
 namespace {
 
@@ -107,39 +110,38 @@ const char* web_month(int32_t year, int32_t month, int32_t mode, int32_t solstic
     return answer(std::move(text));
 }
 
-// What the calendar says of one day: one "label<TAB>value" line per item,
-// the lunisolar date first, then the item of every mode, then the holiday by
-// law if any. The empty text for a date the sheet cannot show.
+// A day's whole lore, as the terminal view's day shows it: one
+// "label<TAB>value" line per item, in the record's order. The empty text for
+// a date outside 1870-01-01 .. 2100-12-31 or not in the calendar.
 const char* web_day(int32_t year, int32_t month, int32_t day, int32_t solstice) {
-    // Cells without a day read as day 0: only 1..31 can name a cell.
-    if (!validMonth(year, month) || day < 1 || day > 31) return answer({});
     const tenvo::LibraryBinding library = binding(solstice != 0);
-    static constexpr const char* kLabels[kModeCount] = {"六曜",     "九星", "二十七宿",
-                                                        "二十八宿", "干支", "二十四節気"};
-    std::string items;
-    bool found = false;
-    for (int32_t mode = 0; mode < kModeCount; ++mode) {
-        const tenvo::MonthSheet sheet = composed(year, month, mode, true, library);
-        for (std::size_t cell = 0; cell < static_cast<std::size_t>(tenvo::kCells); ++cell) {
-            if (tenvo::dayOfCell(sheet, cell) != day) continue;
-            found = true;
-            const std::string item = itemOf(sheet, cell);
-            if (!item.empty()) items += std::string(kLabels[mode]) + '\t' + item + '\n';
-        }
-    }
-    if (!found) return answer({});
-
+    const tenvo::DayLore lore = tenvo::composeDayLore(library, year, month, day);
     std::string text;
-    const CalendarDate date{year, month, day, 0.0, 0.0, 0.0, 135.0};
-    const LunisolarDate lunar = library.adto9rekL(date);
-    if (lunar.month >= 1 && lunar.month <= 12) {
-        text = std::string("旧暦\t") + (lunar.leap == 'Y' ? "閏" : "") +
-               std::to_string(lunar.month) + "月" + std::to_string(lunar.day) + "日\n";
+    for (const tenvo::LoreLine& line :
+         tenvo::dayLoreLines(lore, library, tenvo::TextEncoding::Utf8)) {
+        text += line.label + '\t' + line.value + '\n';
     }
-    text += items;
-    const tenvo::LawHolidayName holiday = tenvo::lawHolidayOn(year, month, day);
-    if (holiday != tenvo::LawHolidayName::None) {
-        text += std::string("祝日\t") + tenvo::lawHolidayNameUtf8(holiday) + '\n';
+    return answer(std::move(text));
+}
+
+// The era years of a month for its title: "令和8年", or both eras where one
+// ends within the month ("昭和64年・平成元年"); before 1873 the era years of
+// the lunisolar years the month lies in. Empty where no era is known.
+const char* web_month_era(int32_t year, int32_t month) {
+    if (!validMonth(year, month)) return answer({});
+    const tenvo::LibraryBinding library = binding(false);
+    std::string text;
+    std::string previous;
+    for (const int32_t day : {1, tenvo::daysInMonth(year, month)}) {
+        const tenvo::EraDate era = tenvo::composeDayLore(library, year, month, day).era;
+        if (era.era == tenvo::Era::None) continue;
+        const std::string name =
+            tenvo::shiftJisToUtf8(std::string_view(tenvo::eraNameShiftJis(era.era))) +
+            (era.year == 1 ? std::string("元") : std::to_string(era.year)) + "年";
+        if (name == previous) continue;
+        if (!text.empty()) text += "・";
+        text += name;
+        previous = name;
     }
     return answer(std::move(text));
 }
