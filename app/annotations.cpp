@@ -2,6 +2,8 @@
 
 #include <cstddef>
 
+#include "day_lore.h"
+
 namespace tenvo {
 
 const std::array<std::array<SolarTermEntry, 2>, 13> kSolarTermsByMonth{{
@@ -151,6 +153,11 @@ void annotateDay(const LibraryBinding& library, const CalendarDate& date, int32_
         case static_cast<int32_t>(CalendarMode::SolarTerm):
             putSolarTerm(library, date, note);
             break;
+        case static_cast<int32_t>(CalendarMode::Almanac):
+            putText(note, 0, 4,
+                    almanacShortNameShiftJis(topAlmanacItem(almanacItemsOf(library, date))));
+            note[4] = '\0';
+            break;
         default:
             break;
     }
@@ -163,6 +170,7 @@ LibraryBinding withSolsticeReading(const LibraryBinding& library) {
     solstice.adto27 = library.adto27S;
     solstice.adto27L = library.adto27S;
     solstice.ad26youL = library.ad26youS;
+    solstice.ad2rekicyu = library.ad2rekicyuS;
     return solstice;
 }
 

@@ -34,13 +34,15 @@ extern const std::array<std::array<SolarTermEntry, 2>, 13> kSolarTermsByMonth;
 //   Mansion28   the 28-mansion name and "宿"
 //   Sexagenary  the day's stem-and-branch name
 //   SolarTerm   the name of the solar term that falls on the day
+//   Almanac     the day's most notable almanac item in two characters
+//               (topAlmanacItem and almanacShortNameShiftJis, day_lore.h)
 // The six-day and 27-mansion modes ask adto9rek and adto27 first and, where
 // those answer with their error value (after 14 December 2020), adto9rekL
 // and adto27L, which reach to 30 December 2100.
 // Wherever there is nothing to show - no solar term that day, a date outside
 // the span of the stored new moons (before 1 February 1870 or after 30
 // December 2100), a name the library does not have - the note is 4 spaces
-// and a NUL. A mode outside 0..5 leaves `note` as it is.
+// and a NUL. A mode outside 0..6 leaves `note` as it is.
 //
 // The six-day mode asks the library for the lunisolar date only when the
 // cache's recompute flag is 'Y' (set by the caller at the start of every
@@ -52,8 +54,8 @@ void annotateDay(const LibraryBinding& library, const CalendarDate& date, int32_
 // The library as the sheet reads it with the lunar months numbered from the
 // winter solstice (the month holding 冬至 is month 11): the lunisolar
 // members the annotations and the day's lore ask (adto9rek, adto9rekL,
-// adto27, adto27L, ad26youL) answer from adto9rekS, adto27S and ad26youS
-// instead, over the whole span 1870-02-01 to
+// adto27, adto27L, ad26youL, ad2rekicyu) answer from adto9rekS, adto27S,
+// ad26youS and ad2rekicyuS instead, over the whole span 1870-02-01 to
 // 2100-12-30. Everything else is the binding as given. The six-day and
 // 27-mansion items differ from the default only in the months where the two
 // readings number a month differently.

@@ -1,5 +1,8 @@
 #include "day_lore.h"
 
+#include <array>
+#include <cstddef>
+
 #include "civil_days.h"
 #include "text_encoding.h"
 
@@ -15,7 +18,71 @@ std::string nameOr(const char* name) { return name == nullptr ? std::string() : 
 
 std::string number(int32_t value) { return std::to_string(value); }
 
+// The items from the most notable down (see topAlmanacItem).
+constexpr std::array<int32_t, VRN_ALMANAC_ITEMS> kItemRank{
+    VRN_SETSUBUN,  VRN_HIGAN_IRI,    VRN_HIGAN_AKE,     VRN_SHANICHI,    VRN_HACHIJUHACHIYA,
+    VRN_NYUBAI,    VRN_HANGESHO,     VRN_DOYO_IRI,      VRN_NIHYAKUTOKA, VRN_NIHYAKUHATSUKA,
+    VRN_DOYO_USHI, VRN_TENSHA,       VRN_ICHIRYUMANBAI, VRN_FUJOJU,      VRN_SANRINBO,
+    VRN_JUSHI,     VRN_SHINGETSU,    VRN_MANGETSU,      VRN_JOGEN,       VRN_KAGEN,
+    VRN_DAIMYO,    VRN_TSUCHINOTOMI, VRN_KINOENE,       VRN_TORA,        VRN_MI,
+    VRN_BOSO,      VRN_TENICHITENJO, VRN_HASSEN,        VRN_JIPPOGURE};
+
+// By item number.
+constexpr std::array<const char*, VRN_ALMANAC_ITEMS> kShortNames{"\x90\xdf\x95\xaa" /* 節分 */,
+                                                                 "\x94\xde\x8a\xdd" /* 彼岸 */,
+                                                                 "\x94\xde\x8a\xdd" /* 彼岸 */,
+                                                                 "\x8e\xd0\x93\xfa" /* 社日 */,
+                                                                 "\x94\xaa\x94\xaa" /* 八八 */,
+                                                                 "\x93\xfc\x94\x7e" /* 入梅 */,
+                                                                 "\x94\xbc\x89\xc4" /* 半夏 */,
+                                                                 "\x93\x79\x97\x70" /* 土用 */,
+                                                                 "\x89\x4e\x93\xfa" /* 丑日 */,
+                                                                 "\x93\xf1\x95\x53" /* 二百 */,
+                                                                 "\x93\xf1\x95\x53" /* 二百 */,
+                                                                 "\x96\x9c\x94\x7b" /* 万倍 */,
+                                                                 "\x93\x56\x8e\xcd" /* 天赦 */,
+                                                                 "\x91\xe5\x96\xbe" /* 大明 */,
+                                                                 "\x95\xea\x91\x71" /* 母倉 */,
+                                                                 "\x93\xd0\x93\xfa" /* 寅日 */,
+                                                                 "\x96\xa4\x93\xfa" /* 巳日 */,
+                                                                 "\x8c\xc8\x96\xa4" /* 己巳 */,
+                                                                 "\x8d\x62\x8e\x71" /* 甲子 */,
+                                                                 "\x93\x56\x88\xea" /* 天一 */,
+                                                                 "\x94\xaa\x90\xea" /* 八専 */,
+                                                                 "\x8f\x5c\x95\xfb" /* 十方 */,
+                                                                 "\x8e\x4f\x97\xd7" /* 三隣 */,
+                                                                 "\x95\x73\x90\xac" /* 不成 */,
+                                                                 "\x8e\xf3\x8e\x80" /* 受死 */,
+                                                                 "\x90\x56\x8c\x8e" /* 新月 */,
+                                                                 "\x8f\xe3\x8c\xb7" /* 上弦 */,
+                                                                 "\x96\x9e\x8c\x8e" /* 満月 */,
+                                                                 "\x89\xba\x8c\xb7" /* 下弦 */};
+
+// The group label of an item's line: 雑節, 暦注 or 月相.
+const char* groupLabel(int32_t item) {
+    if (item <= VRN_NIHYAKUHATSUKA) return "\x8e\x47\x90\xdf" /* 雑節 */;
+    if (item <= VRN_JUSHI) return "\x97\xef\x92\x8d" /* 暦注 */;
+    return "\x8c\x8e\x91\x8a" /* 月相 */;
+}
+
 }  // namespace
+
+int32_t almanacItemsOf(const LibraryBinding& library, const CalendarDate& date) {
+    const int32_t items = library.ad2rekicyu(date);
+    return items < 0 ? 0 : items;
+}
+
+int32_t topAlmanacItem(int32_t items) {
+    for (const int32_t item : kItemRank) {
+        if (((items >> item) & 1) != 0) return item;
+    }
+    return -1;
+}
+
+const char* almanacShortNameShiftJis(int32_t item) {
+    if (item < 0 || item >= VRN_ALMANAC_ITEMS) return "";
+    return kShortNames[static_cast<std::size_t>(item)];
+}
 
 DayLore composeDayLore(const LibraryBinding& library, int32_t year, int32_t month, int32_t day) {
     DayLore lore;
@@ -49,6 +116,9 @@ DayLore composeDayLore(const LibraryBinding& library, int32_t year, int32_t mont
     lore.dayStar = library.ad2hkyusei(date);
     lore.mansion28 = library.adto28(date);
     lore.holiday = lawHolidayOn(year, month, day);
+    lore.solarTerm = library.ad2sekki(date);
+    lore.items = almanacItemsOf(library, date);
+    lore.moonAge = library.ad2getrei(date);
     return lore;
 }
 
@@ -89,6 +159,15 @@ std::vector<LoreLine> dayLoreLines(const DayLore& lore, const LibraryBinding& li
     if (const char* name = library.A28toname(lore.mansion28)) {
         add("\x93\xf1\x8f\x5c\x94\xaa\x8f\x68" /* 二十八宿 */,
             std::string(name) + "\x8f\x68" /* 宿 */);
+    }
+    add("\x93\xf1\x8f\x5c\x8e\x6c\x90\xdf\x8b\x43" /* 二十四節気 */,
+        nameOr(library.sek2name(lore.solarTerm)));
+    for (int32_t item = 0; item < VRN_ALMANAC_ITEMS; ++item) {
+        if (hasItem(lore, item)) add(groupLabel(item), nameOr(library.rek2name(item)));
+    }
+    if (lore.moonAge >= 0) {
+        add("\x8c\x8e\x97\xee" /* 月齢 */,
+            number(lore.moonAge / 10) + "." + number(lore.moonAge % 10));
     }
     add("\x8f\x6a\x93\xfa" /* 祝日 */, lawHolidayNameShiftJis(lore.holiday));
 

@@ -13,6 +13,7 @@
 #include "holidays_by_law.h"
 #include "japanese_era.h"
 #include "library_binding.h"
+#include "vorane2.h"
 
 namespace tenvo {
 
@@ -41,7 +42,41 @@ struct DayLore {
     int32_t mansion27 = -1;                         // 0..26; -1 where no lunisolar date
     int32_t mansion28 = -1;                         // 0..27
     LawHolidayName holiday = LawHolidayName::None;  // by the law of the date's year
+    // The solar term that begins on the day by the accurate theory (ad2sekki:
+    // 0 春分 .. 23 啓蟄), -1 none.
+    int32_t solarTerm = -1;
+    // The almanac items of the day (ad2rekicyu, or ad2rekicyuS with the
+    // months from 冬至): bit n is item n, VRN_SETSUBUN .. VRN_KAGEN.
+    int32_t items = 0;
+    int32_t moonAge = -1;  // 月齢 at 12:00 in tenths of a day
 };
+
+// Whether the lore holds almanac item `item` (0..28).
+constexpr bool hasItem(const DayLore& lore, int32_t item) {
+    return item >= 0 && item < VRN_ALMANAC_ITEMS && ((lore.items >> item) & 1) != 0;
+}
+
+// The almanac items of one day, as the lore holds them: 0 where the library
+// has none (outside 1870..2100). The almanac mode of the month sheet asks
+// this alone, not the whole lore.
+int32_t almanacItemsOf(const LibraryBinding& library, const CalendarDate& date);
+
+// The most notable of a day's items, the one a printed calendar shows first,
+// or -1 for none. By rank: the seasonal days (節分, 彼岸入り, 彼岸明け, 社日,
+// 八十八夜, 入梅, 半夏生, 土用入り, 二百十日, 二百二十日, then 土用の丑の日);
+// 天赦日 and 一粒万倍日, the days people seek out; the days they avoid,
+// 不成就日, 三隣亡, 受死日; the Moon's phases (新月, 満月, 上弦, 下弦);
+// 大明日, 己巳の日, 甲子の日, 寅の日, 巳の日, 母倉日; last the periods that
+// cover many days, 天一天上, 八専, 十方暮.
+int32_t topAlmanacItem(int32_t items);
+
+// An item in two full-width characters (4 Shift-JIS bytes and a NUL), as
+// the almanac mode writes it under a day: "節分", "彼岸" (入り and 明け),
+// "社日", "八八", "入梅", "半夏", "土用", "丑日", "二百" (二百十日 and
+// 二百二十日), "万倍", "天赦", "大明", "母倉", "寅日", "巳日", "己巳", "甲子",
+// "天一", "八専", "十方", "三隣", "不成", "受死", "新月", "上弦", "満月",
+// "下弦"; "" outside 0..28.
+const char* almanacShortNameShiftJis(int32_t item);
 
 // The lore of year-month-day. Only the Gregorian date is given: the day is
 // the local day at 135 degrees east.
@@ -57,7 +92,9 @@ struct LoreLine {
 
 // The lore as labelled lines, one item each, in a fixed order: 日付, 和暦,
 // 曜日, 旧暦, 六曜, the 干支 and 九星 of year, month and day, 二十七宿,
-// 二十八宿 and 祝日. An item the day does not have (no lunisolar date, no
+// 二十八宿, 二十四節気, each almanac item in item order (labelled 雑節 for
+// the seasonal days, 暦注 for the selected days, 月相 for the phases),
+// 月齢 and 祝日. An item the day does not have (no lunisolar date, no
 // holiday) has no line; an invalid lore has none at all.
 std::vector<LoreLine> dayLoreLines(const DayLore& lore, const LibraryBinding& library,
                                    TextEncoding encoding);

@@ -51,6 +51,12 @@ LibraryBinding linkedLibraryBinding() {
     binding.adto9rekS = &::adto9rekS;
     binding.ad26youS = &::ad26youS;
     binding.adto27S = &::adto27S;
+    binding.ad2rekicyu = &::ad2rekicyu;
+    binding.ad2rekicyuS = &::ad2rekicyuS;
+    binding.ad2getrei = &::ad2getrei;
+    binding.ad2sekki = &::ad2sekki;
+    binding.rek2name = &::rek2name;
+    binding.sek2name = &::sek2name;
     return binding;
 }
 

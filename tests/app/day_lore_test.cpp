@@ -47,6 +47,9 @@ TEST(DayLore, EveryFieldIsItsExportsAnswer) {
         EXPECT_EQ(lore.dayStar, ::ad2hkyusei(date));
         EXPECT_EQ(lore.mansion28, ::adto28(date));
         EXPECT_EQ(lore.holiday, tenvo::lawHolidayOn(y, m, d));
+        EXPECT_EQ(lore.solarTerm, ::ad2sekki(date));
+        EXPECT_EQ(lore.items, ::ad2rekicyu(date));
+        EXPECT_EQ(lore.moonAge, ::ad2getrei(date));
         if (testing::Test::HasFailure()) FAIL() << y << "-" << m << "-" << d;
     }
     // Months from 冬至: 1985-01-21 opens month 12 instead of month 1.
@@ -55,6 +58,7 @@ TEST(DayLore, EveryFieldIsItsExportsAnswer) {
     EXPECT_EQ(solstice.lunisolar.month, 12);
     EXPECT_EQ(solstice.sixDay, ::ad26youS(at(1985, 1, 21)));
     EXPECT_EQ(solstice.mansion27, ::adto27S(at(1985, 1, 21)));
+    EXPECT_EQ(solstice.items, ::ad2rekicyuS(at(1985, 1, 21)));
     EXPECT_EQ(tenvo::composeDayLore(apptest::library(), 1985, 1, 21).lunisolar.month, 1);
 }
 
@@ -118,6 +122,38 @@ TEST(DayLore, LinesNameEveryItem) {
         EXPECT_NE(line.label, "六曜");
         EXPECT_NE(line.label, "二十七宿");
     }
+}
+
+// The almanac mode writes under each day the short name of the lore's top
+// item, and the top item is the first of the day's items by rank: every
+// rank pair of items is checked on a day holding just those two bits.
+TEST(DayLore, AlmanacModeShowsTheTopItem) {
+    for (const auto& [year, month] : {std::pair{2026, 2}, std::pair{2026, 7}, std::pair{1871, 1},
+                                      std::pair{2033, 12}, std::pair{2100, 12}}) {
+        const tenvo::MonthSheet sheet = apptest::composed(year, month, 6);
+        for (int32_t day = 1; day <= tenvo::daysInMonth(year, month); ++day) {
+            const tenvo::DayLore lore = tenvo::composeDayLore(apptest::library(), year, month, day);
+            const int32_t first = (tenvo::weekdayOf(tenvo::daysFromCivil(year, month, 1)));
+            const int32_t cell = tenvo::cellIndex((first + day - 1) % 7, (first + day - 1) / 7);
+            const std::string note(sheet.noteText.data() + 5 * cell, 4);
+            const std::string expected =
+                tenvo::almanacShortNameShiftJis(tenvo::topAlmanacItem(lore.items));
+            EXPECT_EQ(note, (expected + "    ").substr(0, 4)) << year << "-" << month << "-" << day;
+        }
+    }
+    // The rank as documented, most notable first.
+    const int32_t rank[] = {0,  1,  2,  3,  4,  5,  6,  7,  9,  10, 8,  12, 11, 23, 22,
+                            24, 25, 27, 26, 28, 13, 17, 18, 15, 16, 14, 19, 20, 21};
+    for (std::size_t i = 0; i < std::size(rank); ++i) {
+        EXPECT_EQ(tenvo::topAlmanacItem(1 << rank[i]), rank[i]);
+        for (std::size_t j = i + 1; j < std::size(rank); ++j) {
+            EXPECT_EQ(tenvo::topAlmanacItem((1 << rank[i]) | (1 << rank[j])), rank[i]);
+        }
+    }
+    EXPECT_EQ(tenvo::topAlmanacItem(0), -1);
+    EXPECT_STREQ(tenvo::almanacShortNameShiftJis(-1), "");
+    EXPECT_STREQ(tenvo::almanacShortNameShiftJis(29), "");
+    EXPECT_EQ(apptest::utf8(tenvo::almanacShortNameShiftJis(VRN_ICHIRYUMANBAI)), "万倍");
 }
 
 }  // namespace
