@@ -5,8 +5,8 @@
 (() => {
   "use strict";
 
-  const MODES = ["rokuyo", "kyusei", "27", "28", "kanshi", "sekki"];
-  const MODE_NAMES = ["六曜", "九星", "二十七宿", "二十八宿", "干支", "二十四節気"];
+  const MODES = ["rokuyo", "kyusei", "27", "28", "kanshi", "sekki", "almanac"];
+  const MODE_NAMES = ["六曜", "九星", "二十七宿", "二十八宿", "干支", "二十四節気", "暦注"];
   const RULES = ["terms", "solstice"];
   const HOLIDAYS = ["fixed", "law"];
   const WEEKDAYS = ["日", "月", "火", "水", "木", "金", "土"];
@@ -291,6 +291,10 @@
   function downloadYear() {
     const stamp = Math.floor(Date.now() / 1000);
     const text = calendar.yearCalendar(shown, stamp);
+    if (text === "") {
+      setNotice(`${MODE_NAMES[MODES.indexOf(shown.mode)]}の iCalendar ファイルはありません。`);
+      return;
+    }
     const blob = new Blob([text], { type: "text/calendar;charset=utf-8" });
     const link = document.createElement("a");
     link.href = URL.createObjectURL(blob);

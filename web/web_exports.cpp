@@ -29,7 +29,7 @@ namespace {
 // The months a sheet can show: the span of the stored new moons' years.
 constexpr int32_t kFirstYear = 1870;
 constexpr int32_t kLastYear = 2100;
-constexpr int32_t kModeCount = 6;
+constexpr int32_t kModeCount = 7;
 
 std::string g_text;
 
@@ -74,7 +74,7 @@ int32_t web_first_year() { return kFirstYear; }
 int32_t web_last_year() { return kLastYear; }
 int32_t web_mode_count() { return kModeCount; }
 
-// The sheet of `year`-`month` in `mode` (0..5 as CalendarMode), months
+// The sheet of `year`-`month` in `mode` (0..6 as CalendarMode), months
 // numbered from the winter solstice when `solstice` is non-zero, holidays by
 // law when `byLaw` is non-zero. One line per cell, week row by week row and
 // Sunday first: "day<TAB>colour<TAB>holiday<TAB>item<TAB>holiday name", day
@@ -149,14 +149,17 @@ const char* web_month_era(int32_t year, int32_t month) {
 // The iCalendar stream of `year` as the terminal view writes it with the
 // same options: one event per day's item, with holidays by law one more per
 // holiday after its date's item. `stampSeconds` is the moment of writing
-// (seconds since 1970, UTC). The empty text outside 1870..2100 or an unknown
-// mode.
+// (seconds since 1970, UTC). The empty text outside 1870..2100 or for a mode
+// the stream has no items of.
 const char* web_year_calendar(int32_t year, int32_t mode, int32_t solstice, int32_t byLaw,
                               double stampSeconds) {
     if (!validMonth(year, 1) || mode < 0 || mode >= kModeCount) return answer({});
     const tenvo::LibraryBinding library = binding(solstice != 0);
     std::vector<tenvo::CalendarEvent> events = tenvo::dayItemEvents(
         year, [&](int32_t y, int32_t m) { return composed(y, m, mode, byLaw != 0, library); });
+    // Every mode the stream can name has items in every year: no events
+    // means a mode it cannot name, and no file rather than an empty one.
+    if (events.empty()) return answer({});
     if (byLaw != 0) {
         const std::vector<tenvo::CalendarEvent> holidays = tenvo::lawHolidayEvents(year);
         events.insert(events.end(), holidays.begin(), holidays.end());

@@ -11,7 +11,7 @@ import { launch, openPage, serve } from "./cdp.mjs";
 
 const [siteDir, sheetWalk, tenvoTerm, outDir] = process.argv.slice(2);
 mkdirSync(outDir, { recursive: true });
-const MODES = ["rokuyo", "kyusei", "27", "28", "kanshi", "sekki"];
+const MODES = ["rokuyo", "kyusei", "27", "28", "kanshi", "sekki", "almanac"];
 
 const native = (...args) => execFileSync(sheetWalk, args.map(String), { encoding: "utf8" });
 
