@@ -27,10 +27,10 @@ sources="$sources $(cd "$root" && ls app/*.cpp | grep -v '^app/text_encoding\.cp
 
 {
     echo "root = $root"
-    echo "cxxflags = -std=c++20 -O2 -DNDEBUG -ffp-contract=off -Wall -Wextra -Wpedantic" \
+    echo "cxxflags = -std=c++20 -Oz -DNDEBUG -ffp-contract=off -Wall -Wextra -Wpedantic" \
         "-Wshadow -Wconversion -Werror -ffile-prefix-map=$root/=" \
         "-I$root/lib -I$root/app -I$root/app/term"
-    echo "ldflags = -O2 --no-entry -sMODULARIZE=1 -sEXPORT_NAME=createCalendarModule" \
+    echo "ldflags = -Oz --no-entry -sMODULARIZE=1 -sEXPORT_NAME=createCalendarModule" \
         "-sENVIRONMENT=web,node -sFILESYSTEM=0 -sEXPORTED_FUNCTIONS=${exported%,}" \
         "-sEXPORTED_RUNTIME_METHODS=UTF8ToString"
     echo "rule cxx"
