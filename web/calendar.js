@@ -75,12 +75,14 @@
       notes.push(`${month}月はありません`);
       month = month < 1 ? 1 : 12;
     }
+    // Named as written: a number too long for a year is no clearer as 1e+21.
+    const yearText = params.get("year") ?? String(year);
     if (year < firstYear) {
-      notes.push(`${year}年は${firstYear}年より前です`);
+      notes.push(`${yearText}年は${firstYear}年より前です`);
       year = firstYear;
       month = 1;
     } else if (year > lastYear) {
-      notes.push(`${year}年は${lastYear}年より後です`);
+      notes.push(`${yearText}年は${lastYear}年より後です`);
       year = lastYear;
       month = 12;
     }

@@ -225,7 +225,7 @@ async function main() {
       ["?year=2026&month=4&rule=x&holidays=y", "2026年4月", "x"],
       ["?year=2026&month=4.5", "2026年", "4.5"],
       ["?year=%E0%A4%A&month=%%", `${now.getFullYear()}年`, "年"],
-      ["?year=99999999999999999999&month=-1", "2100年12月", "月"],
+      ["?year=99999999999999999999999&month=-1", "2100年12月", "99999999999999999999999年"],
     ];
     for (const [address, title, named] of bad) {
       await page.navigate(`${server.base}${address}`);
