@@ -25,6 +25,10 @@ sources=$(cd "$root" && ls lib/*.cpp)
 sources="$sources $(cd "$root" && ls app/*.cpp | grep -v '^app/text_encoding\.cpp$')
   app/term/icalendar.cpp $(cd "$root" && ls web/*.cpp)"
 
+# Compilations go through ccache where it is installed (the test command
+# rebuilds the module after every merge).
+launcher=$(command -v ccache || true)
+
 {
     echo "root = $root"
     echo "cxxflags = -std=c++20 -Oz -DNDEBUG -ffp-contract=off -Wall -Wextra -Wpedantic" \
@@ -34,7 +38,7 @@ sources="$sources $(cd "$root" && ls app/*.cpp | grep -v '^app/text_encoding\.cp
         "-sENVIRONMENT=web,node -sFILESYSTEM=0 -sEXPORTED_FUNCTIONS=${exported%,}" \
         "-sEXPORTED_RUNTIME_METHODS=UTF8ToString"
     echo "rule cxx"
-    echo "  command = em++ \$cxxflags -MD -MF \$out.d -c \$in -o \$out"
+    echo "  command = $launcher em++ \$cxxflags -MD -MF \$out.d -c \$in -o \$out"
     echo "  depfile = \$out.d"
     echo "  deps = gcc"
     echo "rule link"
