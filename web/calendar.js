@@ -206,7 +206,8 @@
 
   // --- the day's panel ---------------------------------------------------
 
-  function showLore(day) {
+  // `focus`: the reader chose the day, so the panel takes the focus.
+  function showLore(day, focus = true) {
     if (!day) return;
     chosenDay = day;
     for (const cell of cells) cell.td.classList.toggle("chosen", cell.date === day);
@@ -224,6 +225,9 @@
     const column = cells.find((cell) => cell.date === day).column;
     $("lore-title").textContent = `${shown.year}年${shown.month}月${day}日（${WEEKDAYS[column]}）`;
     $("lore").hidden = false;
+    // The panel lies below the grid: bring it into view and give it the
+    // focus, which Escape or its button hands back to the day.
+    if (focus) $("lore-title").focus();
     $("lore").dataset.date = `${String(shown.year).padStart(4, "0")}-${String(shown.month).padStart(2, "0")}-${String(day).padStart(2, "0")}`;
   }
 
@@ -249,7 +253,7 @@
     setNotice("");
     if (how === "push") history.pushState(null, "", addressOf(s));
     render(s);
-    if (!monthChanged && chosenDay) showLore(chosenDay);
+    if (!monthChanged && chosenDay) showLore(chosenDay, false);
   }
 
   function turn(step) {

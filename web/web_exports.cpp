@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <ctime>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,16 @@ std::string g_text;
 const char* answer(std::string text) {
     g_text = std::move(text);
     return g_text.c_str();
+}
+
+// The moment of writing as a time_t. In WebAssembly time_t has 32 bits:
+// converting a later moment (after January 2038), a negative one or NaN
+// would be undefined, so they are held to the type's range (0 for NaN).
+std::time_t stampOf(double seconds) {
+    constexpr auto kLast = std::numeric_limits<std::time_t>::max();
+    if (!(seconds > 0.0)) return 0;
+    if (seconds >= static_cast<double>(kLast)) return kLast;
+    return static_cast<std::time_t>(seconds);
 }
 
 bool validMonth(int32_t year, int32_t month) {
@@ -169,7 +180,7 @@ const char* web_year_calendar(int32_t year, int32_t mode, int32_t solstice, int3
     }
     return answer(
         tenvo::writeCalendar(tenvo::calendarName(static_cast<tenvo::CalendarMode>(mode), year),
-                             events, static_cast<std::time_t>(stampSeconds)));
+                             events, stampOf(stampSeconds)));
 }
 
 }  // extern "C"

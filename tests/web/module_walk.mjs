@@ -79,5 +79,11 @@ for (const [year, month, day] of [[1869, 12, 31], [2101, 1, 1], [2026, 0, 1], [2
   assert.equal(text(module._web_day(year, month, day, 0)), "", `no day ${year}-${month}-${day}`);
 }
 assert.equal(text(module._web_day(2026, 2, 30, 0)), "", "no 30 February");
+// The moment of writing is held to what the module's 32-bit time_t can say.
+for (const [stamp, written] of [[1796774400, "20261209T000000Z"], [4e9, "20380119T031407Z"],
+  [-5, "19700101T000000Z"], [NaN, "19700101T000000Z"]]) {
+  assert.match(text(module._web_year_calendar(2026, 0, 0, 0, stamp)),
+    new RegExp(`\r\nDTSTAMP:${written}\r\n`), `stamp ${stamp}`);
+}
 assert.equal(text(module._web_year_calendar(1869, 0, 0, 0, 0)), "", "no calendar of 1869");
 console.log(`module walk: ${compared} years x options, ${compared * 12} months equal to native`);
