@@ -29,12 +29,15 @@ sources="$sources $(cd "$root" && ls app/*.cpp | grep -v '^app/text_encoding\.cp
 # rebuilds the module after every merge).
 launcher=$(command -v ccache || true)
 
+# Sources are compiled for size; the link is at -O2 all the same, which
+# takes the C library's fast memcpy rather than its byte loop (a day's lore
+# three times faster for 1 KB more).
 {
     echo "root = $root"
     echo "cxxflags = -std=c++20 -Oz -DNDEBUG -ffp-contract=off -Wall -Wextra -Wpedantic" \
         "-Wshadow -Wconversion -Werror -ffile-prefix-map=$root/=" \
         "-I$root/lib -I$root/app -I$root/app/term"
-    echo "ldflags = -Oz --no-entry -sMODULARIZE=1 -sEXPORT_NAME=createCalendarModule" \
+    echo "ldflags = -O2 --no-entry -sMODULARIZE=1 -sEXPORT_NAME=createCalendarModule" \
         "-sENVIRONMENT=web,node -sFILESYSTEM=0 -sEXPORTED_FUNCTIONS=${exported%,}" \
         "-sEXPORTED_RUNTIME_METHODS=UTF8ToString"
     echo "rule cxx"

@@ -21,8 +21,9 @@ start=$(date +%s)
 echo "module and page built in $(($(date +%s) - start)) s"
 
 "$native/tests/web/web_sheet_walk" hashes >"$root/build-web/native-hashes.txt"
+"$native/tests/web/web_sheet_walk" lore >"$root/build-web/native-lore.txt"
 node "$root/tests/web/module_walk.mjs" "$root/build-web/module/vorane2.js" \
-    "$root/build-web/native-hashes.txt"
+    "$root/build-web/native-hashes.txt" "$root/build-web/native-lore.txt"
 
 node "$root/tests/web/browser_test.mjs" "$root/build-web/site" \
     "$native/tests/web/web_sheet_walk" "$native/app/tenvo-term" "$root/build-web/screenshots"

@@ -127,12 +127,14 @@ const char* web_month(int32_t year, int32_t month, int32_t mode, int32_t solstic
 const char* web_day(int32_t year, int32_t month, int32_t day, int32_t solstice) {
     const tenvo::LibraryBinding library = binding(solstice != 0);
     const tenvo::DayLore lore = tenvo::composeDayLore(library, year, month, day);
+    // Shift-JIS has no state to carry across lines: the text converted once
+    // is the lines converted one by one, with one call into the host.
     std::string text;
     for (const tenvo::LoreLine& line :
-         tenvo::dayLoreLines(lore, library, tenvo::TextEncoding::Utf8)) {
+         tenvo::dayLoreLines(lore, library, tenvo::TextEncoding::ShiftJis)) {
         text += line.label + '\t' + line.value + '\n';
     }
-    return answer(std::move(text));
+    return answer(tenvo::shiftJisToUtf8(std::string_view(text)));
 }
 
 // The era years of a month for its title: "令和8年", or both eras where one

@@ -1,12 +1,13 @@
 // Every month 1870-2100 in every mode and option from the WebAssembly module,
 // hashed as the native reference hashes it (web_sheet_walk hashes), and the
 // module's answers to requests it must refuse.
-//   node module_walk.mjs MODULE_JS NATIVE_HASHES
+// Every day's lore likewise (web_sheet_walk lore).
+//   node module_walk.mjs MODULE_JS NATIVE_HASHES NATIVE_LORE_HASHES
 import { createRequire } from "node:module";
 import { readFileSync } from "node:fs";
 import { strict as assert } from "node:assert";
 
-const [moduleJs, hashesFile] = process.argv.slice(2);
+const [moduleJs, hashesFile, loreFile] = process.argv.slice(2);
 // A failure prints its message alone, not the minified line it came through.
 process.on("uncaughtException", (error) => {
   console.error(`module walk: ${error.message}`);
@@ -69,6 +70,24 @@ for (const line of readFileSync(hashesFile, "utf8").trim().split("\n")) {
 assert.equal(compared, 7 * 2 * 2 * 231, "the native walk covers every year and option");
 assert.equal(mismatches, 0, `${mismatches} years differ from the native sheets`);
 
+// Every day's lore. Days 1..31 of every month are asked: a day not in the
+// calendar must answer the empty text, which leaves the hash as it was, as
+// the native walk, which skips such days, leaves it.
+let loreYears = 0;
+for (const line of readFileSync(loreFile, "utf8").trim().split("\n")) {
+  const [rule, year, hash] = line.split(" ");
+  let h = 2166136261;
+  for (let month = 1; month <= 12; ++month) {
+    for (let day = 1; day <= 31; ++day) {
+      h = fnv1a(encoder.encode(text(module._web_day(Number(year), month, day,
+        rules.indexOf(rule)))), h);
+    }
+  }
+  assert.equal(h.toString(16).padStart(8, "0"), hash, `the lore of ${year} by ${rule}`);
+  ++loreYears;
+}
+assert.equal(loreYears, 2 * 231, "the native lore walk covers every year and rule");
+
 // Requests outside the calendar get the empty text, never a stray sheet.
 for (const [year, month, mode] of [[1869, 12, 0], [2101, 1, 0], [2026, 0, 0], [2026, 13, 0],
   [2026, 5, -1], [2026, 5, 7], [-2147483648, 1, 0]]) {
@@ -86,4 +105,5 @@ for (const [stamp, written] of [[1796774400, "20261209T000000Z"], [4e9, "2038011
     new RegExp(`\r\nDTSTAMP:${written}\r\n`), `stamp ${stamp}`);
 }
 assert.equal(text(module._web_year_calendar(1869, 0, 0, 0, 0)), "", "no calendar of 1869");
-console.log(`module walk: ${compared} years x options, ${compared * 12} months equal to native`);
+console.log(`module walk: ${compared * 12} months in every mode and option and every day's ` +
+  `lore of ${loreYears / 2} years by both rules equal to native`);

@@ -4,6 +4,9 @@
 //       one line per option set and year 1870..2100: "MODE RULE HOLIDAYS
 //       YEAR HASH", the 32-bit FNV-1a hash of the year's days in the form
 //       cellsText gives, months in order
+//   web_sheet_walk lore
+//       one line per rule and year: "RULE YEAR HASH", the hash of every
+//       day's lore lines ("label<TAB>value"), days in order
 //   web_sheet_walk cells YEAR MONTH MODE RULE HOLIDAYS
 //       that form for one month: "YYYY-MM-DD<TAB>colour<TAB>holiday<TAB>item"
 //       per day, in date order
@@ -16,6 +19,8 @@
 #include <string>
 
 #include "annotations.h"
+#include "civil_days.h"
+#include "day_lore.h"
 #include "holidays.h"
 #include "holidays_by_law.h"
 #include "library_binding_linked.h"
@@ -83,9 +88,27 @@ uint32_t fnv1a(const std::string& text, uint32_t hash = 2166136261u) {
     return hash;
 }
 
+// A year's lore in the form the web module gives it, hashed.
+uint32_t loreHash(int32_t year, const tenvo::LibraryBinding& library) {
+    uint32_t hash = 2166136261u;
+    for (int32_t month = 1; month <= 12; ++month) {
+        for (int32_t day = 1; day <= tenvo::daysInMonth(year, month); ++day) {
+            std::string text;
+            const tenvo::DayLore lore = tenvo::composeDayLore(library, year, month, day);
+            for (const tenvo::LoreLine& line :
+                 tenvo::dayLoreLines(lore, library, tenvo::TextEncoding::Utf8)) {
+                text += line.label + '\t' + line.value + '\n';
+            }
+            hash = fnv1a(text, hash);
+        }
+    }
+    return hash;
+}
+
 int usage() {
-    std::fputs("usage: web_sheet_walk hashes | cells YEAR MONTH MODE terms|solstice fixed|law\n",
-               stderr);
+    std::fputs(
+        "usage: web_sheet_walk hashes | lore | cells YEAR MONTH MODE terms|solstice fixed|law\n",
+        stderr);
     return 2;
 }
 
@@ -111,6 +134,15 @@ int main(int argc, char** argv) {
                                     static_cast<unsigned>(hash));
                     }
                 }
+            }
+        }
+        return 0;
+    }
+    if (argc == 2 && std::strcmp(argv[1], "lore") == 0) {
+        for (int rule = 0; rule < 2; ++rule) {
+            for (int32_t year = 1870; year <= 2100; ++year) {
+                std::printf("%s %d %08x\n", kRules[rule], static_cast<int>(year),
+                            static_cast<unsigned>(loreHash(year, rule == 1 ? solstice : linked)));
             }
         }
         return 0;
