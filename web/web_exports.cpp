@@ -12,6 +12,7 @@
 #include <ctime>
 #include <limits>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "annotations.h"
@@ -69,12 +70,12 @@ tenvo::MonthSheet composed(int32_t year, int32_t month, int32_t mode, bool byLaw
     return sheet;
 }
 
-// The item written under a cell, without its padding, in UTF-8.
-std::string itemOf(const tenvo::MonthSheet& sheet, std::size_t cell) {
+// The item written under a cell, without its padding, in Shift-JIS.
+std::string_view itemOf(const tenvo::MonthSheet& sheet, std::size_t cell) {
     const char* note = sheet.noteText.data() + cell * tenvo::kNoteTextBytes;
     std::size_t length = tenvo::kNoteTextBytes - 1;
     while (length > 0 && (note[length - 1] == ' ' || note[length - 1] == '\0')) --length;
-    return tenvo::shiftJisToUtf8(note, length);
+    return {note, length};
 }
 
 }  // namespace
@@ -100,6 +101,7 @@ const char* web_month(int32_t year, int32_t month, int32_t mode, int32_t solstic
     const tenvo::LawHolidayYear lawHolidays =
         byLaw != 0 ? tenvo::lawHolidaysOfYear(year) : tenvo::LawHolidayYear{};
 
+    // Written in Shift-JIS, the sheet's own encoding, and converted once.
     std::string text;
     for (int32_t row = 0; row < tenvo::kRows; ++row) {
         for (int32_t column = 0; column < tenvo::kColumns; ++column) {
@@ -114,11 +116,12 @@ const char* web_month(int32_t year, int32_t month, int32_t mode, int32_t solstic
                 holiday = tenvo::isHoliday(month, day, column, equinoxDay);
             }
             text += std::to_string(day) + '\t' + std::to_string(sheet.colorClass[cell]) + '\t' +
-                    (holiday ? "1" : "0") + '\t' + (day != 0 ? itemOf(sheet, cell) : "") + '\t' +
-                    tenvo::lawHolidayNameUtf8(name) + '\n';
+                    (holiday ? "1" : "0") + '\t';
+            if (day != 0) text += itemOf(sheet, cell);
+            text += std::string("\t") + tenvo::lawHolidayNameShiftJis(name) + '\n';
         }
     }
-    return answer(std::move(text));
+    return answer(tenvo::shiftJisToUtf8(std::string_view(text)));
 }
 
 // A day's whole lore, as the terminal view's day shows it: one
