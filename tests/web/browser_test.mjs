@@ -3,7 +3,7 @@
 // SHEET_WALK is the native web_sheet_walk, TENVO_TERM the native terminal
 // view; screenshots are kept in OUT_DIR.
 import { execFileSync } from "node:child_process";
-import { mkdirSync, mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync } from "node:fs";
+import { mkdirSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
 import { strict as assert } from "node:assert";
@@ -180,12 +180,12 @@ async function main() {
     // The year's file: the same stream as the terminal view's but for the
     // moment of writing, and well formed.
     await page.navigate(`${server.base}?year=2024&month=3&mode=almanac&rule=solstice&holidays=law`);
+    const downloaded = new Promise((resolve) => browser.on("Browser.downloadProgress", (p) => {
+      if (p.state !== "inProgress") resolve(p.state);
+    }));
     await page.evaluate(`document.getElementById("ics").click()`);
-    const file = join(downloads, "almanac-2024.ics");
-    for (let i = 0; i < 200 && !readdirSync(downloads).includes("almanac-2024.ics"); ++i) {
-      await new Promise((r) => setTimeout(r, 25));
-    }
-    const ics = readFileSync(file, "utf8");
+    assert.equal(await downloaded, "completed", "the file downloaded");
+    const ics = readFileSync(join(downloads, "almanac-2024.ics"), "utf8");
     const expected = execFileSync(tenvoTerm,
       ["--ics", "2024", "--mode", "almanac", "--rule", "solstice", "--holidays", "law"], { encoding: "utf8" });
     const unstamped = (text) => text.replace(/^DTSTAMP:\d{8}T\d{6}Z\r$/gm, "DTSTAMP");
