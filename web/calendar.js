@@ -116,6 +116,9 @@
 
   // --- drawing -----------------------------------------------------------
 
+  const isoDate = (year, month, day) => `${String(year).padStart(4, "0")}-` +
+    `${String(month).padStart(2, "0")}-${String(day).padStart(2, "0")}`;
+
   function buildGrid() {
     const body = $("weeks");
     for (let row = 0; row < 6; ++row) {
@@ -151,8 +154,6 @@
     const today = new Date();
     const isThisMonth = today.getFullYear() === s.year && today.getMonth() + 1 === s.month;
     const lines = calendar.month(s).split("\n");
-    const mm = String(s.month).padStart(2, "0");
-    const yyyy = String(s.year).padStart(4, "0");
     for (let i = 0; i < cells.length; ++i) {
       const cell = cells[i];
       const [day, colour, holiday, item, holidayName] = (lines[i] || "0\t0\t0\t\t").split("\t");
@@ -172,7 +173,7 @@
       if (isThisMonth && d === today.getDate()) className += " today";
       if (d === chosenDay) className += " chosen";
       td.className = className.trim();
-      td.dataset.date = `${yyyy}-${mm}-${String(d).padStart(2, "0")}`;
+      td.dataset.date = isoDate(s.year, s.month, d);
       if (isThisMonth && d === today.getDate()) td.setAttribute("aria-current", "date");
       else td.removeAttribute("aria-current");
       cell.day.textContent = day;
@@ -228,7 +229,7 @@
     // The panel lies below the grid: bring it into view and give it the
     // focus, which Escape or its button hands back to the day.
     if (focus) $("lore-title").focus();
-    $("lore").dataset.date = `${String(shown.year).padStart(4, "0")}-${String(shown.month).padStart(2, "0")}-${String(day).padStart(2, "0")}`;
+    $("lore").dataset.date = isoDate(shown.year, shown.month, day);
   }
 
   function closeLore() {
