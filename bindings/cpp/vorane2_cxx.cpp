@@ -1,0 +1,211 @@
+// The compiled part of vorane2.hpp: the library's Shift-JIS names as UTF-8,
+// and the functions that go through the platform-free month model (the
+// solar terms of a year as the sheet names them, the holidays by law, the
+// month sheet).
+#include <iconv.h>
+
+#include <cstring>
+
+#include "annotations.h"
+#include "holidays_by_law.h"
+#include "library_binding_linked.h"
+#include "month_sheet.h"
+#include "sheet_text.h"
+#include "vorane2.hpp"
+
+namespace vorane2 {
+namespace {
+
+using std::chrono::day;
+using std::chrono::month;
+using std::chrono::year;
+
+// Room for any of the library's names: a 4-byte Shift-JIS name is at most
+// 12 bytes of UTF-8 (half-width katakana take 3 each).
+constexpr std::size_t kNameBytes = 16;
+
+struct Utf8Name {
+    std::array<char, kNameBytes> text{};
+    uint8_t length = 0;
+};
+
+// Shift-JIS to UTF-8 into `out`; a sequence that does not convert (or does
+// not fit) ends the text there, so a name is never garbled past its bytes.
+std::size_t toUtf8(const char* sjis, std::size_t length, char* out, std::size_t room) {
+    iconv_t cd = iconv_open("UTF-8", "CP932");
+    if (cd == reinterpret_cast<iconv_t>(-1)) return 0;
+    std::array<char, 2048> in{};
+    length = std::min(length, in.size());
+    std::memcpy(in.data(), sjis, length);
+    char* inPtr = in.data();
+    std::size_t inLeft = length;
+    char* outPtr = out;
+    std::size_t outLeft = room;
+    iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
+    iconv_close(cd);
+    return room - outLeft;
+}
+
+Utf8Name utf8Of(const char* sjis) {
+    Utf8Name name;
+    if (sjis == nullptr) return name;
+    name.length =
+        static_cast<uint8_t>(toUtf8(sjis, std::strlen(sjis), name.text.data(), name.text.size()));
+    return name;
+}
+
+template <std::size_t N>
+struct NameTable {
+    std::array<Utf8Name, N> names{};
+    explicit NameTable(const char*(VRN_CALL* lookup)(int32_t)) {
+        for (std::size_t i = 0; i < N; ++i) names[i] = utf8Of(lookup(static_cast<int32_t>(i)));
+    }
+    std::string_view operator[](int32_t index) const {
+        if (index < 0 || static_cast<std::size_t>(index) >= N) return {};
+        const Utf8Name& n = names[static_cast<std::size_t>(index)];
+        return {n.text.data(), n.length};
+    }
+};
+
+const tenvo::LibraryBinding& binding() {
+    static const tenvo::LibraryBinding linked = tenvo::linkedLibraryBinding();
+    return linked;
+}
+
+bool tableYear(int y) { return y >= first_table_year && y <= last_table_year; }
+
+}  // namespace
+
+namespace detail {
+
+std::string_view name_utf8(names table, int32_t index) {
+    // Converted once, on first use, from the library's own tables.
+    static const NameTable<6> sixDay(&rno2name);
+    static const NameTable<27> mansions27(&A27toname);
+    static const NameTable<28> mansions28(&A28toname);
+    static const NameTable<60> pairs(&eno2name);
+    static const NameTable<9> stars(&kno2name);
+    switch (table) {
+        case names::six_day:
+            return sixDay[index];
+        case names::mansion27:
+            return mansions27[index];
+        case names::mansion28:
+            return mansions28[index];
+        case names::sexagenary:
+            return pairs[index];
+        case names::star:
+            return stars[index];
+    }
+    return {};
+}
+
+}  // namespace detail
+
+std::optional<std::array<solar_term, 24>> solar_terms(year y, double longitude) {
+    if (!y.ok() || !tableYear(static_cast<int>(y)) || !detail::good_longitude(longitude)) {
+        return std::nullopt;
+    }
+    // The sheet's table of terms: two a month, the export of each and its
+    // Shift-JIS name, read here in month order.
+    static const auto names = [] {
+        std::array<Utf8Name, 24> n{};
+        for (std::size_t m = 1; m <= 12; ++m) {
+            for (std::size_t k = 0; k < 2; ++k) {
+                n[2 * (m - 1) + k] = utf8Of(tenvo::kSolarTermsByMonth[m][k].name);
+            }
+        }
+        return n;
+    }();
+    std::array<solar_term, 24> terms{};
+    const int32_t yy = static_cast<int32_t>(static_cast<int>(y));
+    for (std::size_t m = 1; m <= 12; ++m) {
+        for (std::size_t k = 0; k < 2; ++k) {
+            const tenvo::SolarTermEntry& entry = tenvo::kSolarTermsByMonth[m][k];
+            const int32_t d = (binding().*entry.dayOf)(yy, longitude);
+            const Utf8Name& name = names[2 * (m - 1) + k];
+            terms[2 * (m - 1) + k] = solar_term{
+                {name.text.data(), name.length},
+                year_month_day{y, month{static_cast<unsigned>(m)}, day{static_cast<unsigned>(d)}}};
+        }
+    }
+    return terms;
+}
+
+std::optional<solar_term> solar_term_on(const year_month_day& date, double longitude) {
+    if (!date.ok()) return std::nullopt;
+    const auto terms = solar_terms(date.year(), longitude);
+    if (!terms) return std::nullopt;
+    for (const solar_term& t : *terms) {
+        if (t.date == date) return t;
+    }
+    return std::nullopt;
+}
+
+std::optional<holiday_list> holidays(year y) {
+    const int yy = static_cast<int>(y);
+    if (!y.ok() || yy < tenvo::kLawFirstYear || yy > tenvo::kLawLastYear) return std::nullopt;
+    const tenvo::LawHolidayYear law = tenvo::lawHolidaysOfYear(yy);
+    holiday_list list;
+    for (int32_t i = 0; i < law.count && list.count_ < holiday_list::capacity; ++i) {
+        const tenvo::LawHoliday& h = law.days[static_cast<std::size_t>(i)];
+        list.items_[list.count_++] =
+            holiday{year_month_day{y, month{static_cast<unsigned>(h.month)},
+                                   day{static_cast<unsigned>(h.day)}},
+                    tenvo::lawHolidayNameUtf8(h.name)};
+    }
+    return list;
+}
+
+std::optional<month_sheet> sheet(std::chrono::year_month ym, sheet_mode mode,
+                                 sheet_options options) {
+    const int yy = static_cast<int>(ym.year());
+    const auto m = static_cast<unsigned>(ym.month());
+    const auto code = static_cast<int32_t>(mode);
+    if (!ym.ok() || !tableYear(yy) || code < 0 || code > 5) return std::nullopt;
+
+    tenvo::MonthSheet model;
+    model.year = static_cast<uint16_t>(yy);
+    model.month = static_cast<uint16_t>(m);
+    model.mode = code;
+    model.holidayRule =
+        options.holidays_by_law ? tenvo::HolidayRule::ByLaw : tenvo::HolidayRule::FixedTable;
+    static const tenvo::LibraryBinding solstice = tenvo::withSolsticeReading(binding());
+    tenvo::composeMonth(model, options.rule == month_rule::solstice ? solstice : binding());
+
+    month_sheet out;
+    out.month = ym;
+    for (int32_t week = 0; week < tenvo::kRows; ++week) {
+        for (int32_t weekday = 0; weekday < tenvo::kColumns; ++weekday) {
+            const auto from = static_cast<std::size_t>(tenvo::cellIndex(weekday, week));
+            sheet_cell& cell = out.cells[static_cast<std::size_t>(7 * week + weekday)];
+            const char tens = model.dayText[from * 2];
+            const char ones = model.dayText[from * 2 + 1];
+            if (ones == ' ') continue;  // outside the month
+            cell.day = static_cast<uint32_t>((tens == ' ' ? 0 : tens - '0') * 10 + (ones - '0'));
+            cell.colour = static_cast<uint32_t>(model.colorClass[from]);
+            const char* note = model.noteText.data() + from * tenvo::kNoteTextBytes;
+            // The note is 4 bytes padded with spaces; the UTF-8 keeps no padding.
+            std::size_t used = 4;
+            while (used > 0 && note[used - 1] == ' ') --used;
+            cell.note_length = static_cast<uint8_t>(
+                toUtf8(note, used, cell.note_utf8.data(), cell.note_utf8.size()));
+        }
+    }
+    out.shift_jis_text = tenvo::composeSheetText(model);
+    return out;
+}
+
+std::string month_sheet::text() const {
+    std::string out;
+    for (int line = 0; line < tenvo::kSheetTextLines; ++line) {
+        std::array<char, 4 * tenvo::kSheetTextLineWidth> utf8{};
+        const std::size_t n = toUtf8(shift_jis_text.data() + line * tenvo::kSheetTextLineStride,
+                                     tenvo::kSheetTextLineWidth, utf8.data(), utf8.size());
+        out.append(utf8.data(), n);
+        out += '\n';
+    }
+    return out;
+}
+
+}  // namespace vorane2
