@@ -1,7 +1,6 @@
 // The Python module over the C++ interface (vorane2.hpp): datetime.date in,
 // str and named tuples out, ValueError for a date outside a function's span
-// and TypeError for an argument of the wrong type. Results are struct
-// sequences (named tuples of the C API), cheap to make from C++.
+// and TypeError for an argument of the wrong type. Results are named tuples.
 #include <pybind11/pybind11.h>
 
 // pybind11 first: it brings Python.h, which datetime.h needs.
@@ -93,12 +92,20 @@ py::object date(const year_month_day& d) {
     return py::reinterpret_steal<py::object>(o);
 }
 
-// A struct sequence of `type` from its fields (stolen references).
-py::object structSequence(PyTypeObject* type, std::initializer_list<PyObject*> fields) {
-    PyObject* o = PyStructSequence_New(type);
-    if (o == nullptr) throw py::error_already_set();
+// An instance of the named tuple class `type` from its fields (stolen
+// references), made by tuple's own constructor: the class's Python-level
+// __new__ would cost a frame.
+py::object namedTuple(PyTypeObject* type, std::initializer_list<PyObject*> fields) {
+    PyObject* items = PyTuple_New(static_cast<Py_ssize_t>(fields.size()));
+    if (items == nullptr) throw py::error_already_set();
     Py_ssize_t i = 0;
-    for (PyObject* f : fields) PyStructSequence_SetItem(o, i++, f);
+    for (PyObject* f : fields) PyTuple_SET_ITEM(items, i++, f);
+    PyObject* args = PyTuple_Pack(1, items);
+    Py_DECREF(items);
+    if (args == nullptr) throw py::error_already_set();
+    PyObject* o = PyTuple_Type.tp_new(type, args, nullptr);
+    Py_DECREF(args);
+    if (o == nullptr) throw py::error_already_set();
     return py::reinterpret_steal<py::object>(o);
 }
 
@@ -106,21 +113,20 @@ PyObject* newStr(std::string_view s) {
     return PyUnicode_FromStringAndSize(s.data(), static_cast<Py_ssize_t>(s.size()));
 }
 
-PyTypeObject* newType(const char* name, const char* doc, PyStructSequence_Field* fields,
-                      int count) {
-    PyStructSequence_Desc desc{name, doc, fields, count};
-    PyTypeObject* type = PyStructSequence_NewType(&desc);
-    if (type == nullptr) throw py::error_already_set();
-    return type;
+// A collections.namedtuple class of this module.
+PyTypeObject* newType(const char* name, const char* fields, const char* doc) {
+    py::object type = py::module_::import("collections")
+                          .attr("namedtuple")(name, fields, py::arg("module") = "vorane2");
+    type.attr("__doc__") = doc;
+    return reinterpret_cast<PyTypeObject*>(type.release().ptr());
 }
 
 py::object lunisolar(py::handle d, py::handle rule) {
     const year_month_day date = toDate(d, "lunisolar");
     const auto l = vorane2::lunisolar(date, toRule(rule, "lunisolar"));
     if (!l) outsideSpan("lunisolar", date, lunisolarSpan());
-    return structSequence(gLunisolarType,
-                          {PyLong_FromLong(l->year), PyLong_FromUnsignedLong(l->month),
-                           PyLong_FromUnsignedLong(l->day), PyBool_FromLong(l->leap)});
+    return namedTuple(gLunisolarType, {PyLong_FromLong(l->year), PyLong_FromUnsignedLong(l->month),
+                                       PyLong_FromUnsignedLong(l->day), PyBool_FromLong(l->leap)});
 }
 
 py::str rokuyo(py::handle d, py::handle rule) {
@@ -148,25 +154,25 @@ py::object kanshi(py::handle d) {
     const year_month_day date = toDate(d, "kanshi");
     const auto k = vorane2::kanshi(date);
     if (!k) outsideSpan("kanshi", date, "the calendar");
-    return structSequence(gTripleType[0],
-                          {newStr(k->year.name), newStr(k->month.name), newStr(k->day.name)});
+    return namedTuple(gTripleType[0],
+                      {newStr(k->year.name), newStr(k->month.name), newStr(k->day.name)});
 }
 
 py::object kyusei(py::handle d) {
     const year_month_day date = toDate(d, "kyusei");
     const auto k = vorane2::kyusei(date);
     if (!k) outsideSpan("kyusei", date, "the calendar");
-    return structSequence(gTripleType[1],
-                          {newStr(k->year.name), newStr(k->month.name), newStr(k->day.name)});
+    return namedTuple(gTripleType[1],
+                      {newStr(k->year.name), newStr(k->month.name), newStr(k->day.name)});
 }
 
 py::object selectedDays(py::handle d, py::handle rule) {
     const year_month_day date = toDate(d, "selected_days");
     const auto s = vorane2::selected(date, toRule(rule, "selected_days"));
     if (!s) outsideSpan("selected_days", date, lunisolarSpan());
-    return structSequence(gSelectedType, {PyBool_FromLong(s->tensha), PyBool_FromLong(s->kurobi),
-                                          PyBool_FromLong(s->sanrinbo), PyBool_FromLong(s->fujoju),
-                                          PyBool_FromLong(s->teniti)});
+    return namedTuple(gSelectedType, {PyBool_FromLong(s->tensha), PyBool_FromLong(s->kurobi),
+                                      PyBool_FromLong(s->sanrinbo), PyBool_FromLong(s->fujoju),
+                                      PyBool_FromLong(s->teniti)});
 }
 
 py::object solarTerm(py::handle d) {
@@ -253,27 +259,10 @@ py::list sheetCells(const PySheet& s) {
     for (const auto& c : s.sheet.cells) {
         PyObject* day = c.day == 0 ? Py_NewRef(Py_None) : PyLong_FromUnsignedLong(c.day);
         out.append(
-            structSequence(gCellType, {day, newStr(c.note()), PyLong_FromUnsignedLong(c.colour)}));
+            namedTuple(gCellType, {day, newStr(c.note()), PyLong_FromUnsignedLong(c.colour)}));
     }
     return out;
 }
-
-PyStructSequence_Field kLunisolarFields[] = {{"year", "lunisolar year"},
-                                             {"month", "month 1..12"},
-                                             {"day", "day 1..30"},
-                                             {"leap", "True in a leap month"},
-                                             {nullptr, nullptr}};
-PyStructSequence_Field kTripleFields[] = {{"year", "of the year"},
-                                          {"month", "of the solar month"},
-                                          {"day", "of the day"},
-                                          {nullptr, nullptr}};
-PyStructSequence_Field kSelectedFields[] = {{"tensha", "天赦日"},   {"kurobi", "黒日"},
-                                            {"sanrinbo", "三隣亡"}, {"fujoju", "不成就日"},
-                                            {"teniti", "癸巳の日"}, {nullptr, nullptr}};
-PyStructSequence_Field kCellFields[] = {{"day", "day of the month, None outside it"},
-                                        {"note", "the item under the day"},
-                                        {"colour", "weekday 0..6, 0 for a holiday too"},
-                                        {nullptr, nullptr}};
 
 }  // namespace
 
@@ -283,12 +272,17 @@ PYBIND11_MODULE(_vorane2, m) {
     m.doc() = "The traditional Japanese calendar: lunisolar dates and the day's lore.";
     m.attr("__version__") = VRNVER();
 
-    gLunisolarType = newType("vorane2.Lunisolar", "A lunisolar date.", kLunisolarFields, 4);
-    gTripleType[0] = newType("vorane2.Kanshi", "干支 of year, month and day.", kTripleFields, 3);
-    gTripleType[1] = newType("vorane2.Kyusei", "九星 of year, month and day.", kTripleFields, 3);
-    gSelectedType =
-        newType("vorane2.SelectedDays", "The selected days of a date.", kSelectedFields, 5);
-    gCellType = newType("vorane2.SheetCell", "One cell of a month sheet.", kCellFields, 3);
+    gLunisolarType = newType("Lunisolar", "year month day leap",
+                             "A lunisolar date: year, month 1..12, day 1..30, leap.");
+    gTripleType[0] =
+        newType("Kanshi", "year month day", "干支 of the year, the solar month and the day.");
+    gTripleType[1] =
+        newType("Kyusei", "year month day", "九星 of the year, the solar month and the day.");
+    gSelectedType = newType("SelectedDays", "tensha kurobi sanrinbo fujoju teniti",
+                            "Whether a date is 天赦日, 黒日, 三隣亡, 不成就日, a 癸巳 day.");
+    gCellType = newType("SheetCell", "day note colour",
+                        "A cell of a month sheet: day (None outside the month), the item "
+                        "under it, the colour class (weekday 0..6, 0 for a holiday too).");
     m.attr("Lunisolar") = py::handle(reinterpret_cast<PyObject*>(gLunisolarType));
     m.attr("Kanshi") = py::handle(reinterpret_cast<PyObject*>(gTripleType[0]));
     m.attr("Kyusei") = py::handle(reinterpret_cast<PyObject*>(gTripleType[1]));
