@@ -71,6 +71,8 @@ for spec in i686:win32:build-win x86_64:win64:build-win64; do
     rm -rf "$stage"
     mkdir -p "$stage"
     cp "$win/app/win/tenvo.exe" "$win/lib/vorane2.dll" "$win/lib/vorane2.def" "$root/lib/vorane2.h" "$stage/"
+    # The builds keep their debugging information; the zip does not need it.
+    "$arch-w64-mingw32-strip" --strip-debug "$stage/tenvo.exe" "$stage/vorane2.dll"
     # Read-mes with Windows line ends; the Japanese one in the program's
     # own code page.
     for lang in en ja; do
