@@ -2,6 +2,8 @@
 
 #include <cstddef>
 
+#include "day_lore.h"
+
 namespace tenvo {
 
 const std::array<std::array<SolarTermEntry, 2>, 13> kSolarTermsByMonth{{
@@ -103,7 +105,7 @@ void putSixDay(const LibraryBinding& library, const CalendarDate& date, LunarCac
         cache.recompute = 'Y';
         return;
     }
-    putName(note, library.rno2name((lunar.month + lunar.day - 1) % 6));
+    putName(note, library.rno2name(sixDayOf(lunar)));
     cache.date.day += 1;
     cache.recompute = cache.date.day > 27 ? 'Y' : 'N';
 }
@@ -151,6 +153,11 @@ void annotateDay(const LibraryBinding& library, const CalendarDate& date, int32_
         case static_cast<int32_t>(CalendarMode::SolarTerm):
             putSolarTerm(library, date, note);
             break;
+        case static_cast<int32_t>(CalendarMode::Almanac):
+            putText(note, 0, 4,
+                    almanacShortNameShiftJis(topAlmanacItem(almanacItemsOf(library, date))));
+            note[4] = '\0';
+            break;
         default:
             break;
     }
@@ -162,6 +169,7 @@ LibraryBinding withSolsticeReading(const LibraryBinding& library) {
     solstice.adto9rekL = library.adto9rekS;
     solstice.adto27 = library.adto27S;
     solstice.adto27L = library.adto27S;
+    solstice.ad2rekicyu = library.ad2rekicyuS;
     return solstice;
 }
 

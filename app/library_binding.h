@@ -1,5 +1,5 @@
-// The calendar library as the month sheet sees it: one pointer for each
-// export the sheet calls, and nothing else. The model never calls the library
+// The calendar library as the month sheet and the day's lore see it: one
+// pointer for each export they call, and nothing else. The model never calls the library
 // directly, so the same code runs against the library linked into a native
 // program and against the DLL that the Windows program binds by ordinal.
 #pragma once
@@ -20,48 +20,57 @@ using VersionFn = const char*(VRN_CALL*)(void);
 
 // Every member is null until bound; isComplete() tells whether all are set.
 struct LibraryBinding {
-    LunisolarFn adto9rek = nullptr;  // 5
-
-    TermDayFn y2risyun = nullptr;  // 19
-    TermDayFn y2usui = nullptr;    // 20
-    TermDayFn y2ktitu = nullptr;   // 21
-    TermDayFn y2syunbn = nullptr;  // 22
-    TermDayFn y2seimei = nullptr;  // 23
-    TermDayFn y2kokuu = nullptr;   // 24
-    TermDayFn y2rikka = nullptr;   // 25
-    TermDayFn y2syoman = nullptr;  // 26
-    TermDayFn y2bousyu = nullptr;  // 27
-    TermDayFn y2gesi = nullptr;    // 28
-    TermDayFn y2syusyo = nullptr;  // 29
-    TermDayFn y2taisyo = nullptr;  // 30
-    TermDayFn y2risyuu = nullptr;  // 31
-    TermDayFn y2syosyo = nullptr;  // 32
-    TermDayFn y2hakuro = nullptr;  // 33
-    TermDayFn y2syuubn = nullptr;  // 34
-    TermDayFn y2kanro = nullptr;   // 35
-    TermDayFn y2soukou = nullptr;  // 36
-    TermDayFn y2rittou = nullptr;  // 37
-    TermDayFn y2syostu = nullptr;  // 38
-    TermDayFn y2taistu = nullptr;  // 39
-    TermDayFn y2touji = nullptr;   // 40
-    TermDayFn y2syokan = nullptr;  // 41
-    TermDayFn y2taikan = nullptr;  // 42
-
-    DateCodeFn ad2youbi = nullptr;    // 53
-    DateCodeFn ad2heto = nullptr;     // 57
-    NameFn eno2name = nullptr;        // 59
-    NameFn rno2name = nullptr;        // 65
-    DateCodeFn ad2hkyusei = nullptr;  // 75
-    NameFn kno2name = nullptr;        // 76
-    DateCodeFn adto28 = nullptr;      // 79
-    NameFn A28toname = nullptr;       // 80
-    VersionFn VRNVER = nullptr;       // 81
-    DateCodeFn adto27 = nullptr;      // 82
-    NameFn A27toname = nullptr;       // 83
-    LunisolarFn adto9rekL = nullptr;  // 84: adto9rek up to 2100
-    DateCodeFn adto27L = nullptr;     // 86: adto27 up to 2100
-    LunisolarFn adto9rekS = nullptr;  // 88: adto9rekL, months from 冬至
-    DateCodeFn adto27S = nullptr;     // 90: adto27L, months from 冬至
+    LunisolarFn adto9rek = nullptr;    // 5
+    TermDayFn y2risyun = nullptr;      // 19
+    TermDayFn y2usui = nullptr;        // 20
+    TermDayFn y2ktitu = nullptr;       // 21
+    TermDayFn y2syunbn = nullptr;      // 22
+    TermDayFn y2seimei = nullptr;      // 23
+    TermDayFn y2kokuu = nullptr;       // 24
+    TermDayFn y2rikka = nullptr;       // 25
+    TermDayFn y2syoman = nullptr;      // 26
+    TermDayFn y2bousyu = nullptr;      // 27
+    TermDayFn y2gesi = nullptr;        // 28
+    TermDayFn y2syusyo = nullptr;      // 29
+    TermDayFn y2taisyo = nullptr;      // 30
+    TermDayFn y2risyuu = nullptr;      // 31
+    TermDayFn y2syosyo = nullptr;      // 32
+    TermDayFn y2hakuro = nullptr;      // 33
+    TermDayFn y2syuubn = nullptr;      // 34
+    TermDayFn y2kanro = nullptr;       // 35
+    TermDayFn y2soukou = nullptr;      // 36
+    TermDayFn y2rittou = nullptr;      // 37
+    TermDayFn y2syostu = nullptr;      // 38
+    TermDayFn y2taistu = nullptr;      // 39
+    TermDayFn y2touji = nullptr;       // 40
+    TermDayFn y2syokan = nullptr;      // 41
+    TermDayFn y2taikan = nullptr;      // 42
+    DateCodeFn ad2youbi = nullptr;     // 53
+    NameFn yno2name = nullptr;         // 54
+    DateCodeFn ad2neto = nullptr;      // 55
+    DateCodeFn ad2teto = nullptr;      // 56
+    DateCodeFn ad2heto = nullptr;      // 57
+    NameFn eno2name = nullptr;         // 59
+    NameFn rno2name = nullptr;         // 65
+    DateCodeFn ad2nkyusei = nullptr;   // 73
+    DateCodeFn ad2tkyusei = nullptr;   // 74
+    DateCodeFn ad2hkyusei = nullptr;   // 75
+    NameFn kno2name = nullptr;         // 76
+    DateCodeFn adto28 = nullptr;       // 79
+    NameFn A28toname = nullptr;        // 80
+    VersionFn VRNVER = nullptr;        // 81
+    DateCodeFn adto27 = nullptr;       // 82
+    NameFn A27toname = nullptr;        // 83
+    LunisolarFn adto9rekL = nullptr;   // 84: adto9rek up to 2100
+    DateCodeFn adto27L = nullptr;      // 86: adto27 up to 2100
+    LunisolarFn adto9rekS = nullptr;   // 88: adto9rekL, months from 冬至
+    DateCodeFn adto27S = nullptr;      // 90: adto27L, months from 冬至
+    DateCodeFn ad2rekicyu = nullptr;   // 92: the almanac items as a bit set
+    DateCodeFn ad2rekicyuS = nullptr;  // 93: ad2rekicyu, 不成就日 with months from 冬至
+    DateCodeFn ad2getrei = nullptr;    // 94
+    DateCodeFn ad2sekki = nullptr;     // 95
+    NameFn rek2name = nullptr;         // 96
+    NameFn sek2name = nullptr;         // 97
 };
 
 // The untyped form in which a loader hands over an export's address (for
@@ -91,8 +100,8 @@ bool isExportSet(const LibraryBinding& binding) {
 }
 }  // namespace detail
 
-// The 40 exports the sheet binds, in ordinal order.
-inline constexpr std::array<BindingSlot, 40> kBindingSlots{{
+// The 51 exports the sheet and the day's lore bind, in ordinal order.
+inline constexpr std::array<BindingSlot, 51> kBindingSlots{{
     {5, "adto9rek", &detail::storeExport<&LibraryBinding::adto9rek>,
      &detail::isExportSet<&LibraryBinding::adto9rek>},
     {19, "y2risyun", &detail::storeExport<&LibraryBinding::y2risyun>,
@@ -145,12 +154,22 @@ inline constexpr std::array<BindingSlot, 40> kBindingSlots{{
      &detail::isExportSet<&LibraryBinding::y2taikan>},
     {53, "ad2youbi", &detail::storeExport<&LibraryBinding::ad2youbi>,
      &detail::isExportSet<&LibraryBinding::ad2youbi>},
+    {54, "yno2name", &detail::storeExport<&LibraryBinding::yno2name>,
+     &detail::isExportSet<&LibraryBinding::yno2name>},
+    {55, "ad2neto", &detail::storeExport<&LibraryBinding::ad2neto>,
+     &detail::isExportSet<&LibraryBinding::ad2neto>},
+    {56, "ad2teto", &detail::storeExport<&LibraryBinding::ad2teto>,
+     &detail::isExportSet<&LibraryBinding::ad2teto>},
     {57, "ad2heto", &detail::storeExport<&LibraryBinding::ad2heto>,
      &detail::isExportSet<&LibraryBinding::ad2heto>},
     {59, "eno2name", &detail::storeExport<&LibraryBinding::eno2name>,
      &detail::isExportSet<&LibraryBinding::eno2name>},
     {65, "rno2name", &detail::storeExport<&LibraryBinding::rno2name>,
      &detail::isExportSet<&LibraryBinding::rno2name>},
+    {73, "ad2nkyusei", &detail::storeExport<&LibraryBinding::ad2nkyusei>,
+     &detail::isExportSet<&LibraryBinding::ad2nkyusei>},
+    {74, "ad2tkyusei", &detail::storeExport<&LibraryBinding::ad2tkyusei>,
+     &detail::isExportSet<&LibraryBinding::ad2tkyusei>},
     {75, "ad2hkyusei", &detail::storeExport<&LibraryBinding::ad2hkyusei>,
      &detail::isExportSet<&LibraryBinding::ad2hkyusei>},
     {76, "kno2name", &detail::storeExport<&LibraryBinding::kno2name>,
@@ -173,6 +192,18 @@ inline constexpr std::array<BindingSlot, 40> kBindingSlots{{
      &detail::isExportSet<&LibraryBinding::adto9rekS>},
     {90, "adto27S", &detail::storeExport<&LibraryBinding::adto27S>,
      &detail::isExportSet<&LibraryBinding::adto27S>},
+    {92, "ad2rekicyu", &detail::storeExport<&LibraryBinding::ad2rekicyu>,
+     &detail::isExportSet<&LibraryBinding::ad2rekicyu>},
+    {93, "ad2rekicyuS", &detail::storeExport<&LibraryBinding::ad2rekicyuS>,
+     &detail::isExportSet<&LibraryBinding::ad2rekicyuS>},
+    {94, "ad2getrei", &detail::storeExport<&LibraryBinding::ad2getrei>,
+     &detail::isExportSet<&LibraryBinding::ad2getrei>},
+    {95, "ad2sekki", &detail::storeExport<&LibraryBinding::ad2sekki>,
+     &detail::isExportSet<&LibraryBinding::ad2sekki>},
+    {96, "rek2name", &detail::storeExport<&LibraryBinding::rek2name>,
+     &detail::isExportSet<&LibraryBinding::rek2name>},
+    {97, "sek2name", &detail::storeExport<&LibraryBinding::sek2name>,
+     &detail::isExportSet<&LibraryBinding::sek2name>},
 }};
 
 // True when every export of the binding is set. The program does not start

@@ -30,9 +30,14 @@ LibraryBinding linkedLibraryBinding() {
     binding.y2syokan = &::y2syokan;
     binding.y2taikan = &::y2taikan;
     binding.ad2youbi = &::ad2youbi;
+    binding.yno2name = &::yno2name;
+    binding.ad2neto = &::ad2neto;
+    binding.ad2teto = &::ad2teto;
     binding.ad2heto = &::ad2heto;
     binding.eno2name = &::eno2name;
     binding.rno2name = &::rno2name;
+    binding.ad2nkyusei = &::ad2nkyusei;
+    binding.ad2tkyusei = &::ad2tkyusei;
     binding.ad2hkyusei = &::ad2hkyusei;
     binding.kno2name = &::kno2name;
     binding.adto28 = &::adto28;
@@ -44,6 +49,12 @@ LibraryBinding linkedLibraryBinding() {
     binding.adto27L = &::adto27L;
     binding.adto9rekS = &::adto9rekS;
     binding.adto27S = &::adto27S;
+    binding.ad2rekicyu = &::ad2rekicyu;
+    binding.ad2rekicyuS = &::ad2rekicyuS;
+    binding.ad2getrei = &::ad2getrei;
+    binding.ad2sekki = &::ad2sekki;
+    binding.rek2name = &::rek2name;
+    binding.sek2name = &::sek2name;
     return binding;
 }
 

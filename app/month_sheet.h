@@ -22,6 +22,7 @@ enum class CalendarMode : int32_t {
     Mansion28 = 3,
     Sexagenary = 4,
     SolarTerm = 5,
+    Almanac = 6,  // 暦注: the day's most notable almanac item (day_lore.h)
 };
 
 // Which public holidays the sheet marks red: the fixed table of holidays.h,

@@ -7,6 +7,7 @@
 // as the next day; callers pass 0:00:00.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 #include "lunar_day_cycles.h"
@@ -14,6 +15,7 @@
 #include "new_moons.h"
 #include "numeric.h"
 #include "sectional_terms.h"
+#include "selected_day_tables.h"
 #include "vorane2.h"
 
 namespace {
@@ -66,11 +68,6 @@ int32_t solarMonthOf(const CalendarDate& date) {
     return m == 1 ? 12 : m - 1;
 }
 
-// Branches (0 亥 .. 11 戌) of the 黒日 and of the 三隣亡 in each solar month,
-// by the Gregorian month in which that solar month begins, January first.
-constexpr std::array<int32_t, 12> kKurobiBranch = {10, 11, 5, 0, 6, 1, 7, 2, 8, 3, 9, 4};
-constexpr std::array<int32_t, 12> kSanrinboBranch = {7, 0, 3, 7, 0, 3, 7, 0, 3, 7, 0, 3};
-
 char solarMonthBranchMatches(const CalendarDate& date, const std::array<int32_t, 12>& branches) {
     const int32_t solarMonth = solarMonthOf(date);
     if (solarMonth == 0) return kNo;
@@ -90,31 +87,19 @@ char isFujyojyu(CalendarDate date, int32_t lastYear) {
 extern "C" {
 
 char VRN_CALL tensyabi(CalendarDate date) {
-    // The season's own pair: 戊寅 in spring, 甲午 in summer, 戊申 in autumn,
-    // 甲子 in winter.
-    int32_t pair = 0;
-    switch (seasonOf(date)) {
-        case Season::Spring:
-            pair = 15;
-            break;
-        case Season::Summer:
-            pair = 31;
-            break;
-        case Season::Autumn:
-            pair = 45;
-            break;
-        case Season::Winter:
-            pair = 1;
-            break;
-        case Season::None:
-            return kNo;
-    }
-    return flag(ad2heto(date) == pair);
+    // The season's own pair (vorane2::kTenshaPair).
+    const Season season = seasonOf(date);
+    if (season == Season::None) return kNo;
+    return flag(ad2heto(date) == vorane2::kTenshaPair[static_cast<std::size_t>(season)]);
 }
 
-char VRN_CALL kurobi(CalendarDate date) { return solarMonthBranchMatches(date, kKurobiBranch); }
+char VRN_CALL kurobi(CalendarDate date) {
+    return solarMonthBranchMatches(date, vorane2::kKurobiBranch);
+}
 
-char VRN_CALL sanrinbo(CalendarDate date) { return solarMonthBranchMatches(date, kSanrinboBranch); }
+char VRN_CALL sanrinbo(CalendarDate date) {
+    return solarMonthBranchMatches(date, vorane2::kSanrinboBranch);
+}
 
 char VRN_CALL fujyojyu(CalendarDate date) {
     return isFujyojyu(date, vorane2::kNewMoonExportLastYear);

@@ -1,43 +1,10 @@
 #include "sheet_render.h"
 
-#include <iconv.h>
-
 #include <algorithm>
-#include <cerrno>
 
 #include "sheet_text.h"
 
 namespace tenvo {
-
-std::string shiftJisToUtf8(const char* text, std::size_t length) {
-    std::string out;
-    iconv_t cd = iconv_open("UTF-8", "CP932");
-    if (cd == reinterpret_cast<iconv_t>(-1)) {
-        // No converter on this system: keep ASCII, mark everything else.
-        for (std::size_t i = 0; i < length; ++i) {
-            const auto byte = static_cast<unsigned char>(text[i]);
-            out += byte < 0x80 ? text[i] : '?';
-        }
-        return out;
-    }
-    char* in = const_cast<char*>(text);
-    std::size_t inLeft = length;
-    char buffer[256];
-    while (inLeft > 0) {
-        char* outPtr = buffer;
-        std::size_t outLeft = sizeof(buffer);
-        const std::size_t result = iconv(cd, &in, &inLeft, &outPtr, &outLeft);
-        out.append(buffer, static_cast<std::size_t>(outPtr - buffer));
-        if (result == static_cast<std::size_t>(-1) && errno != E2BIG) {
-            // An invalid or cut-off sequence: show one "?" and go on.
-            out += '?';
-            ++in;
-            --inLeft;
-        }
-    }
-    iconv_close(cd);
-    return out;
-}
 
 namespace {
 
@@ -72,13 +39,18 @@ std::string centred(const std::string& text, int textColumns, int width) {
     return std::string(left, ' ') + text + std::string(right, ' ');
 }
 
-std::string titleLine(const MonthSheet& sheet, BlockTitle title, const char* label) {
-    if (title == BlockTitle::SheetLabel) return shiftJisToUtf8(label, kSheetTextLineWidth);
-    if (sheet.month < 1 || sheet.month > 12) return std::string(kBlockColumns, ' ');
+std::string titleLine(const MonthSheet& sheet, const BlockStyle& style, const char* label) {
+    const int width = blockColumns(style);
+    if (style.title == BlockTitle::SheetLabel) {
+        return shiftJisToUtf8(label, kSheetTextLineWidth) +
+               std::string(static_cast<std::size_t>(width - kSheetTextLineWidth), ' ');
+    }
+    if (sheet.month < 1 || sheet.month > 12)
+        return std::string(static_cast<std::size_t>(width), ' ');
     const std::string month = std::to_string(sheet.month);
     const std::string year = std::to_string(sheet.year);
     return centred(year + "年" + month + "月", static_cast<int>(year.size() + month.size()) + 4,
-                   kBlockColumns);
+                   width);
 }
 
 }  // namespace
@@ -96,7 +68,7 @@ int32_t dayOfCell(const MonthSheet& sheet, std::size_t cell) {
 MonthBlock renderMonthBlock(const MonthSheet& sheet, const BlockStyle& style) {
     const std::array<char, kSheetTextBytes> text = composeSheetText(sheet);
     MonthBlock block;
-    block[0] = titleLine(sheet, style.title, text.data());
+    block[0] = titleLine(sheet, style, text.data());
     for (int line = 1; line < kSheetTextLines; ++line) {
         const char* start = text.data() + line * kSheetTextLineStride;
         const bool weekdayLine = line == 1;
@@ -105,6 +77,7 @@ MonthBlock renderMonthBlock(const MonthSheet& sheet, const BlockStyle& style) {
         if (style.colour && (weekdayLine || dayLine)) {
             const int row = (line - 2) / 2;
             for (int column = 0; column < kColumns; ++column) {
+                if (style.separated && column != 0) out += ' ';
                 const auto cell = static_cast<std::size_t>(cellIndex(column, row));
                 const char* colourCode = nullptr;
                 bool reversed = false;
@@ -116,6 +89,11 @@ MonthBlock renderMonthBlock(const MonthSheet& sheet, const BlockStyle& style) {
                     reversed = day == style.today;
                 }
                 appendField(out, start + 4 * column, colourCode, reversed);
+            }
+        } else if (style.separated) {
+            for (int column = 0; column < kColumns; ++column) {
+                if (column != 0) out += ' ';
+                out += shiftJisToUtf8(start + 4 * column, 4);
             }
         } else {
             out = shiftJisToUtf8(start, kSheetTextLineWidth);

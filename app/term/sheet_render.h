@@ -10,6 +10,7 @@
 
 #include "month_sheet.h"
 #include "sheet_text.h"
+#include "text_encoding.h"
 
 namespace tenvo {
 
@@ -19,14 +20,13 @@ inline constexpr char kAnsiReverse[] = "\x1b[7m";
 inline constexpr char kAnsiReset[] = "\x1b[0m";
 
 // Every line of a month block is this many terminal columns wide: 7 days of
-// two full-width characters.
+// two full-width characters, as in the sheet text.
 inline constexpr int kBlockColumns = kSheetTextLineWidth;
+// The same with one blank column between neighbouring cells, so that day
+// numbers and items do not run together ("１０ １１", "先勝 友引").
+inline constexpr int kSeparatedBlockColumns = kSheetTextLineWidth + kColumns - 1;
 // Blank columns between months side by side.
 inline constexpr int kBlockGap = 2;
-
-// Shift-JIS bytes to UTF-8. A byte sequence that is not Shift-JIS becomes
-// "?" for each byte that could not be converted.
-std::string shiftJisToUtf8(const char* text, std::size_t length);
 
 // The day number written in a cell (cells as cellIndex numbers them); 0 for
 // a cell without a day or outside the sheet.
@@ -40,14 +40,21 @@ enum class BlockTitle {
 
 struct BlockStyle {
     BlockTitle title = BlockTitle::YearAndMonth;
-    bool colour = false;  // ANSI colours on the weekday names and day numbers
-    int32_t today = 0;    // day of the sheet's month shown in reverse video; 0 none
+    bool colour = false;     // ANSI colours on the weekday names and day numbers
+    int32_t today = 0;       // day of the sheet's month shown in reverse video; 0 none
+    bool separated = false;  // a blank column between cells (kSeparatedBlockColumns wide)
 };
+
+// The width of a block in this style.
+constexpr int blockColumns(const BlockStyle& style) {
+    return style.separated ? kSeparatedBlockColumns : kBlockColumns;
+}
 
 using MonthBlock = std::array<std::string, kSheetTextLines>;
 
-// The lines of one month, without line ends, each kBlockColumns columns wide
-// on a terminal. With `colour`, each day field is wrapped in the colour of
+// The lines of one month, without line ends, each blockColumns(style)
+// columns wide on a terminal: the sheet text's lines, with a blank column
+// between cells when `separated`. With `colour`, each day field is wrapped in the colour of
 // its cell's class (0 red, 6 blue, others uncoloured) and the weekday names
 // 日 and 土 in red and blue; `today` is reversed only with `colour`. Without
 // colour no escape code is written.

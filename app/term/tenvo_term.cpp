@@ -1,22 +1,10 @@
 // tenvo-term: the month sheet of the traditional calendar in a terminal.
-//
-//   tenvo-term [-3 | -y] [--sheet] [--mode MODE] [--rule RULE] [--holidays law]
-//              [YEAR [MONTH]]
-//   tenvo-term --ics YEAR [--mode MODE] [--rule RULE] [--holidays law]
-//   tenvo-term --holidays law --list YEAR
-//
-// Prints the sheet of the current month, or of YEAR MONTH: the title with
-// the year, the day numbers and under each day the item of the chosen mode.
-// Sundays and holidays are red, Saturdays blue and today reversed when
-// standard output is a colour terminal and NO_COLOR is not set. --sheet
-// prints the sheet text exactly as the program copies it, for scripts. With
-// --holidays law the red days are the holidays the law gave in that year,
-// named under the months shown; --list prints a year's holidays by law, one
-// per line.
+// The command itself is runTermCommand (term_command.h); this program hands
+// it today's date, the terminal's width and whether to colour, and writes
+// what it answers.
 #include <sys/ioctl.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -24,217 +12,23 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
-#include "annotations.h"
-#include "holidays_by_law.h"
-#include "icalendar.h"
-#include "library_binding_linked.h"
-#include "month_sheet.h"
-#include "sheet_render.h"
+#include "term_command.h"
 
 namespace {
 
-constexpr int kUsageError = 2;
-constexpr int32_t kFirstYear = 1870;
-constexpr int32_t kLastYear = 2100;
 constexpr int kDefaultColumns = 80;
-
-constexpr char kUsage[] =
-    "Usage: tenvo-term [-3 | -y] [--sheet] [--mode MODE] [--rule RULE] [--holidays law]\n"
-    "                  [YEAR [MONTH]]\n"
-    "       tenvo-term --ics YEAR [--mode MODE] [--rule RULE] [--holidays law]\n"
-    "       tenvo-term --holidays law --list YEAR\n"
-    "Print the month sheet of the traditional Japanese calendar.\n"
-    "\n"
-    "  YEAR MONTH   the month to show (years 1870 to 2100); default: this month\n"
-    "  -3, --three  the previous, the given and the next month, side by side\n"
-    "               when the terminal is wide enough (88 columns)\n"
-    "  -y, --year   the twelve months of YEAR (default: this year)\n"
-    "  --sheet      the sheet text exactly as the desk calendar copies it\n"
-    "               (month label without the year, nothing reversed)\n"
-    "  --mode MODE  the item under each day:\n"
-    "                 rokuyo  six-day name (default)\n"
-    "                 kyusei  nine star\n"
-    "                 27      27 lunar mansions\n"
-    "                 28      28 lunar mansions\n"
-    "                 kanshi  stem and branch\n"
-    "                 sekki   solar term beginning that day\n"
-    "  --rule RULE  how lunar months are numbered (six-day and 27 mansions):\n"
-    "                 terms     by the principal term each month holds (default)\n"
-    "                 solstice  from the month of the winter solstice, month 11\n"
-    "  --holidays law\n"
-    "               mark the holidays the law gave in that year and name them\n"
-    "               under the sheet (default: one fixed table for every year)\n"
-    "  --list YEAR  with --holidays law: print every holiday of YEAR (1948 to\n"
-    "               2100), one per line as YYYY-MM-DD, a tab and its name\n"
-    "  --ics YEAR   write an iCalendar file of YEAR to standard output: one\n"
-    "               all-day event per day with that day's item as its title;\n"
-    "               with --holidays law also one per holiday with its name\n"
-    "  --help       show this help\n"
-    "  --version    show the calendar library's version\n"
-    "\n"
-    "Sundays and holidays are red, Saturdays blue and today reversed on a\n"
-    "colour terminal unless NO_COLOR is set. The width of the terminal, or\n"
-    "COLUMNS when set, decides how many months stand side by side.\n";
-
-enum class View { Month, ThreeMonths, Year };
-
-struct Options {
-    bool help = false;
-    bool version = false;
-    View view = View::Month;
-    bool sheet = false;
-    tenvo::CalendarMode mode = tenvo::CalendarMode::SixDay;
-    bool solsticeRule = false;
-    tenvo::HolidayRule holidays = tenvo::HolidayRule::FixedTable;
-    std::optional<int32_t> year;
-    std::optional<int32_t> month;
-    std::optional<int32_t> icsYear;
-    std::optional<int32_t> listYear;
-};
-
-struct YearMonth {
-    int32_t year;
-    int32_t month;
-};
-
-[[noreturn]] void fail(const std::string& message) {
-    std::fprintf(stderr, "tenvo-term: %s (try --help)\n", message.c_str());
-    std::exit(kUsageError);
-}
-
-std::optional<tenvo::CalendarMode> parseMode(std::string_view name) {
-    if (name == "rokuyo") return tenvo::CalendarMode::SixDay;
-    if (name == "kyusei") return tenvo::CalendarMode::NineStar;
-    if (name == "27") return tenvo::CalendarMode::Mansion27;
-    if (name == "28") return tenvo::CalendarMode::Mansion28;
-    if (name == "kanshi") return tenvo::CalendarMode::Sexagenary;
-    if (name == "sekki") return tenvo::CalendarMode::SolarTerm;
-    return std::nullopt;
-}
+constexpr int kWriteError = 1;
 
 // A decimal number of at most 9 digits, nothing else.
-std::optional<int32_t> parseNumber(std::string_view text) {
+std::optional<int> parseColumns(std::string_view text) {
     if (text.empty() || text.size() > 9) return std::nullopt;
-    int32_t value = 0;
+    int value = 0;
     for (char c : text) {
         if (c < '0' || c > '9') return std::nullopt;
         value = value * 10 + (c - '0');
     }
     return value;
-}
-
-int32_t parseYear(std::string_view text) {
-    const auto year = parseNumber(text);
-    if (!year || *year < kFirstYear || *year > kLastYear) {
-        fail("year must be a number from 1870 to 2100, not '" + std::string(text) + "'");
-    }
-    return *year;
-}
-
-// The value of an option written "--name VALUE" or "--name=VALUE"; nullopt
-// when `arg` is not that option.
-std::optional<std::string_view> optionValue(std::string_view name, int argc, char** argv, int& i) {
-    const std::string_view arg = argv[i];
-    if (arg == name) {
-        if (i + 1 >= argc) fail(std::string(name) + " needs a value");
-        return std::string_view(argv[++i]);
-    }
-    if (arg.size() > name.size() && arg.starts_with(name) && arg[name.size()] == '=') {
-        return arg.substr(name.size() + 1);
-    }
-    return std::nullopt;
-}
-
-// --holidays and --list: true when argv[i] was one of them.
-bool parseHolidayOption(int argc, char** argv, int& i, Options& options) {
-    if (const auto rule = optionValue("--holidays", argc, argv, i)) {
-        if (*rule == "law") {
-            options.holidays = tenvo::HolidayRule::ByLaw;
-        } else if (*rule == "fixed") {
-            options.holidays = tenvo::HolidayRule::FixedTable;
-        } else {
-            fail("--holidays takes 'law' or 'fixed', not '" + std::string(*rule) + "'");
-        }
-        return true;
-    }
-    if (const auto year = optionValue("--list", argc, argv, i)) {
-        const auto number = parseNumber(*year);
-        if (!number || *number < tenvo::kLawFirstYear || *number > tenvo::kLawLastYear) {
-            fail("--list needs a year from 1948 to 2100, not '" + std::string(*year) + "'");
-        }
-        options.listYear = number;
-        return true;
-    }
-    return false;
-}
-
-void setView(Options& options, View view) {
-    if (options.view != View::Month && options.view != view) fail("-3 and -y exclude each other");
-    options.view = view;
-}
-
-Options parseArguments(int argc, char** argv) {
-    Options options;
-    std::vector<std::string_view> positional;
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view arg = argv[i];
-        if (arg == "--help" || arg == "-h") {
-            options.help = true;
-        } else if (arg == "--version") {
-            options.version = true;
-        } else if (arg == "-3" || arg == "--three") {
-            setView(options, View::ThreeMonths);
-        } else if (arg == "-y" || arg == "--year") {
-            setView(options, View::Year);
-        } else if (arg == "--sheet") {
-            options.sheet = true;
-        } else if (const auto name = optionValue("--mode", argc, argv, i)) {
-            const auto mode = parseMode(*name);
-            if (!mode) fail("unknown mode '" + std::string(*name) + "'");
-            options.mode = *mode;
-        } else if (const auto rule = optionValue("--rule", argc, argv, i)) {
-            if (*rule != "terms" && *rule != "solstice") {
-                fail("unknown rule '" + std::string(*rule) + "'");
-            }
-            options.solsticeRule = *rule == "solstice";
-        } else if (const auto year = optionValue("--ics", argc, argv, i)) {
-            options.icsYear = parseYear(*year);
-        } else if (parseHolidayOption(argc, argv, i, options)) {
-            continue;
-        } else if (arg.size() > 1 && arg[0] == '-') {
-            fail("unknown option '" + std::string(arg) + "'");
-        } else {
-            positional.push_back(arg);
-        }
-    }
-
-    if (options.icsYear) {
-        if (options.view != View::Month || options.sheet) {
-            fail("--ics writes a whole year; it takes no -3, -y or --sheet");
-        }
-        if (!positional.empty()) fail("--ics takes its year, no YEAR MONTH");
-    }
-    if (options.listYear) {
-        if (options.holidays != tenvo::HolidayRule::ByLaw) fail("--list needs --holidays law");
-        if (!positional.empty()) fail("--list takes no YEAR MONTH");
-        if (options.view != View::Month || options.sheet || options.icsYear) {
-            fail("--list prints a list; it takes no -3, -y, --sheet or --ics");
-        }
-    }
-    const std::size_t most = options.view == View::Year ? 1 : 2;
-    if (positional.size() > most) fail("too many arguments");
-    if (!positional.empty()) options.year = parseYear(positional[0]);
-    if (positional.size() == 2) {
-        const auto month = parseNumber(positional[1]);
-        if (!month || *month < 1 || *month > 12) {
-            fail("month must be a number from 1 to 12, not '" + std::string(positional[1]) + "'");
-        }
-        options.month = month;
-    }
-    if (options.view != View::Year && positional.size() == 1) fail("a year needs its month");
-    return options;
 }
 
 bool useColour() {
@@ -249,157 +43,31 @@ bool useColour() {
 int terminalColumns() {
     const char* columns = std::getenv("COLUMNS");
     if (columns != nullptr) {
-        if (const auto value = parseNumber(columns); value && *value > 0) return *value;
+        if (const auto value = parseColumns(columns); value && *value > 0) return *value;
     }
     winsize size{};
     if (ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 0) return size.ws_col;
     return kDefaultColumns;
 }
 
-// How many months, `most` at the most, fit side by side in `columns`.
-int monthsPerRow(int columns, int most) {
-    for (int n = most; n > 1; --n) {
-        if (n * tenvo::kBlockColumns + (n - 1) * tenvo::kBlockGap <= columns) return n;
-    }
-    return 1;
-}
-
-// The months to show; those of -3 that fall outside 1870-01 .. 2100-12 are
-// left out rather than shown without their calendar.
-std::vector<YearMonth> monthsOf(View view, YearMonth anchor) {
-    std::vector<YearMonth> months;
-    if (view == View::Year) {
-        for (int32_t m = 1; m <= 12; ++m) months.push_back({anchor.year, m});
-        return months;
-    }
-    if (view == View::Month) return {anchor};
-    for (int32_t step = -1; step <= 1; ++step) {
-        const int32_t index = anchor.year * 12 + (anchor.month - 1) + step;
-        const YearMonth m{index / 12, index % 12 + 1};
-        if (m.year >= kFirstYear && m.year <= kLastYear) months.push_back(m);
-    }
-    return months;
-}
-
-// Every view and the iCalendar stream take their sheets from here, so that
-// each option about the sheet's content applies to all of them.
-tenvo::MonthSheet composed(YearMonth when, const Options& options,
-                           const tenvo::LibraryBinding& library) {
-    tenvo::MonthSheet sheet;
-    sheet.year = static_cast<uint16_t>(when.year);
-    sheet.month = static_cast<uint16_t>(when.month);
-    sheet.mode = static_cast<int32_t>(options.mode);
-    sheet.holidayRule = options.holidays;
-    tenvo::composeMonth(sheet, library);
-    return sheet;
-}
-
-// Every holiday of a year by law, "YYYY-MM-DD<TAB>name" in UTF-8.
-int printHolidayList(int32_t year) {
-    const tenvo::LawHolidayYear holidays = tenvo::lawHolidaysOfYear(year);
-    for (int32_t i = 0; i < holidays.count; ++i) {
-        const tenvo::LawHoliday& h = holidays.days[static_cast<std::size_t>(i)];
-        std::printf("%04d-%02d-%02d\t%s\n", year, h.month, h.day,
-                    tenvo::lawHolidayNameUtf8(h.name));
-    }
-    return std::fflush(stdout) == 0 ? 0 : 1;
-}
-
-// The names of the shown months' holidays by law, one line each ("5月3日
-// 憲法記念日"), under the months; they would not fit beside a month.
-std::string holidayNames(const std::vector<YearMonth>& months) {
-    std::string text;
-    for (const YearMonth& m : months) {
-        const tenvo::LawHolidayYear holidays = tenvo::lawHolidaysOfYear(m.year);
-        for (int32_t i = 0; i < holidays.count; ++i) {
-            const tenvo::LawHoliday& h = holidays.days[static_cast<std::size_t>(i)];
-            if (h.month != m.month) continue;
-            text += std::to_string(h.month) + "月" + std::to_string(h.day) + "日 " +
-                    tenvo::lawHolidayNameUtf8(h.name) + "\n";
-        }
-    }
-    return text;
-}
-
-std::string yearCalendar(int32_t year, const Options& options, std::time_t stamp,
-                         const tenvo::LibraryBinding& library) {
-    std::vector<tenvo::CalendarEvent> events =
-        tenvo::dayItemEvents(year, [&](int32_t y, int32_t m) {
-            return composed({y, m}, options, library);
-        });
-    if (options.holidays == tenvo::HolidayRule::ByLaw) {
-        // A holiday's event follows the day item of its date.
-        const std::vector<tenvo::CalendarEvent> holidays = tenvo::lawHolidayEvents(year);
-        events.insert(events.end(), holidays.begin(), holidays.end());
-        std::stable_sort(events.begin(), events.end(), [](const auto& a, const auto& b) {
-            return a.month * 32 + a.day < b.month * 32 + b.day;
-        });
-    }
-    return tenvo::writeCalendar(tenvo::calendarName(options.mode, year), events, stamp);
-}
-
-std::string renderView(const Options& options, const std::tm& now,
-                       const tenvo::LibraryBinding& library) {
-    const YearMonth today{now.tm_year + 1900, now.tm_mon + 1};
-    const YearMonth anchor{options.year.value_or(today.year),
-                           options.month.value_or(options.year ? 1 : today.month)};
-    const std::vector<YearMonth> months = monthsOf(options.view, anchor);
-    const bool colour = useColour();
-    const std::string names =
-        options.holidays == tenvo::HolidayRule::ByLaw ? holidayNames(months) : std::string();
-
-    if (options.sheet) {
-        // Scripts read whole sheets: one under another, an empty line apart.
-        std::string out;
-        for (const YearMonth& m : months) {
-            if (!out.empty()) out += '\n';
-            out += tenvo::renderSheet(composed(m, options, library), colour);
-        }
-        return out + names;
-    }
-
-    const int columns = terminalColumns();
-    int perRow = 1;
-    if (options.view == View::ThreeMonths) perRow = monthsPerRow(columns, 3) == 3 ? 3 : 1;
-    if (options.view == View::Year) perRow = monthsPerRow(columns, 3);
-
-    tenvo::BlockStyle style;
-    style.colour = colour;
-    std::vector<tenvo::MonthBlock> blocks;
-    for (const YearMonth& m : months) {
-        style.today = m.year == today.year && m.month == today.month ? now.tm_mday : 0;
-        blocks.push_back(tenvo::renderMonthBlock(composed(m, options, library), style));
-    }
-    return tenvo::layOutBlocks(blocks, perRow) + names;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-    const Options options = parseArguments(argc, argv);
-    const tenvo::LibraryBinding linked = tenvo::linkedLibraryBinding();
-    const tenvo::LibraryBinding library =
-        options.solsticeRule ? tenvo::withSolsticeReading(linked) : linked;
-    if (options.help) {
-        std::fputs(kUsage, stdout);
-        return 0;
-    }
-    if (options.version) {
-        std::printf("tenvo-term, calendar library version %s\n", library.VRNVER());
-        return 0;
-    }
+    tenvo::TermContext context;
+    context.stamp = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&context.stamp, &local);
+    context.year = local.tm_year + 1900;
+    context.month = local.tm_mon + 1;
+    context.day = local.tm_mday;
+    context.colour = useColour();
+    context.columns = terminalColumns();
 
-    if (options.listYear) return printHolidayList(*options.listYear);
-
-    const std::time_t now = std::time(nullptr);
-    std::string text;
-    if (options.icsYear) {
-        text = yearCalendar(*options.icsYear, options, now, library);
-    } else {
-        std::tm local{};
-        localtime_r(&now, &local);
-        text = renderView(options, local, library);
-    }
-    std::fwrite(text.data(), 1, text.size(), stdout);
-    return std::fflush(stdout) == 0 ? 0 : 1;
+    std::string out;
+    std::string err;
+    const int status = tenvo::runTermCommand(argc, argv, context, out, err);
+    std::fwrite(err.data(), 1, err.size(), stderr);
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    if (std::fflush(stdout) != 0) return kWriteError;
+    return status;
 }

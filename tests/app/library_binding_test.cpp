@@ -28,13 +28,14 @@ TEST(LibraryBinding, SlotsMatchTheExportTable) {
         fields >> ordinal >> name;
         names[ordinal] = name;
     }
-    ASSERT_EQ(names.size(), 91u);
+    ASSERT_GE(names.size(), 91u);
     std::set<int> ordinals;
     for (const tenvo::BindingSlot& slot : tenvo::kBindingSlots) {
         EXPECT_EQ(names[slot.ordinal], slot.name) << "ordinal " << slot.ordinal;
         ordinals.insert(slot.ordinal);
     }
-    std::set<int> expected{5, 53, 57, 59, 65, 75, 76, 79, 80, 81, 82, 83, 84, 86, 88, 90};
+    std::set<int> expected{5,  53, 54, 55, 56, 57, 59, 65, 73, 74, 75, 76, 79, 80,
+                           81, 82, 83, 84, 86, 88, 90, 92, 93, 94, 95, 96, 97};
     for (int ordinal = 19; ordinal <= 42; ++ordinal) expected.insert(ordinal);
     EXPECT_EQ(ordinals, expected);
 }
@@ -56,7 +57,8 @@ TEST(LibraryBinding, StoringBySlotFillsEveryMember) {
     }
     EXPECT_TRUE(tenvo::isComplete(loaded));
     // The binding is nothing but function pointers: equal bytes, equal members.
-    static_assert(sizeof(tenvo::LibraryBinding) == 40 * sizeof(tenvo::RawExport));
+    static_assert(sizeof(tenvo::LibraryBinding) ==
+                  tenvo::kBindingSlots.size() * sizeof(tenvo::RawExport));
     EXPECT_EQ(std::memcmp(&loaded, &linked, sizeof loaded), 0);
 
     // Every slot missing on its own makes the binding incomplete.

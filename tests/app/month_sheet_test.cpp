@@ -153,7 +153,7 @@ TEST(MonthGrid, EveryMonthIsLaidOutFromItsFirstWeekday) {
 
 TEST(MonthGrid, ModesOutsideTheTableLeaveAnnotationsBlank) {
     const tenvo::MonthSheet annotated = composed(1997, 5, 4);
-    for (int mode : {7, -1, 6, INT32_MIN, INT32_MAX}) {
+    for (int mode : {7, -1, 8, INT32_MIN, INT32_MAX}) {
         SCOPED_TRACE(mode);
         const tenvo::MonthSheet sheet = composed(1997, 5, mode);
         EXPECT_EQ(sheet.dayText, annotated.dayText);

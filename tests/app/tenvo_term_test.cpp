@@ -111,10 +111,27 @@ std::string trimmed(const std::string& line) {
                                       : line.substr(first, line.find_last_not_of(' ') - first + 1);
 }
 
-// The default view is the sheet text with "YYYY年M月" for its label line; -3
-// shows the months around the given one (across the turn of the year, and
-// without the months outside 1870..2100), side by side from 88 columns; -y
-// shows the twelve months, three to a row where they fit.
+// The sheet text of a month with a blank column between its 4-byte cells,
+// as the views outside --sheet show it (the label line left out).
+std::vector<std::string> separatedLines(int year, int month, int mode) {
+    const auto text = tenvo::composeSheetText(apptest::composed(year, month, mode));
+    std::vector<std::string> lines;
+    for (int line = 1; line < 14; ++line) {
+        std::string out;
+        for (int cell = 0; cell < 7; ++cell) {
+            if (cell != 0) out += ' ';
+            out += apptest::utf8(std::string(text.data() + 30 * line + 4 * cell, 4));
+        }
+        lines.push_back(out);
+    }
+    return lines;
+}
+
+// The default view is the sheet text with "YYYY年M月" for its label line and
+// a blank column between cells; -3 shows the months around the given one
+// (across the turn of the year, and without the months outside 1870..2100),
+// side by side from 106 columns; -y shows the twelve months, three to a row
+// where they fit.
 TEST(TenvoTerm, TitledMonthsThreeMonthsAndTheYear) {
     struct Month {
         int year, month;
@@ -122,17 +139,15 @@ TEST(TenvoTerm, TitledMonthsThreeMonthsAndTheYear) {
     for (const Month m : {Month{2026, 12}, Month{1870, 1}}) {
         const std::vector<std::string> got =
             linesOf(run(std::to_string(m.year) + " " + std::to_string(m.month) + " --mode 27").out);
-        const std::vector<std::string> sheet = linesOf(expectedText(m.year, m.month, 2));
         ASSERT_EQ(got.size(), 14u);
         EXPECT_EQ(trimmed(got[0]), std::to_string(m.year) + "年" + std::to_string(m.month) + "月");
-        EXPECT_EQ(std::vector(got.begin() + 1, got.end()),
-                  std::vector(sheet.begin() + 1, sheet.end()));
+        EXPECT_EQ(std::vector(got.begin() + 1, got.end()), separatedLines(m.year, m.month, 2));
     }
 
     const std::string dec = run("2025 12").out, jan = run("2026 1").out, feb = run("2026 2").out;
-    EXPECT_EQ(run("-3 2026 1", "2>/dev/null", "COLUMNS=87").out, dec + "\n" + jan + "\n" + feb);
+    EXPECT_EQ(run("-3 2026 1", "2>/dev/null", "COLUMNS=105").out, dec + "\n" + jan + "\n" + feb);
     const std::vector<std::string> wide =
-        linesOf(run("2026 1 --three", "2>/dev/null", "COLUMNS=88").out);
+        linesOf(run("2026 1 --three", "2>/dev/null", "COLUMNS=106").out);
     ASSERT_EQ(wide.size(), 14u);
     for (std::size_t i = 0; i < wide.size(); ++i) {
         EXPECT_EQ(wide[i], linesOf(dec)[i] + "  " + linesOf(jan)[i] + "  " + linesOf(feb)[i]);
@@ -144,7 +159,7 @@ TEST(TenvoTerm, TitledMonthsThreeMonthsAndTheYear) {
                                                 expectedText(2026, 2, 0));
 
     // One month to a row: the year is the twelve month views, an empty line
-    // apart; three to a row from 88 columns, two below.
+    // apart; three to a row from 106 columns, two below.
     std::string months;
     for (int month = 1; month <= 12; ++month) {
         if (month > 1) months += '\n';
@@ -152,12 +167,13 @@ TEST(TenvoTerm, TitledMonthsThreeMonthsAndTheYear) {
     }
     EXPECT_EQ(run("-y 2033 --mode kyusei", "2>/dev/null", "COLUMNS=40").out, months);
     const std::vector<std::string> rows =
-        linesOf(run("--year 2033", "2>/dev/null", "COLUMNS=88").out);
+        linesOf(run("--year 2033", "2>/dev/null", "COLUMNS=106").out);
     ASSERT_EQ(rows.size(), 4u * 15u - 1u);
-    // "2033年10月" takes 10 of 28 columns: 9 blank each side, 2 between.
-    EXPECT_EQ(trimmed(rows[15 * 3]), "2033年10月" + std::string(20, ' ') + "2033年11月" +
-                                         std::string(20, ' ') + "2033年12月");
-    EXPECT_EQ(linesOf(run("-y 2033", "2>/dev/null", "COLUMNS=87").out).size(), 6u * 15u - 1u);
+    // "2033年10月" takes 10 of 34 columns: 12 blank each side, 2 between.
+    EXPECT_EQ(trimmed(rows[15 * 3]), "2033年10月" + std::string(26, ' ') + "2033年11月" +
+                                         std::string(26, ' ') + "2033年12月");
+    EXPECT_EQ(linesOf(run("-y 2033", "2>/dev/null", "COLUMNS=105").out).size(), 6u * 15u - 1u);
+    EXPECT_EQ(linesOf(run("-y 2033", "2>/dev/null", "COLUMNS=69").out).size(), 12u * 15u - 1u);
 }
 
 // Today is reversed on a colour terminal only: not with NO_COLOR, not when

@@ -1,0 +1,201 @@
+#include "day_lore.h"
+
+#include <array>
+#include <cstddef>
+
+#include "annotations.h"
+#include "civil_days.h"
+#include "text_encoding.h"
+
+namespace tenvo {
+
+namespace {
+
+constexpr int32_t kNoLunisolarDate = -999;
+constexpr double kJapanMeridian = 135.0;
+
+// A name the library answers, or "" where it has none.
+std::string nameOr(const char* name) { return name == nullptr ? std::string() : name; }
+
+std::string number(int32_t value) { return std::to_string(value); }
+
+// The items from the most notable down (see topAlmanacItem).
+constexpr std::array<int32_t, VRN_ALMANAC_ITEMS> kItemRank{
+    VRN_SETSUBUN,  VRN_HIGAN_IRI,    VRN_HIGAN_AKE,     VRN_SHANICHI,    VRN_HACHIJUHACHIYA,
+    VRN_NYUBAI,    VRN_HANGESHO,     VRN_DOYO_IRI,      VRN_NIHYAKUTOKA, VRN_NIHYAKUHATSUKA,
+    VRN_DOYO_USHI, VRN_TENSHA,       VRN_ICHIRYUMANBAI, VRN_FUJOJU,      VRN_SANRINBO,
+    VRN_JUSHI,     VRN_SHINGETSU,    VRN_MANGETSU,      VRN_JOGEN,       VRN_KAGEN,
+    VRN_DAIMYO,    VRN_TSUCHINOTOMI, VRN_KINOENE,       VRN_TORA,        VRN_MI,
+    VRN_BOSO,      VRN_TENICHITENJO, VRN_HASSEN,        VRN_JIPPOGURE};
+
+// By item number.
+constexpr std::array<const char*, VRN_ALMANAC_ITEMS> kShortNames{"\x90\xdf\x95\xaa" /* 節分 */,
+                                                                 "\x94\xde\x8a\xdd" /* 彼岸 */,
+                                                                 "\x94\xde\x8a\xdd" /* 彼岸 */,
+                                                                 "\x8e\xd0\x93\xfa" /* 社日 */,
+                                                                 "\x94\xaa\x94\xaa" /* 八八 */,
+                                                                 "\x93\xfc\x94\x7e" /* 入梅 */,
+                                                                 "\x94\xbc\x89\xc4" /* 半夏 */,
+                                                                 "\x93\x79\x97\x70" /* 土用 */,
+                                                                 "\x89\x4e\x93\xfa" /* 丑日 */,
+                                                                 "\x93\xf1\x95\x53" /* 二百 */,
+                                                                 "\x93\xf1\x95\x53" /* 二百 */,
+                                                                 "\x96\x9c\x94\x7b" /* 万倍 */,
+                                                                 "\x93\x56\x8e\xcd" /* 天赦 */,
+                                                                 "\x91\xe5\x96\xbe" /* 大明 */,
+                                                                 "\x95\xea\x91\x71" /* 母倉 */,
+                                                                 "\x93\xd0\x93\xfa" /* 寅日 */,
+                                                                 "\x96\xa4\x93\xfa" /* 巳日 */,
+                                                                 "\x8c\xc8\x96\xa4" /* 己巳 */,
+                                                                 "\x8d\x62\x8e\x71" /* 甲子 */,
+                                                                 "\x93\x56\x88\xea" /* 天一 */,
+                                                                 "\x94\xaa\x90\xea" /* 八専 */,
+                                                                 "\x8f\x5c\x95\xfb" /* 十方 */,
+                                                                 "\x8e\x4f\x97\xd7" /* 三隣 */,
+                                                                 "\x95\x73\x90\xac" /* 不成 */,
+                                                                 "\x8e\xf3\x8e\x80" /* 受死 */,
+                                                                 "\x90\x56\x8c\x8e" /* 新月 */,
+                                                                 "\x8f\xe3\x8c\xb7" /* 上弦 */,
+                                                                 "\x96\x9e\x8c\x8e" /* 満月 */,
+                                                                 "\x89\xba\x8c\xb7" /* 下弦 */};
+
+// The group label of an item's line: 雑節, 暦注 or 月相.
+const char* groupLabel(int32_t item) {
+    if (item <= VRN_NIHYAKUHATSUKA) return "\x8e\x47\x90\xdf" /* 雑節 */;
+    if (item <= VRN_JUSHI) return "\x97\xef\x92\x8d" /* 暦注 */;
+    return "\x8c\x8e\x91\x8a" /* 月相 */;
+}
+
+}  // namespace
+
+int32_t almanacItemsOf(const LibraryBinding& library, const CalendarDate& date) {
+    const int32_t items = library.ad2rekicyu(date);
+    return items < 0 ? 0 : items;
+}
+
+int32_t topAlmanacItem(int32_t items) {
+    for (const int32_t item : kItemRank) {
+        if (((items >> item) & 1) != 0) return item;
+    }
+    return -1;
+}
+
+const char* almanacShortNameShiftJis(int32_t item) {
+    if (item < 0 || item >= VRN_ALMANAC_ITEMS) return "";
+    return kShortNames[static_cast<std::size_t>(item)];
+}
+
+namespace {
+
+DayLore composeWithHolidays(const LibraryBinding& library, int32_t year, int32_t month, int32_t day,
+                            const LawHolidayYear* holidays) {
+    DayLore lore;
+    if (year < kLoreFirstYear || year > kLoreLastYear || day < 1 ||
+        day > daysInMonth(year, month)) {
+        return lore;
+    }
+    lore.valid = true;
+    lore.year = year;
+    lore.month = month;
+    lore.day = day;
+    const CalendarDate date{year, month, day, 0.0, 0.0, 0.0, kJapanMeridian};
+
+    lore.weekday = weekdayOf(daysFromCivil(year, month, day));
+    lore.lunisolar = library.adto9rekL(date);
+    if (lore.lunisolar.year != kNoLunisolarDate) {
+        lore.sixDay = sixDayOf(lore.lunisolar);
+        lore.mansion27 = library.adto27L(date);
+    }
+    // The lunisolar year 1870 begins on 1870-02-01, the first day with a
+    // lunisolar date: the January before it lies in the lunisolar year 1869.
+    const int32_t lunisolarYear =
+        lore.lunisolar.year != kNoLunisolarDate ? lore.lunisolar.year : year - 1;
+    lore.era = eraOf(year, month, day, lunisolarYear);
+
+    lore.yearPair = library.ad2neto(date);
+    lore.monthPair = library.ad2teto(date);
+    lore.dayPair = library.ad2heto(date);
+    lore.yearStar = library.ad2nkyusei(date);
+    lore.monthStar = library.ad2tkyusei(date);
+    lore.dayStar = library.ad2hkyusei(date);
+    lore.mansion28 = library.adto28(date);
+    lore.holiday = holidays != nullptr ? findLawHoliday(*holidays, month, day)
+                                       : lawHolidayOn(year, month, day);
+    lore.solarTerm = library.ad2sekki(date);
+    lore.items = almanacItemsOf(library, date);
+    lore.moonAge = library.ad2getrei(date);
+    return lore;
+}
+
+}  // namespace
+
+LoreYear loreYear(int32_t year) { return {year, lawHolidaysOfYear(year)}; }
+
+DayLore composeDayLore(const LibraryBinding& library, int32_t year, int32_t month, int32_t day) {
+    return composeWithHolidays(library, year, month, day, nullptr);
+}
+
+DayLore composeDayLore(const LibraryBinding& library, const LoreYear& shared, int32_t month,
+                       int32_t day) {
+    return composeWithHolidays(library, shared.year, month, day, &shared.holidays);
+}
+
+std::vector<LoreLine> dayLoreLines(const DayLore& lore, const LibraryBinding& library,
+                                   TextEncoding encoding) {
+    std::vector<LoreLine> lines;
+    if (!lore.valid) return lines;
+    constexpr char kYear[] = "\x94\x4e";   // 年
+    constexpr char kMonth[] = "\x8c\x8e";  // 月
+    constexpr char kDay[] = "\x93\xfa";    // 日
+    const auto add = [&](const char* label, const std::string& value) {
+        if (!value.empty()) lines.push_back({label, value});
+    };
+
+    add("\x93\xfa\x95\x74" /* 日付 */,
+        number(lore.year) + kYear + number(lore.month) + kMonth + number(lore.day) + kDay);
+    add("\x98\x61\x97\xef" /* 和暦 */, eraDateShiftJis(lore.era, lore.month, lore.day));
+    add("\x97\x6a\x93\xfa" /* 曜日 */,
+        nameOr(library.yno2name(lore.weekday)) + "\x97\x6a\x93\xfa" /* 曜日 */);
+    if (lore.lunisolar.year != kNoLunisolarDate) {
+        add("\x8b\x8c\x97\xef" /* 旧暦 */,
+            number(lore.lunisolar.year) + kYear + (lore.lunisolar.leap == 'Y' ? "\x89\x5b" : "") +
+                number(lore.lunisolar.month) + kMonth + number(lore.lunisolar.day) + kDay);
+        add("\x98\x5a\x97\x6a" /* 六曜 */, nameOr(library.rno2name(lore.sixDay)));
+    }
+    add("\x94\x4e\x82\xcc\x8a\xb1\x8e\x78" /* 年の干支 */, nameOr(library.eno2name(lore.yearPair)));
+    add("\x8c\x8e\x82\xcc\x8a\xb1\x8e\x78" /* 月の干支 */,
+        nameOr(library.eno2name(lore.monthPair)));
+    add("\x93\xfa\x82\xcc\x8a\xb1\x8e\x78" /* 日の干支 */, nameOr(library.eno2name(lore.dayPair)));
+    add("\x94\x4e\x82\xcc\x8b\xe3\x90\xaf" /* 年の九星 */, nameOr(library.kno2name(lore.yearStar)));
+    add("\x8c\x8e\x82\xcc\x8b\xe3\x90\xaf" /* 月の九星 */,
+        nameOr(library.kno2name(lore.monthStar)));
+    add("\x93\xfa\x82\xcc\x8b\xe3\x90\xaf" /* 日の九星 */, nameOr(library.kno2name(lore.dayStar)));
+    if (const char* name = library.A27toname(lore.mansion27)) {
+        add("\x93\xf1\x8f\x5c\x8e\xb5\x8f\x68" /* 二十七宿 */,
+            std::string(name) + "\x8f\x68" /* 宿 */);
+    }
+    if (const char* name = library.A28toname(lore.mansion28)) {
+        add("\x93\xf1\x8f\x5c\x94\xaa\x8f\x68" /* 二十八宿 */,
+            std::string(name) + "\x8f\x68" /* 宿 */);
+    }
+    add("\x93\xf1\x8f\x5c\x8e\x6c\x90\xdf\x8b\x43" /* 二十四節気 */,
+        nameOr(library.sek2name(lore.solarTerm)));
+    for (int32_t item = 0; item < VRN_ALMANAC_ITEMS; ++item) {
+        if (hasItem(lore, item)) add(groupLabel(item), nameOr(library.rek2name(item)));
+    }
+    if (lore.moonAge >= 0) {
+        add("\x8c\x8e\x97\xee" /* 月齢 */,
+            number(lore.moonAge / 10) + "." + number(lore.moonAge % 10));
+    }
+    add("\x8f\x6a\x93\xfa" /* 祝日 */, lawHolidayNameShiftJis(lore.holiday));
+
+    if (encoding == TextEncoding::Utf8) {
+        for (LoreLine& line : lines) {
+            line.label = shiftJisToUtf8(line.label);
+            line.value = shiftJisToUtf8(line.value);
+        }
+    }
+    return lines;
+}
+
+}  // namespace tenvo

@@ -1,0 +1,113 @@
+// A day's whole lore in one record: every item of the traditional calendar
+// that the library knows for one local day at 135 degrees east, asked once
+// through the LibraryBinding, with its text in Shift-JIS or UTF-8. Every
+// view (the month sheet's almanac mode, the terminal's day, list and feeds,
+// the program's tooltip) reads its items from here, so none computes one of
+// them again.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "holidays_by_law.h"
+#include "japanese_era.h"
+#include "library_binding.h"
+#include "vorane2.h"
+
+namespace tenvo {
+
+// The days a lore can be composed for.
+inline constexpr int32_t kLoreFirstYear = 1870;
+inline constexpr int32_t kLoreLastYear = 2100;
+
+struct DayLore {
+    // False for a date that is not a Gregorian date of 1870-01-01 ..
+    // 2100-12-31; every other field then keeps its "none" value below.
+    bool valid = false;
+    int32_t year = 0, month = 0, day = 0;  // the Gregorian date
+    int32_t weekday = -1;                  // 0 Sunday .. 6 Saturday
+    EraDate era{};                         // 和暦
+    // The lunisolar date (months numbered as the binding numbers them:
+    // withSolsticeReading gives the months from 冬至); year -999 outside
+    // 1870-02-01 .. 2100-12-30.
+    LunisolarDate lunisolar{'N', -999, -999, -999, 135.0};
+    int32_t sixDay = -1;     // 六曜 0 赤口 .. 5 大安; -1 where no lunisolar date
+    int32_t yearPair = -1;   // 干支 0..59 (0 癸亥, 1 甲子) of the year (turning on 立春),
+    int32_t monthPair = -1;  // the solar month (turning on its 節)
+    int32_t dayPair = -1;    // and the day
+    int32_t yearStar = -1;   // 九星 0..8 (0 九紫, 1 一白) of the year, month and day
+    int32_t monthStar = -1;
+    int32_t dayStar = -1;
+    int32_t mansion27 = -1;                         // 0..26; -1 where no lunisolar date
+    int32_t mansion28 = -1;                         // 0..27
+    LawHolidayName holiday = LawHolidayName::None;  // by the law of the date's year
+    // The solar term that begins on the day by the accurate theory (ad2sekki:
+    // 0 春分 .. 23 啓蟄), -1 none.
+    int32_t solarTerm = -1;
+    // The almanac items of the day (ad2rekicyu, or ad2rekicyuS with the
+    // months from 冬至): bit n is item n, VRN_SETSUBUN .. VRN_KAGEN.
+    int32_t items = 0;
+    int32_t moonAge = -1;  // 月齢 at 12:00 in tenths of a day
+};
+
+// Whether the lore holds almanac item `item` (0..28).
+constexpr bool hasItem(const DayLore& lore, int32_t item) {
+    return item >= 0 && item < VRN_ALMANAC_ITEMS && ((lore.items >> item) & 1) != 0;
+}
+
+// The almanac items of one day, as the lore holds them: 0 where the library
+// has none (outside 1870..2100). The almanac mode of the month sheet asks
+// this alone, not the whole lore.
+int32_t almanacItemsOf(const LibraryBinding& library, const CalendarDate& date);
+
+// The most notable of a day's items, the one a printed calendar shows first,
+// or -1 for none. By rank: the seasonal days (節分, 彼岸入り, 彼岸明け, 社日,
+// 八十八夜, 入梅, 半夏生, 土用入り, 二百十日, 二百二十日, then 土用の丑の日);
+// 天赦日 and 一粒万倍日, the days people seek out; the days they avoid,
+// 不成就日, 三隣亡, 受死日; the Moon's phases (新月, 満月, 上弦, 下弦);
+// 大明日, 己巳の日, 甲子の日, 寅の日, 巳の日, 母倉日; last the periods that
+// cover many days, 天一天上, 八専, 十方暮.
+int32_t topAlmanacItem(int32_t items);
+
+// An item in two full-width characters (4 Shift-JIS bytes and a NUL), as
+// the almanac mode writes it under a day: "節分", "彼岸" (入り and 明け),
+// "社日", "八八", "入梅", "半夏", "土用", "丑日", "二百" (二百十日 and
+// 二百二十日), "万倍", "天赦", "大明", "母倉", "寅日", "巳日", "己巳", "甲子",
+// "天一", "八専", "十方", "三隣", "不成", "受死", "新月", "上弦", "満月",
+// "下弦"; "" outside 0..28.
+const char* almanacShortNameShiftJis(int32_t item);
+
+// What every day of one year shares: its holidays by law, found once rather
+// than for every day (a walk over a year composes 365 lores).
+struct LoreYear {
+    int32_t year = 0;
+    LawHolidayYear holidays{};
+};
+LoreYear loreYear(int32_t year);
+
+// The lore of year-month-day, or of month-day in the year of a LoreYear.
+// Only the Gregorian date is given: the day is the local day at 135 degrees
+// east. Both give the same record.
+DayLore composeDayLore(const LibraryBinding& library, int32_t year, int32_t month, int32_t day);
+DayLore composeDayLore(const LibraryBinding& library, const LoreYear& shared, int32_t month,
+                       int32_t day);
+
+enum class TextEncoding { ShiftJis, Utf8 };
+
+// One labelled line of a day's lore ("六曜", "大安").
+struct LoreLine {
+    std::string label;
+    std::string value;
+};
+
+// The lore as labelled lines, one item each, in a fixed order: 日付, 和暦,
+// 曜日, 旧暦, 六曜, the 干支 and 九星 of year, month and day, 二十七宿,
+// 二十八宿, 二十四節気, each almanac item in item order (labelled 雑節 for
+// the seasonal days, 暦注 for the selected days, 月相 for the phases),
+// 月齢 and 祝日. An item the day does not have (no lunisolar date, no
+// holiday) has no line; an invalid lore has none at all.
+std::vector<LoreLine> dayLoreLines(const DayLore& lore, const LibraryBinding& library,
+                                   TextEncoding encoding);
+
+}  // namespace tenvo

@@ -1,0 +1,638 @@
+// tenvo-term's options and views as a function (see term_command.h).
+//
+//   tenvo-term [-3 | -y] [--sheet] [--mode MODE] [--rule RULE] [--holidays law]
+//              [YEAR [MONTH]]
+//   tenvo-term --ics YEAR [--mode MODE] [--rule RULE] [--holidays law]
+//   tenvo-term --holidays law --list YEAR
+//
+// Prints the sheet of the current month, or of YEAR MONTH: the title with
+// the year, the day numbers and under each day the item of the chosen mode.
+// Sundays and holidays are red, Saturdays blue and today reversed when the
+// caller asks for colour. --sheet prints the sheet text exactly as the
+// program copies it, for scripts. With --holidays law the red days are the
+// holidays the law gave in that year, named under the months shown; --list
+// prints a year's holidays by law, one per line.
+#include "term_command.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "annotations.h"
+#include "civil_days.h"
+#include "day_lore.h"
+#include "holidays_by_law.h"
+#include "icalendar.h"
+#include "library_binding_linked.h"
+#include "month_sheet.h"
+#include "sheet_render.h"
+#include "text_encoding.h"
+#include "vorane2.h"
+
+namespace {
+
+constexpr int32_t kFirstYear = 1870;
+constexpr int32_t kLastYear = 2100;
+
+constexpr char kUsage[] =
+    "Usage: tenvo-term [-3 | -y] [--sheet] [--mode MODE] [--rule RULE] [--holidays law]\n"
+    "                  [YEAR [MONTH]]\n"
+    "       tenvo-term --ics YEAR [--mode MODE] [--rule RULE] [--holidays law]\n"
+    "       tenvo-term --holidays law --list YEAR\n"
+    "       tenvo-term --day [YYYY-MM-DD] [--rule RULE]\n"
+    "Print the month sheet of the traditional Japanese calendar.\n"
+    "\n"
+    "  YEAR MONTH   the month to show (years 1870 to 2100); default: this month\n"
+    "  -3, --three  the previous, the given and the next month, side by side\n"
+    "               when the terminal is wide enough (106 columns)\n"
+    "  -y, --year   the twelve months of YEAR (default: this year)\n"
+    "  --sheet      the sheet text exactly as the desk calendar copies it\n"
+    "               (month label without the year, nothing reversed)\n"
+    "  --mode MODE  the item under each day:\n"
+    "                 rokuyo  six-day name (default)\n"
+    "                 kyusei  nine star\n"
+    "                 27      27 lunar mansions\n"
+    "                 28      28 lunar mansions\n"
+    "                 kanshi  stem and branch\n"
+    "                 sekki   solar term beginning that day\n"
+    "  --rule RULE  how lunar months are numbered (six-day and 27 mansions):\n"
+    "                 terms     by the principal term each month holds (default)\n"
+    "                 solstice  from the month of the winter solstice, month 11\n"
+    "  --holidays law\n"
+    "               mark the holidays the law gave in that year and name them\n"
+    "               under the sheet (default: one fixed table for every year)\n"
+    "  --list YEAR  with --holidays law: print every holiday of YEAR (1948 to\n"
+    "               2100), one per line as YYYY-MM-DD, a tab and its name\n"
+    "  --ics YEAR   write an iCalendar file of YEAR to standard output: one\n"
+    "               all-day event per day with that day's item as its title;\n"
+    "               with --holidays law also one per holiday with its name\n"
+    "  --day [YYYY-MM-DD]\n"
+    "               the whole lore of a day (default: today), one labelled\n"
+    "               item a line: dates, six-day name, stems and branches,\n"
+    "               nine stars, mansions, holiday\n"
+    "  --help       show this help\n"
+    "  --version    show the calendar library's version\n"
+    "\n"
+    "Sundays and holidays are red, Saturdays blue and today reversed on a\n"
+    "colour terminal unless NO_COLOR is set. The width of the terminal, or\n"
+    "COLUMNS when set, decides how many months stand side by side.\n";
+
+enum class View { Month, ThreeMonths, Year };
+
+struct Options {
+    bool help = false;
+    bool version = false;
+    View view = View::Month;
+    bool sheet = false;
+    tenvo::CalendarMode mode = tenvo::CalendarMode::SixDay;
+    bool solsticeRule = false;
+    tenvo::HolidayRule holidays = tenvo::HolidayRule::FixedTable;
+    std::optional<int32_t> year;
+    std::optional<int32_t> month;
+    std::optional<int32_t> icsYear;
+    std::optional<int32_t> listYear;
+    std::optional<std::string_view> listValue;  // --list's year, checked once the list is known
+    bool almanac = false;                       // --almanac: the list or feed of almanac items
+    std::optional<std::string_view> onlyValue;  // --only NAMES, checked once parsed
+    int32_t onlyItems = (1 << VRN_ALMANAC_ITEMS) - 1;  // the items --only keeps
+    bool day = false;                                  // --day: one day's whole lore
+    std::optional<std::string_view> dayValue;          // its date; today when absent
+};
+
+struct YearMonth {
+    int32_t year;
+    int32_t month;
+};
+
+// Bad arguments: thrown by the parser, caught once in runTermCommand, which
+// turns it into the one line on the error stream and status 2.
+struct UsageError {
+    std::string message;
+};
+
+[[noreturn]] void fail(const std::string& message) { throw UsageError{message}; }
+
+std::optional<tenvo::CalendarMode> parseMode(std::string_view name) {
+    if (name == "rokuyo") return tenvo::CalendarMode::SixDay;
+    if (name == "kyusei") return tenvo::CalendarMode::NineStar;
+    if (name == "27") return tenvo::CalendarMode::Mansion27;
+    if (name == "28") return tenvo::CalendarMode::Mansion28;
+    if (name == "kanshi") return tenvo::CalendarMode::Sexagenary;
+    if (name == "sekki") return tenvo::CalendarMode::SolarTerm;
+    if (name == "almanac") return tenvo::CalendarMode::Almanac;
+    return std::nullopt;
+}
+
+// A decimal number of at most 9 digits, nothing else.
+std::optional<int32_t> parseNumber(std::string_view text) {
+    if (text.empty() || text.size() > 9) return std::nullopt;
+    int32_t value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+int32_t parseYear(std::string_view text) {
+    const auto year = parseNumber(text);
+    if (!year || *year < kFirstYear || *year > kLastYear) {
+        fail("year must be a number from 1870 to 2100, not '" + std::string(text) + "'");
+    }
+    return *year;
+}
+
+struct Date {
+    int32_t year, month, day;
+};
+
+// "YYYY-MM-DD", a day of 1870-01-01 .. 2100-12-31, nothing else.
+std::optional<Date> parseDate(std::string_view text) {
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-') return std::nullopt;
+    const auto year = parseNumber(text.substr(0, 4));
+    const auto month = parseNumber(text.substr(5, 2));
+    const auto day = parseNumber(text.substr(8, 2));
+    if (!year || !month || !day || *year < kFirstYear || *year > kLastYear) return std::nullopt;
+    if (*day < 1 || *day > tenvo::daysInMonth(*year, *month)) return std::nullopt;
+    return Date{*year, *month, *day};
+}
+
+// The almanac items' names in UTF-8, by item number, from the library.
+std::array<std::string, VRN_ALMANAC_ITEMS> itemNamesUtf8() {
+    const tenvo::LibraryBinding library = tenvo::linkedLibraryBinding();
+    std::array<std::string, VRN_ALMANAC_ITEMS> names;
+    for (int32_t item = 0; item < VRN_ALMANAC_ITEMS; ++item) {
+        const char* name = library.rek2name(item);
+        names[static_cast<std::size_t>(item)] = name == nullptr ? "" : tenvo::shiftJisToUtf8(name);
+    }
+    return names;
+}
+
+// "一粒万倍日,天赦日": the items named, as a bit set; every name must be one
+// of the 29.
+int32_t parseItemNames(std::string_view text) {
+    const auto names = itemNamesUtf8();
+    std::string accepted;
+    for (const std::string& name : names) accepted += (accepted.empty() ? "" : " ") + name;
+    int32_t items = 0;
+    while (true) {
+        const std::size_t comma = text.find(',');
+        const std::string_view name = text.substr(0, comma);
+        const auto found = std::find(names.begin(), names.end(), name);
+        if (name.empty() || found == names.end()) {
+            fail("--only takes almanac item names separated by commas, not '" + std::string(name) +
+                 "'; the names are: " + accepted);
+        }
+        items |= 1 << (found - names.begin());
+        if (comma == std::string_view::npos) return items;
+        text.remove_prefix(comma + 1);
+    }
+}
+
+// The value of an option written "--name VALUE" or "--name=VALUE"; nullopt
+// when `arg` is not that option.
+std::optional<std::string_view> optionValue(std::string_view name, int argc,
+                                            const char* const* argv, int& i) {
+    const std::string_view arg = argv[i];
+    if (arg == name) {
+        if (i + 1 >= argc) fail(std::string(name) + " needs a value");
+        return std::string_view(argv[++i]);
+    }
+    if (arg.size() > name.size() && arg.starts_with(name) && arg[name.size()] == '=') {
+        return arg.substr(name.size() + 1);
+    }
+    return std::nullopt;
+}
+
+// --holidays and --list: true when argv[i] was one of them.
+bool parseHolidayOption(int argc, const char* const* argv, int& i, Options& options) {
+    if (const auto rule = optionValue("--holidays", argc, argv, i)) {
+        if (*rule == "law") {
+            options.holidays = tenvo::HolidayRule::ByLaw;
+        } else if (*rule == "fixed") {
+            options.holidays = tenvo::HolidayRule::FixedTable;
+        } else {
+            fail("--holidays takes 'law' or 'fixed', not '" + std::string(*rule) + "'");
+        }
+        return true;
+    }
+    if (const auto year = optionValue("--list", argc, argv, i)) {
+        options.listValue = year;
+        return true;
+    }
+    return false;
+}
+
+void setView(Options& options, View view) {
+    if (options.view != View::Month && options.view != view) fail("-3 and -y exclude each other");
+    options.view = view;
+}
+
+Options parseArguments(int argc, const char* const* argv) {
+    Options options;
+    std::vector<std::string_view> positional;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--help" || arg == "-h") {
+            options.help = true;
+        } else if (arg == "--version") {
+            options.version = true;
+        } else if (arg == "-3" || arg == "--three") {
+            setView(options, View::ThreeMonths);
+        } else if (arg == "-y" || arg == "--year") {
+            setView(options, View::Year);
+        } else if (arg == "--sheet") {
+            options.sheet = true;
+        } else if (arg == "--day" || arg.starts_with("--day=")) {
+            // The date is optional: a following argument is taken as the
+            // date when it starts with a digit.
+            options.day = true;
+            if (arg.size() > 5) {
+                options.dayValue = arg.substr(6);
+            } else if (i + 1 < argc && argv[i + 1][0] >= '0' && argv[i + 1][0] <= '9') {
+                options.dayValue = std::string_view(argv[++i]);
+            }
+        } else if (const auto name = optionValue("--mode", argc, argv, i)) {
+            const auto mode = parseMode(*name);
+            if (!mode) fail("unknown mode '" + std::string(*name) + "'");
+            options.mode = *mode;
+        } else if (const auto rule = optionValue("--rule", argc, argv, i)) {
+            if (*rule != "terms" && *rule != "solstice") {
+                fail("unknown rule '" + std::string(*rule) + "'");
+            }
+            options.solsticeRule = *rule == "solstice";
+        } else if (const auto year = optionValue("--ics", argc, argv, i)) {
+            options.icsYear = parseYear(*year);
+        } else if (arg == "--almanac") {
+            options.almanac = true;
+        } else if (const auto names = optionValue("--only", argc, argv, i)) {
+            options.onlyValue = names;
+        } else if (parseHolidayOption(argc, argv, i, options)) {
+            continue;
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            fail("unknown option '" + std::string(arg) + "'");
+        } else {
+            positional.push_back(arg);
+        }
+    }
+
+    if (options.icsYear) {
+        if (options.view != View::Month || options.sheet) {
+            fail("--ics writes a whole year; it takes no -3, -y or --sheet");
+        }
+        if (!positional.empty()) fail("--ics takes its year, no YEAR MONTH");
+    }
+    if (options.almanac && !options.listValue && !options.icsYear) {
+        fail("--almanac goes with --list YEAR or --ics YEAR");
+    }
+    if (options.onlyValue) {
+        if (!options.almanac) fail("--only goes with --almanac");
+        options.onlyItems = parseItemNames(*options.onlyValue);
+    }
+    if (options.listValue && options.almanac) {
+        options.listYear = parseYear(*options.listValue);
+        if (options.holidays == tenvo::HolidayRule::ByLaw) {
+            fail("--list prints either the almanac or the holidays by law, not both");
+        }
+    } else if (options.listValue) {
+        if (options.holidays != tenvo::HolidayRule::ByLaw) {
+            fail("--list needs --holidays law or --almanac");
+        }
+        const auto number = parseNumber(*options.listValue);
+        if (!number || *number < tenvo::kLawFirstYear || *number > tenvo::kLawLastYear) {
+            fail("--list needs a year from 1948 to 2100, not '" + std::string(*options.listValue) +
+                 "'");
+        }
+        options.listYear = number;
+    }
+    if (options.listYear) {
+        if (!positional.empty()) fail("--list takes no YEAR MONTH");
+        if (options.view != View::Month || options.sheet || options.icsYear) {
+            fail("--list prints a list; it takes no -3, -y, --sheet or --ics");
+        }
+    }
+    if (options.day) {
+        if (options.view != View::Month || options.sheet || options.icsYear || options.listYear ||
+            !positional.empty()) {
+            fail("--day shows one day; it takes no -3, -y, --sheet, --ics, --list or YEAR MONTH");
+        }
+        if (options.dayValue && !parseDate(*options.dayValue)) {
+            fail("--day takes a date YYYY-MM-DD from 1870-01-01 to 2100-12-31, not '" +
+                 std::string(*options.dayValue) + "'");
+        }
+    }
+    const std::size_t most = options.view == View::Year ? 1 : 2;
+    if (positional.size() > most) fail("too many arguments");
+    if (!positional.empty()) options.year = parseYear(positional[0]);
+    if (positional.size() == 2) {
+        const auto month = parseNumber(positional[1]);
+        if (!month || *month < 1 || *month > 12) {
+            fail("month must be a number from 1 to 12, not '" + std::string(positional[1]) + "'");
+        }
+        options.month = month;
+    }
+    if (options.view != View::Year && positional.size() == 1) fail("a year needs its month");
+    return options;
+}
+
+// How many months `width` columns wide, `most` at the most, fit side by
+// side in `columns`.
+int monthsPerRow(int columns, int width, int most) {
+    for (int n = most; n > 1; --n) {
+        if (n * width + (n - 1) * tenvo::kBlockGap <= columns) return n;
+    }
+    return 1;
+}
+
+// The months to show; those of -3 that fall outside 1870-01 .. 2100-12 are
+// left out rather than shown without their calendar.
+std::vector<YearMonth> monthsOf(View view, YearMonth anchor) {
+    std::vector<YearMonth> months;
+    if (view == View::Year) {
+        for (int32_t m = 1; m <= 12; ++m) months.push_back({anchor.year, m});
+        return months;
+    }
+    if (view == View::Month) return {anchor};
+    for (int32_t step = -1; step <= 1; ++step) {
+        const int32_t index = anchor.year * 12 + (anchor.month - 1) + step;
+        const YearMonth m{index / 12, index % 12 + 1};
+        if (m.year >= kFirstYear && m.year <= kLastYear) months.push_back(m);
+    }
+    return months;
+}
+
+// Every view and the iCalendar stream take their sheets from here, so that
+// each option about the sheet's content applies to all of them.
+tenvo::MonthSheet composed(YearMonth when, const Options& options,
+                           const tenvo::LibraryBinding& library) {
+    tenvo::MonthSheet sheet;
+    sheet.year = static_cast<uint16_t>(when.year);
+    sheet.month = static_cast<uint16_t>(when.month);
+    sheet.mode = static_cast<int32_t>(options.mode);
+    sheet.holidayRule = options.holidays;
+    tenvo::composeMonth(sheet, library);
+    return sheet;
+}
+
+// Every holiday of a year by law, "YYYY-MM-DD<TAB>name" in UTF-8.
+std::string holidayList(int32_t year) {
+    std::string text;
+    const tenvo::LawHolidayYear holidays = tenvo::lawHolidaysOfYear(year);
+    for (int32_t i = 0; i < holidays.count; ++i) {
+        const tenvo::LawHoliday& h = holidays.days[static_cast<std::size_t>(i)];
+        char date[16];
+        std::snprintf(date, sizeof date, "%04d-%02d-%02d\t", static_cast<int>(year),
+                      static_cast<int>(h.month), static_cast<int>(h.day));
+        text += date;
+        text += tenvo::lawHolidayNameUtf8(h.name);
+        text += '\n';
+    }
+    return text;
+}
+
+// The names of the shown months' holidays by law, one line each ("5月3日
+// 憲法記念日"), under the months; they would not fit beside a month.
+std::string holidayNames(const std::vector<YearMonth>& months) {
+    std::string text;
+    for (const YearMonth& m : months) {
+        const tenvo::LawHolidayYear holidays = tenvo::lawHolidaysOfYear(m.year);
+        for (int32_t i = 0; i < holidays.count; ++i) {
+            const tenvo::LawHoliday& h = holidays.days[static_cast<std::size_t>(i)];
+            if (h.month != m.month) continue;
+            text += std::to_string(h.month) + "月" + std::to_string(h.day) + "日 " +
+                    tenvo::lawHolidayNameUtf8(h.name) + "\n";
+        }
+    }
+    return text;
+}
+
+// Every almanac item of every day of a year in `only`, one line each,
+// "YYYY-MM-DD<TAB>name": days in order, within a day in item order.
+std::string almanacList(int32_t year, int32_t only, const tenvo::LibraryBinding& library) {
+    const auto names = itemNamesUtf8();
+    const tenvo::LoreYear shared = tenvo::loreYear(year);
+    std::string out;
+    for (int32_t month = 1; month <= 12; ++month) {
+        for (int32_t day = 1; day <= tenvo::daysInMonth(year, month); ++day) {
+            const tenvo::DayLore lore = tenvo::composeDayLore(library, shared, month, day);
+            if ((lore.items & only) == 0) continue;
+            char date[48];
+            std::snprintf(date, sizeof date, "%04d-%02d-%02d\t", static_cast<int>(year),
+                          static_cast<int>(month), static_cast<int>(day));
+            for (int32_t item = 0; item < VRN_ALMANAC_ITEMS; ++item) {
+                if (((only >> item) & 1) != 0 && tenvo::hasItem(lore, item)) {
+                    out += date + names[static_cast<std::size_t>(item)] + "\n";
+                }
+            }
+        }
+    }
+    return out;
+}
+
+// The almanac items of the shown months, one line per day that has any
+// ("2月3日 節分 天一天上"), under the months as the holidays are.
+std::string almanacNames(const std::vector<YearMonth>& months,
+                         const tenvo::LibraryBinding& library) {
+    const auto names = itemNamesUtf8();
+    std::string text;
+    for (const YearMonth& m : months) {
+        const tenvo::LoreYear shared = tenvo::loreYear(m.year);
+        for (int32_t day = 1; day <= tenvo::daysInMonth(m.year, m.month); ++day) {
+            const tenvo::DayLore lore = tenvo::composeDayLore(library, shared, m.month, day);
+            if (lore.items == 0) continue;
+            text += std::to_string(m.month) + "月" + std::to_string(day) + "日";
+            for (int32_t item = 0; item < VRN_ALMANAC_ITEMS; ++item) {
+                if (tenvo::hasItem(lore, item)) text += " " + names[static_cast<std::size_t>(item)];
+            }
+            text += "\n";
+        }
+    }
+    return text;
+}
+
+// The periods of the almanac (天一天上, 八専, 十方暮) become one event over
+// their days; the other items one event a day.
+constexpr bool isPeriod(int32_t item) {
+    return item == VRN_TENICHITENJO || item == VRN_HASSEN || item == VRN_JIPPOGURE;
+}
+
+// The almanac items of YEAR in `only` as calendar events, in date order and
+// within a day in item order. A period is one event from its first to its
+// last day: single days left out inside it (八専's 間日) do not split it,
+// and it belongs to the year of its first day, running on into the next.
+std::vector<tenvo::CalendarEvent> almanacEvents(int32_t year, int32_t only,
+                                                const tenvo::LibraryBinding& library) {
+    // Days from two before the year (to see a period already running) to
+    // the 31st of January after it (the longest period lasts 16 days).
+    struct Day {
+        int32_t year, month, day, items;
+    };
+    std::vector<Day> days;
+    for (int32_t y = year - 1; y <= year + 1; ++y) {
+        const tenvo::LoreYear shared = tenvo::loreYear(y);
+        const int32_t firstMonth = y < year ? 12 : 1, lastMonth = y > year ? 1 : 12;
+        for (int32_t month = firstMonth; month <= lastMonth; ++month) {
+            const int32_t firstDay = y < year ? 30 : 1;
+            for (int32_t day = firstDay; day <= tenvo::daysInMonth(y, month); ++day) {
+                const tenvo::DayLore lore = tenvo::composeDayLore(library, shared, month, day);
+                days.push_back({y, month, day, lore.items & only});
+            }
+        }
+    }
+    const auto names = itemNamesUtf8();
+    const auto marked = [&](std::size_t i, int32_t item) {
+        return i < days.size() && ((days[i].items >> item) & 1) != 0;
+    };
+    std::vector<tenvo::CalendarEvent> events;
+    for (std::size_t i = 0; i < days.size(); ++i) {
+        if (days[i].year != year) continue;
+        for (int32_t item = 0; item < VRN_ALMANAC_ITEMS; ++item) {
+            if (!marked(i, item)) continue;
+            tenvo::CalendarEvent event{days[i].year, days[i].month, days[i].day,
+                                       names[static_cast<std::size_t>(item)],
+                                       "almanac" + std::to_string(item)};
+            if (isPeriod(item)) {
+                // Not its first day when it runs on from the day before or
+                // from two days before over one left-out day.
+                if (marked(i - 1, item) || (i >= 2 && marked(i - 2, item))) continue;
+                std::size_t last = i;
+                while (marked(last + 1, item) || marked(last + 2, item)) {
+                    last += marked(last + 1, item) ? 1 : 2;
+                }
+                event.days = static_cast<int32_t>(last - i + 1);
+            }
+            events.push_back(std::move(event));
+        }
+    }
+    return events;
+}
+
+std::string yearCalendar(int32_t year, const Options& options, std::time_t stamp,
+                         const tenvo::LibraryBinding& library) {
+    std::vector<tenvo::CalendarEvent> events =
+        options.almanac ? almanacEvents(year, options.onlyItems, library)
+                        : tenvo::dayItemEvents(year, [&](int32_t y, int32_t m) {
+                              return composed({y, m}, options, library);
+                          });
+    if (options.holidays == tenvo::HolidayRule::ByLaw) {
+        // A holiday's event follows the day item of its date.
+        const std::vector<tenvo::CalendarEvent> holidays = tenvo::lawHolidayEvents(year);
+        events.insert(events.end(), holidays.begin(), holidays.end());
+        std::stable_sort(events.begin(), events.end(), [](const auto& a, const auto& b) {
+            return a.month * 32 + a.day < b.month * 32 + b.day;
+        });
+    }
+    const tenvo::CalendarMode named = options.almanac ? tenvo::CalendarMode::Almanac : options.mode;
+    return tenvo::writeCalendar(tenvo::calendarName(named, year), events, stamp);
+}
+
+std::string renderView(const Options& options, const tenvo::TermContext& context,
+                       const tenvo::LibraryBinding& library) {
+    const YearMonth today{context.year, context.month};
+    const YearMonth anchor{options.year.value_or(today.year),
+                           options.month.value_or(options.year ? 1 : today.month)};
+    const std::vector<YearMonth> months = monthsOf(options.view, anchor);
+    const bool colour = context.colour;
+    std::string names =
+        options.holidays == tenvo::HolidayRule::ByLaw ? holidayNames(months) : std::string();
+    if (options.mode == tenvo::CalendarMode::Almanac) names += almanacNames(months, library);
+
+    if (options.sheet) {
+        // Scripts read whole sheets: one under another, an empty line apart.
+        std::string out;
+        for (const YearMonth& m : months) {
+            if (!out.empty()) out += '\n';
+            out += tenvo::renderSheet(composed(m, options, library), colour);
+        }
+        return out + names;
+    }
+
+    tenvo::BlockStyle style;
+    style.colour = colour;
+    style.separated = true;
+    const int columns = context.columns;
+    const int width = tenvo::blockColumns(style);
+    int perRow = 1;
+    if (options.view == View::ThreeMonths) perRow = monthsPerRow(columns, width, 3) == 3 ? 3 : 1;
+    if (options.view == View::Year) perRow = monthsPerRow(columns, width, 3);
+
+    std::vector<tenvo::MonthBlock> blocks;
+    for (const YearMonth& m : months) {
+        style.today = m.year == today.year && m.month == today.month ? context.day : 0;
+        blocks.push_back(tenvo::renderMonthBlock(composed(m, options, library), style));
+    }
+    return tenvo::layOutBlocks(blocks, perRow) + names;
+}
+
+// Columns a UTF-8 text takes on a terminal: one for ASCII, two for any
+// other character (the lore's labels are full-width).
+int displayColumns(std::string_view text) {
+    int columns = 0;
+    for (char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x80) {
+            ++columns;
+        } else if (byte >= 0xc0) {
+            columns += 2;
+        }
+    }
+    return columns;
+}
+
+// The lore of one day, a labelled item a line, the values in one column.
+std::string dayView(const Date& date, const tenvo::LibraryBinding& library) {
+    const tenvo::DayLore lore = tenvo::composeDayLore(library, date.year, date.month, date.day);
+    constexpr int kLabelColumns = 12;
+    std::string out;
+    for (const tenvo::LoreLine& line :
+         tenvo::dayLoreLines(lore, library, tenvo::TextEncoding::Utf8)) {
+        const int pad = kLabelColumns - displayColumns(line.label);
+        out += line.label + std::string(static_cast<std::size_t>(pad > 1 ? pad : 1), ' ') +
+               line.value + "\n";
+    }
+    return out;
+}
+
+}  // namespace
+
+namespace tenvo {
+
+int runTermCommand(int argc, const char* const* argv, const TermContext& context, std::string& out,
+                   std::string& err) {
+    Options options;
+    try {
+        options = parseArguments(argc, argv);
+    } catch (const UsageError& e) {
+        err += "tenvo-term: " + e.message + " (try --help)\n";
+        return kTermUsageError;
+    }
+    const LibraryBinding linked = linkedLibraryBinding();
+    const LibraryBinding library = options.solsticeRule ? withSolsticeReading(linked) : linked;
+    if (options.help) {
+        out += kUsage;
+        return kTermSuccess;
+    }
+    if (options.version) {
+        out += std::string("tenvo-term, calendar library version ") + library.VRNVER() + "\n";
+        return kTermSuccess;
+    }
+    if (options.day) {
+        const Date today{context.year, context.month, context.day};
+        out += dayView(options.dayValue ? *parseDate(*options.dayValue) : today, library);
+    } else if (options.listYear && options.almanac) {
+        out += almanacList(*options.listYear, options.onlyItems, library);
+    } else if (options.listYear) {
+        out += holidayList(*options.listYear);
+    } else if (options.icsYear) {
+        out += yearCalendar(*options.icsYear, options, context.stamp, library);
+    } else {
+        out += renderView(options, context, library);
+    }
+    return kTermSuccess;
+}
+
+}  // namespace tenvo

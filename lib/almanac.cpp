@@ -1,0 +1,310 @@
+// The almanac of a day: the seasonal days (雑節), the selected days (選日 and
+// the common 暦注), the Moon's principal phases and its age, and the solar
+// term that begins on the day, all by the stored instants of an accurate
+// solar and lunar theory with Delta T (tables/almanac_instants.h), read as
+// local days at the date's meridian.
+//
+// Every lookup is a direct index into a year's row or a binary search over
+// the Moon's phases; no trigonometry runs here, so a call stays cheap.
+
+#include "almanac.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstddef>
+#include <initializer_list>
+#include <iterator>
+
+#include "numeric.h"
+#include "selected_day_tables.h"
+#include "tables/almanac_names.h"
+
+namespace {
+
+using vorane2::almanac::LocalDay;
+namespace tables = vorane2::tables;
+
+constexpr int32_t kMinutesPerDay = 1440;
+constexpr double kMinutesPerDegree = 4.0;
+
+constexpr int32_t bit(int32_t item) { return int32_t{1} << item; }
+
+// Branches are numbered 0 亥, 1 子, 2 丑 .. 11 戌; a set of them as a 12-bit
+// mask.
+constexpr int32_t kBranchUshi = 2;
+constexpr int32_t kBranchTora = 3;
+constexpr int32_t kBranchMi = 6;
+constexpr uint32_t branches(std::initializer_list<int32_t> list) {
+    uint32_t mask = 0;
+    for (int32_t b : list) mask |= uint32_t{1} << b;
+    return mask;
+}
+
+// 一粒万倍日 by solar month 1 (寅月) .. 12 (丑月): the day's branch is one of
+// the month's two (the common table).
+constexpr std::array<uint32_t, 12> kIchiryumanbaiBranches = {
+    branches({2, 7}),  branches({3, 10}),  branches({1, 4}), branches({4, 5}),
+    branches({6, 7}),  branches({7, 10}),  branches({1, 8}), branches({4, 9}),
+    branches({7, 10}), branches({10, 11}), branches({0, 1}), branches({1, 4})};
+
+// 母倉日 by solar month: the branches that give birth to the season's
+// element (water for wood in spring ...), and 巳午 in the last month of
+// every season, the 土用 months.
+constexpr std::array<uint32_t, 12> kBosoBranches = {
+    branches({0, 1}), branches({0, 1}),  branches({6, 7}),        branches({3, 4}),
+    branches({3, 4}), branches({6, 7}),  branches({5, 11, 2, 8}), branches({5, 11, 2, 8}),
+    branches({6, 7}), branches({9, 10}), branches({9, 10}),       branches({6, 7})};
+
+// The items that depend on the day's sexagenary number alone, as a set for
+// each number 0..59 (1 甲子 .. 0 癸亥).
+constexpr std::array<int32_t, 25> kDaimyoDays = {6,  7,  8,  9,  10, 14, 16, 19, 21, 24, 29, 32, 39,
+                                                 41, 42, 43, 44, 46, 47, 48, 53, 55, 56, 57, 58};
+constexpr int32_t kKinoene = 1;       // 甲子
+constexpr int32_t kTsuchinotomi = 6;  // 己巳
+// 天一天上 runs from 癸巳 (30) to 戊申 (45), 十方暮 from 甲申 (21) to 癸巳
+// (30), 八専 from 壬子 (49) to 癸亥 (60 = 0) less its 間日.
+constexpr int32_t kTenichiFirst = 30;
+constexpr int32_t kTenichiLast = 45;
+constexpr int32_t kJippoFirst = 21;
+constexpr int32_t kJippoLast = 30;
+constexpr int32_t kHassenFirst = 49;
+constexpr std::array<int32_t, 4> kHassenMabi = {50, 53, 55, 59};  // 癸丑 丙辰 戊午 壬戌
+
+constexpr std::array<int32_t, 60> makeSexagenaryItems() {
+    std::array<int32_t, 60> items{};
+    for (int32_t n = 0; n < 60; ++n) {
+        int32_t set = 0;
+        const int32_t branch = n % 12;
+        if (branch == kBranchTora) set |= bit(VRN_TORA);
+        if (branch == kBranchMi) set |= bit(VRN_MI);
+        if (n == kTsuchinotomi) set |= bit(VRN_TSUCHINOTOMI);
+        if (n == kKinoene) set |= bit(VRN_KINOENE);
+        for (int32_t d : kDaimyoDays) {
+            if (n == d) set |= bit(VRN_DAIMYO);
+        }
+        if (n >= kTenichiFirst && n <= kTenichiLast) set |= bit(VRN_TENICHITENJO);
+        if (n >= kJippoFirst && n <= kJippoLast) set |= bit(VRN_JIPPOGURE);
+        const int32_t cycle = n == 0 ? 60 : n;
+        bool mabi = false;
+        for (int32_t m : kHassenMabi) mabi = mabi || n == m;
+        if (cycle >= kHassenFirst && !mabi) set |= bit(VRN_HASSEN);
+        items[static_cast<std::size_t>(n)] = set;
+    }
+    return items;
+}
+constexpr std::array<int32_t, 60> kSexagenaryItems = makeSexagenaryItems();
+
+constexpr int32_t kStemTsuchinoe = 5;  // 戊; stems 0 癸, 1 甲 .. 9 壬
+constexpr int32_t kStemMizunoto = 0;   // 癸
+
+// The Gregorian month (1..12) in which solar month 1..12 begins: 寅月 in
+// February .. 子月 in December, 丑月 in January.
+constexpr int32_t gregorianMonthOfSolarMonth(int32_t solarMonth) {
+    return solarMonth == 12 ? 1 : solarMonth + 1;
+}
+
+// The Gregorian year, month and day of a Modified Julian Day (the era
+// algorithm on days since 0000-03-01).
+void civilOfMjd(int64_t mjd, int32_t& year, int32_t& month, int32_t& day) {
+    const int64_t z = mjd + 678881;  // days since 0000-03-01
+    const int64_t era = (z >= 0 ? z : z - 146096) / 146097;
+    const int64_t doe = z - era * 146097;
+    const int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    const int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    const int64_t mp = (5 * doy + 2) / 153;
+    const int64_t m = mp < 10 ? mp + 3 : mp - 9;
+    year = static_cast<int32_t>(yoe + era * 400 + (m <= 2 ? 1 : 0));
+    month = static_cast<int32_t>(m);
+    day = static_cast<int32_t>(doy - (153 * mp + 2) / 5 + 1);
+}
+
+// The item set of a date for one reading of the 不成就日.
+int32_t itemsOfDate(CalendarDate date, char(VRN_CALL* fujoju)(CalendarDate)) {
+    LocalDay day{};
+    if (!vorane2::almanac::localDayOf(date, day)) return vorane2::almanac::kOutOfSpan;
+    const CalendarDate normalised{day.year, day.month, day.day, 0.0, 0.0, 0.0, day.longitude};
+    return vorane2::almanac::almanacItemsOf(day, fujoju(normalised) == 'Y');
+}
+
+}  // namespace
+
+namespace vorane2::almanac {
+
+bool localDayOf(const CalendarDate& date, LocalDay& out) {
+    const double longitude = date.longitude;
+    if (!(longitude >= -180.0 && longitude <= 180.0)) return false;
+    const int64_t mjd = japanDayNumber(date.year, date.month, date.day) + kMjdOfDayNumber;
+    if (mjd < kFirstDay || mjd > kLastDay) return false;
+    out.mjd = mjd;
+    civilOfMjd(mjd, out.year, out.month, out.day);
+    out.longitude = longitude;
+    out.offsetMinutes = longitude * kMinutesPerDegree;
+    return true;
+}
+
+int64_t dayOfInstant(int32_t minutes, double offsetMinutes) {
+    // Whole minutes plus the offset (exact for any meridian a whole number
+    // of seconds from Greenwich), then one correctly rounded division: a
+    // local midnight cannot be crossed by rounding.
+    return static_cast<int64_t>(std::floor((minutes + offsetMinutes) / kMinutesPerDay));
+}
+
+int32_t sexagenaryOfDay(int64_t mjd) {
+    // Julian day number N has the pair (N - 10) mod 60.
+    return floorMod(mjd - kMjdOfDayNumber - 10, 60);
+}
+
+int32_t sunInstant(int32_t year, int32_t row) {
+    const int32_t y = std::clamp(year, tables::kSunInstantFirstYear, tables::kSunInstantLastYear);
+    const int32_t r = std::clamp(row, 0, tables::kSunInstantsPerYear - 1);
+    return tables::kSunInstantMinutes[static_cast<std::size_t>(y - tables::kSunInstantFirstYear)]
+                                     [static_cast<std::size_t>(r)];
+}
+
+int64_t sunDay(const LocalDay& day, int32_t year, int32_t row) {
+    return dayOfInstant(sunInstant(year, row), day.offsetMinutes);
+}
+
+int32_t solarMonthOf(const LocalDay& day) {
+    // The sectional terms are the even positions of a row; 小寒 opens 丑月
+    // (12), 立春 寅月 (1) .. 大雪 子月 (11). Before 小寒 the day is still in
+    // the 子月 that began at the last year's 大雪.
+    int32_t month = 11;
+    for (int32_t row = kRowShokan; row < kRowTermCount; row += 2) {
+        if (sunDay(day, day.year, row) > day.mjd) break;
+        month = row == kRowShokan ? 12 : row / 2;
+    }
+    return month;
+}
+
+int32_t termStartingOn(const LocalDay& day) {
+    for (int32_t row = 0; row < kRowTermCount; ++row) {
+        if (sunDay(day, day.year, row) == day.mjd) {
+            return tables::kSunInstantLongitudes[static_cast<std::size_t>(row)] / 15;
+        }
+    }
+    return -1;
+}
+
+int32_t moonPhaseOn(const LocalDay& day) {
+    // The first phase whose local day is not before this one; phases are
+    // at least six days apart, so no day holds two.
+    const auto* first = std::begin(tables::kMoonPhaseMinutes);
+    const auto* last = std::end(tables::kMoonPhaseMinutes);
+    const auto* it = std::partition_point(
+        first, last, [&](int32_t t) { return dayOfInstant(t, day.offsetMinutes) < day.mjd; });
+    if (it == last || dayOfInstant(*it, day.offsetMinutes) != day.mjd) return -1;
+    return static_cast<int32_t>((it - first) % 4);
+}
+
+int32_t moonAgeTenths(const LocalDay& day) {
+    // Noon of the local day in minutes of UT, then the last new moon (every
+    // fourth entry) at or before it. The table starts with a new moon
+    // before the span, so there always is one.
+    const double noon =
+        static_cast<double>(day.mjd) * kMinutesPerDay + kMinutesPerDay / 2 - day.offsetMinutes;
+    const auto* first = std::begin(tables::kMoonPhaseMinutes);
+    const auto* last = std::end(tables::kMoonPhaseMinutes);
+    const auto* after = std::partition_point(first, last, [&](int32_t t) { return t <= noon; });
+    const std::ptrdiff_t index = std::max<std::ptrdiff_t>(after - first - 1, 0);
+    const std::ptrdiff_t newMoon = index - index % 4;
+    const double days = (noon - first[newMoon]) / kMinutesPerDay;
+    return static_cast<int32_t>(std::floor(days * 10.0 + 0.5));
+}
+
+int64_t shanichiOf(int32_t equinoxMinutes, double offsetMinutes) {
+    const int64_t equinoxDay = dayOfInstant(equinoxMinutes, offsetMinutes);
+    const int32_t stem = sexagenaryOfDay(equinoxDay) % 10;
+    if (stem == kStemMizunoto) {
+        // Minutes past local midnight decide between the two 戊 days.
+        const double local =
+            equinoxMinutes + offsetMinutes - static_cast<double>(equinoxDay) * kMinutesPerDay;
+        return local < kMinutesPerDay / 2 ? equinoxDay - 5 : equinoxDay + 5;
+    }
+    // Steps forward to the next 戊 day: 1..4 forward is nearer than 6..9.
+    const int32_t ahead = floorMod(kStemTsuchinoe - stem, 10);
+    return ahead <= 4 ? equinoxDay + ahead : equinoxDay + ahead - 10;
+}
+
+int32_t almanacItemsOf(const LocalDay& day, bool fujojuDay) {
+    const int64_t d = day.mjd;
+    const int32_t y = day.year;
+    const int32_t sexagenary = sexagenaryOfDay(d);
+    const int32_t branch = sexagenary % 12;
+    int32_t set = kSexagenaryItems[static_cast<std::size_t>(sexagenary)];
+
+    // Seasonal days counted from 立春 and the equinoxes.
+    const int64_t risshun = sunDay(day, y, kRowRisshun);
+    if (d == risshun - 1) set |= bit(VRN_SETSUBUN);
+    if (d == risshun + 87) set |= bit(VRN_HACHIJUHACHIYA);
+    if (d == risshun + 209) set |= bit(VRN_NIHYAKUTOKA);
+    if (d == risshun + 219) set |= bit(VRN_NIHYAKUHATSUKA);
+    for (int32_t row : {kRowShunbun, kRowShubun}) {
+        const int32_t instant = sunInstant(y, row);
+        const int64_t equinox = dayOfInstant(instant, day.offsetMinutes);
+        if (d == equinox - 3) set |= bit(VRN_HIGAN_IRI);
+        if (d == equinox + 3) set |= bit(VRN_HIGAN_AKE);
+        if (d == shanichiOf(instant, day.offsetMinutes)) set |= bit(VRN_SHANICHI);
+    }
+    if (d == sunDay(day, y, kRowNyubai)) set |= bit(VRN_NYUBAI);
+    if (d == sunDay(day, y, kRowHangesho)) set |= bit(VRN_HANGESHO);
+
+    // Each 土用 runs from its start to the eve of the next 立 term, all in
+    // one Gregorian year (17 January .. 3 February at the earliest).
+    constexpr std::array<int32_t, 4> kNextRisshi = {kRowRisshun, kRowRikka, kRowRisshu, kRowRitto};
+    for (int32_t k = 0; k < 4; ++k) {
+        const int64_t start = sunDay(day, y, kRowDoyoFirst + k);
+        const int64_t end = sunDay(day, y, kNextRisshi[static_cast<std::size_t>(k)]);
+        if (d == start) set |= bit(VRN_DOYO_IRI);
+        if (d >= start && d < end && branch == kBranchUshi) set |= bit(VRN_DOYO_USHI);
+    }
+
+    // Selected days by the solar month and its season.
+    const int32_t solarMonth = solarMonthOf(day);
+    const auto monthIndex = static_cast<std::size_t>(solarMonth - 1);
+    const uint32_t branchBit = uint32_t{1} << branch;
+    if ((kIchiryumanbaiBranches[monthIndex] & branchBit) != 0) set |= bit(VRN_ICHIRYUMANBAI);
+    if ((kBosoBranches[monthIndex] & branchBit) != 0) set |= bit(VRN_BOSO);
+    if (sexagenary == kTenshaPair[static_cast<std::size_t>((solarMonth - 1) / 3)]) {
+        set |= bit(VRN_TENSHA);
+    }
+    const auto gregorian = static_cast<std::size_t>(gregorianMonthOfSolarMonth(solarMonth) - 1);
+    if (branch == kSanrinboBranch[gregorian]) set |= bit(VRN_SANRINBO);
+    if (branch == kKurobiBranch[gregorian]) set |= bit(VRN_JUSHI);
+    if (fujojuDay) set |= bit(VRN_FUJOJU);
+
+    const int32_t phase = moonPhaseOn(day);
+    if (phase >= 0) set |= bit(VRN_SHINGETSU + phase);
+    return set;
+}
+
+}  // namespace vorane2::almanac
+
+extern "C" {
+
+int32_t VRN_CALL ad2rekicyu(CalendarDate date) { return itemsOfDate(date, fujyojyuL); }
+
+int32_t VRN_CALL ad2rekicyuS(CalendarDate date) { return itemsOfDate(date, fujyojyuS); }
+
+int32_t VRN_CALL ad2getrei(CalendarDate date) {
+    LocalDay day{};
+    if (!vorane2::almanac::localDayOf(date, day)) return vorane2::almanac::kOutOfSpan;
+    return vorane2::almanac::moonAgeTenths(day);
+}
+
+int32_t VRN_CALL ad2sekki(CalendarDate date) {
+    LocalDay day{};
+    if (!vorane2::almanac::localDayOf(date, day)) return vorane2::almanac::kOutOfSpan;
+    return vorane2::almanac::termStartingOn(day);
+}
+
+const char* VRN_CALL rek2name(int32_t item) {
+    return tables::lookupName(tables::kAlmanacItemNames, item);
+}
+
+const char* VRN_CALL sek2name(int32_t term) {
+    return tables::lookupName(tables::kSolarTermNames, term);
+}
+
+}  // extern "C"

@@ -1,0 +1,96 @@
+// Internal pieces of the almanac (not exported): local days, the stored
+// instants of the Sun and the Moon read as local days, the solar month of a
+// day by the accurate sectional terms, and the Moon's phase and age.
+//
+// A local day at east longitude L is counted in Modified Julian Days: the
+// day holding instant t (minutes of UT since MJD 0) is floor(t / 1440 +
+// L / 360). The stored instants are floored to the whole minute, so at any
+// meridian a whole number of minutes from Greenwich (135 east included) the
+// day of the stored minute is that of the exact instant.
+#pragma once
+
+#include <cstdint>
+
+#include "day_numbers.h"
+#include "tables/almanac_instants.h"
+#include "vorane2.h"
+
+namespace vorane2::almanac {
+
+inline constexpr int32_t kOutOfSpan = -999;
+
+// The almanac's span, local days 1870-01-01 .. 2100-12-31 as MJD.
+inline constexpr int64_t kMjdOfDayNumber = -2400001;  // the MJD of Julian day number N
+inline constexpr int64_t kFirstDay = dayNumberOfNewYear(1870) + kMjdOfDayNumber;
+inline constexpr int64_t kLastDay = dayNumberOfNewYear(2101) - 1 + kMjdOfDayNumber;
+
+// One local day of the span at one meridian.
+struct LocalDay {
+    int64_t mjd;
+    int32_t year;  // its Gregorian date
+    int32_t month;
+    int32_t day;
+    double longitude;      // east, -180 .. 180
+    double offsetMinutes;  // the meridian's clock ahead of UT: 4 minutes a degree
+};
+
+// The local day of `date` (year, month and day; fields out of range run on
+// as in ad2jd; the clock time is ignored), or false when it lies outside the
+// span or the longitude outside -180 .. 180 (NaN included).
+bool localDayOf(const CalendarDate& date, LocalDay& out);
+
+// The local day (MJD) holding a stored instant at a meridian.
+int64_t dayOfInstant(int32_t minutes, double offsetMinutes);
+
+// Sexagenary number 0..59 (1 甲子 .. 59 壬戌, 0 癸亥) of a local day: the
+// day numbering of ad2heto, which gives a date's number at its 00:00.
+int32_t sexagenaryOfDay(int64_t mjd);
+
+// Positions in a year's row of tables::kSunInstantMinutes: the 24 terms in
+// calendar order from 小寒, then the four 土用 starts, 入梅 and 半夏生.
+inline constexpr int32_t kRowShokan = 0;   // 小寒, 285 degrees
+inline constexpr int32_t kRowRisshun = 2;  // 立春, 315
+inline constexpr int32_t kRowShunbun = 5;  // 春分, 0
+inline constexpr int32_t kRowRikka = 8;    // 立夏, 45
+inline constexpr int32_t kRowRisshu = 14;  // 立秋, 135
+inline constexpr int32_t kRowShubun = 17;  // 秋分, 180
+inline constexpr int32_t kRowRitto = 20;   // 立冬, 225
+inline constexpr int32_t kRowTermCount = 24;
+inline constexpr int32_t kRowDoyoFirst = 24;  // 土用入り at 297, 27, 117, 207
+inline constexpr int32_t kRowNyubai = 28;     // 80
+inline constexpr int32_t kRowHangesho = 29;   // 100
+
+// The stored instant of row position `row` (0..29) in `year`; the year is
+// held inside the table's rows and the position inside a row.
+int32_t sunInstant(int32_t year, int32_t row);
+
+// The local day of that instant at the day's meridian.
+int64_t sunDay(const LocalDay& day, int32_t year, int32_t row);
+
+// Solar month 1..12 of a local day (1 寅月 from 立春 .. 11 子月 from 大雪,
+// 12 丑月 from 小寒), each from the local day of its sectional term.
+int32_t solarMonthOf(const LocalDay& day);
+
+// The term (longitude / 15: 0 春分 .. 23 啓蟄) that begins on a local day,
+// or -1.
+int32_t termStartingOn(const LocalDay& day);
+
+// The Moon's phase on a local day: 0 new, 1 first quarter, 2 full, 3 last
+// quarter, or -1 when no principal phase falls on it.
+int32_t moonPhaseOn(const LocalDay& day);
+
+// The Moon's age at 12:00 local time in tenths of a day since the last new
+// moon, rounded to the nearest tenth.
+int32_t moonAgeTenths(const LocalDay& day);
+
+// The 社日 of one equinox: the 戊 day nearest the equinox's local day. When
+// that day is a 癸 day the 戊 days five days before and after are equally
+// near; an equinox before local noon takes the earlier, from noon on the
+// later.
+int64_t shanichiOf(int32_t equinoxMinutes, double offsetMinutes);
+
+// Every almanac item of a local day as a bit set (bit n is item n), given
+// whether it is a 不成就日 by the reading the caller asked for.
+int32_t almanacItemsOf(const LocalDay& day, bool fujojuDay);
+
+}  // namespace vorane2::almanac
