@@ -116,6 +116,7 @@ enum class sheet_mode : int32_t {
     mansion28 = 3,  // 二十八宿
     kanshi = 4,     // 干支 of the day
     sekki = 5,      // the solar term beginning that day
+    almanac = 6,    // 暦注: the day's most notable almanac item
 };
 
 struct sheet_options {
@@ -143,10 +144,73 @@ struct month_sheet {
     std::string text() const;
 };
 
+// One item of a day's almanac: its number 0..28 (vorane2.h, VRN_SETSUBUN ..
+// VRN_KAGEN) and its name ("節分" .. "下弦").
+struct almanac_item {
+    int32_t number = 0;
+    std::string_view name;
+    friend bool operator==(const almanac_item&, const almanac_item&) = default;
+};
+
+// The items of one day in item order; no allocation.
+class almanac_list {
+  public:
+    static constexpr std::size_t capacity = VRN_ALMANAC_ITEMS;
+    const almanac_item* begin() const { return items_.data(); }
+    const almanac_item* end() const { return items_.data() + count_; }
+    std::size_t size() const { return count_; }
+    const almanac_item& operator[](std::size_t i) const { return items_[i]; }
+    bool contains(int32_t number) const {
+        for (const almanac_item& item : *this) {
+            if (item.number == number) return true;
+        }
+        return false;
+    }
+    void push_back(const almanac_item& item) {
+        if (count_ < capacity) items_[count_++] = item;
+    }
+
+  private:
+    std::array<almanac_item, capacity> items_{};
+    std::size_t count_ = 0;
+};
+
+// 和暦: the era name ("明治" .. "令和") and year (1 is 元年). Before 1873,
+// when Japan kept the lunisolar calendar, the year is the lunisolar year's
+// and the era date shows the year alone.
+struct era_date {
+    std::string_view name;
+    int32_t year = 0;
+    bool lunisolar_year = false;
+};
+
+// A day's whole lore at 135 degrees east, every item in UTF-8.
+struct day_lore {
+    year_month_day date;
+    std::chrono::weekday weekday;
+    std::optional<era_date> era;
+    std::optional<lunisolar_date> lunisolar;  // nullopt outside the lunisolar span
+    std::optional<named> rokuyo;
+    sexagenary kanshi;
+    nine_stars kyusei;
+    std::optional<named> mansion27;
+    named mansion28;
+    // The solar term that begins on the day by the accurate theory, numbered
+    // by the Sun's longitude / 15 (0 春分 .. 23 啓蟄).
+    std::optional<named> solar_term;
+    almanac_list almanac;
+    std::optional<double> moon_age;  // days since the new moon, at 12:00
+    std::string_view holiday;        // the holiday by law, "" for none
+    // The era date as text, "令和8年12月9日" ("明治3年" before 1873).
+    std::array<char, 48> era_text_utf8{};
+    uint8_t era_text_length = 0;
+    std::string_view era_text() const { return {era_text_utf8.data(), era_text_length}; }
+};
+
 namespace detail {
 
 // The library's name tables, converted once to UTF-8.
-enum class names : int32_t { six_day, mansion27, mansion28, sexagenary, star };
+enum class names : int32_t { six_day, mansion27, mansion28, sexagenary, star, almanac, solar_term };
 std::string_view name_utf8(names table, int32_t index);
 
 inline bool good_longitude(double longitude) { return longitude >= -180.0 && longitude <= 180.0; }
@@ -237,6 +301,27 @@ inline std::optional<selected_days> selected(const year_month_day& date,
     return selected_days{tensyabi(c) == 'Y', kurobi(c) == 'Y', sanrinbo(c) == 'Y', fujoju == 'Y',
                          teniti(c) == 'Y'};
 }
+
+// The almanac items of a day 1870-01-01 .. 2100-12-31 (ad2rekicyu; with
+// the solstice rule, 不成就日 by the months from the winter solstice).
+inline std::optional<almanac_list> almanac(const year_month_day& date,
+                                           month_rule rule = month_rule::terms) {
+    if (!date.ok()) return std::nullopt;
+    const CalendarDate c = detail::c_date(date);
+    const int32_t bits = rule == month_rule::terms ? ad2rekicyu(c) : ad2rekicyuS(c);
+    if (bits < 0) return std::nullopt;
+    almanac_list list;
+    for (int32_t item = 0; item < VRN_ALMANAC_ITEMS; ++item) {
+        if (((bits >> item) & 1) != 0) {
+            list.push_back({item, detail::name_utf8(detail::names::almanac, item)});
+        }
+    }
+    return list;
+}
+
+// A day's whole lore, 1870-01-01 .. 2100-12-31, with the lunisolar months
+// numbered by `rule`.
+std::optional<day_lore> lore(const year_month_day& date, month_rule rule = month_rule::terms);
 
 // The 24 solar terms of a year 1870..2100 in date order, 小寒 (January) to
 // 冬至 (December), on local days at `longitude`.

@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "annotations.h"
+#include "day_lore.h"
 #include "holidays_by_law.h"
 #include "library_binding_linked.h"
 #include "month_sheet.h"
@@ -16,33 +17,44 @@
 namespace vorane2 {
 namespace {
 
-using std::chrono::day;
 using std::chrono::month;
 using std::chrono::year;
+using Day = std::chrono::day;
 
-// Room for any of the library's names: a 4-byte Shift-JIS name is at most
-// 12 bytes of UTF-8 (half-width katakana take 3 each).
-constexpr std::size_t kNameBytes = 16;
+// Room for any of the library's names: the longest, "土用の丑の日", is 12
+// bytes of Shift-JIS and 18 of UTF-8; a 4-byte name is at most 12 (half-width
+// katakana take 3 each).
+constexpr std::size_t kNameBytes = 32;
 
 struct Utf8Name {
     std::array<char, kNameBytes> text{};
     uint8_t length = 0;
 };
 
+// One converter per thread, opened on the thread's first conversion: opening
+// one costs far more than a short conversion.
+struct Converter {
+    iconv_t cd = iconv_open("UTF-8", "CP932");
+    Converter() = default;
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
+    ~Converter() {
+        if (cd != reinterpret_cast<iconv_t>(-1)) iconv_close(cd);
+    }
+};
+
 // Shift-JIS to UTF-8 into `out`; a sequence that does not convert (or does
 // not fit) ends the text there, so a name is never garbled past its bytes.
 std::size_t toUtf8(const char* sjis, std::size_t length, char* out, std::size_t room) {
-    iconv_t cd = iconv_open("UTF-8", "CP932");
-    if (cd == reinterpret_cast<iconv_t>(-1)) return 0;
-    std::array<char, 2048> in{};
-    length = std::min(length, in.size());
-    std::memcpy(in.data(), sjis, length);
-    char* inPtr = in.data();
+    thread_local Converter converter;
+    if (converter.cd == reinterpret_cast<iconv_t>(-1)) return 0;
+    iconv(converter.cd, nullptr, nullptr, nullptr, nullptr);  // the initial state
+    // iconv's input is not written through, whatever its type says.
+    char* inPtr = const_cast<char*>(sjis);
     std::size_t inLeft = length;
     char* outPtr = out;
     std::size_t outLeft = room;
-    iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
-    iconv_close(cd);
+    iconv(converter.cd, &inPtr, &inLeft, &outPtr, &outLeft);
     return room - outLeft;
 }
 
@@ -79,23 +91,36 @@ bool tableYear(int y) { return y >= first_table_year && y <= last_table_year; }
 namespace detail {
 
 std::string_view name_utf8(names table, int32_t index) {
-    // Converted once, on first use, from the library's own tables.
-    static const NameTable<6> sixDay(&rno2name);
-    static const NameTable<27> mansions27(&A27toname);
-    static const NameTable<28> mansions28(&A28toname);
-    static const NameTable<60> pairs(&eno2name);
-    static const NameTable<9> stars(&kno2name);
+    // Each table converted once, on its first use, from the library's own.
     switch (table) {
-        case names::six_day:
+        case names::six_day: {
+            static const NameTable<6> sixDay(&rno2name);
             return sixDay[index];
-        case names::mansion27:
+        }
+        case names::mansion27: {
+            static const NameTable<27> mansions27(&A27toname);
             return mansions27[index];
-        case names::mansion28:
+        }
+        case names::mansion28: {
+            static const NameTable<28> mansions28(&A28toname);
             return mansions28[index];
-        case names::sexagenary:
+        }
+        case names::sexagenary: {
+            static const NameTable<60> pairs(&eno2name);
             return pairs[index];
-        case names::star:
+        }
+        case names::star: {
+            static const NameTable<9> stars(&kno2name);
             return stars[index];
+        }
+        case names::almanac: {
+            static const NameTable<VRN_ALMANAC_ITEMS> items(&rek2name);
+            return items[index];
+        }
+        case names::solar_term: {
+            static const NameTable<24> terms(&sek2name);
+            return terms[index];
+        }
     }
     return {};
 }
@@ -126,7 +151,7 @@ std::optional<std::array<solar_term, 24>> solar_terms(year y, double longitude) 
             const Utf8Name& name = names[2 * (m - 1) + k];
             terms[2 * (m - 1) + k] = solar_term{
                 {name.text.data(), name.length},
-                year_month_day{y, month{static_cast<unsigned>(m)}, day{static_cast<unsigned>(d)}}};
+                year_month_day{y, month{static_cast<unsigned>(m)}, Day{static_cast<unsigned>(d)}}};
         }
     }
     return terms;
@@ -142,6 +167,61 @@ std::optional<solar_term> solar_term_on(const year_month_day& date, double longi
     return std::nullopt;
 }
 
+std::optional<day_lore> lore(const year_month_day& date, month_rule rule) {
+    if (!date.ok()) return std::nullopt;
+    static const tenvo::LibraryBinding solstice = tenvo::withSolsticeReading(binding());
+    const tenvo::DayLore l = tenvo::composeDayLore(
+        rule == month_rule::solstice ? solstice : binding(), static_cast<int>(date.year()),
+        static_cast<int32_t>(static_cast<unsigned>(date.month())),
+        static_cast<int32_t>(static_cast<unsigned>(date.day())));
+    if (!l.valid) return std::nullopt;
+    using detail::name_utf8;
+    using detail::names;
+    const auto pair = [](int32_t n) { return named{n, name_utf8(names::sexagenary, n)}; };
+    const auto star = [](int32_t n) { return named{n, name_utf8(names::star, n)}; };
+
+    day_lore out;
+    out.date = date;
+    out.weekday = std::chrono::weekday{static_cast<unsigned>(l.weekday)};
+    if (l.era.era != tenvo::Era::None) {
+        // The five era names, converted once.
+        static const auto eras = [] {
+            std::array<Utf8Name, 6> n{};
+            for (int32_t e = 1; e <= 5; ++e) {
+                n[static_cast<std::size_t>(e)] =
+                    utf8Of(tenvo::eraNameShiftJis(static_cast<tenvo::Era>(e)));
+            }
+            return n;
+        }();
+        const Utf8Name& name = eras[static_cast<std::size_t>(l.era.era)];
+        out.era = era_date{{name.text.data(), name.length}, l.era.year, l.era.lunisolar};
+        const std::string text = tenvo::eraDateShiftJis(l.era, l.month, l.day);
+        out.era_text_length = static_cast<uint8_t>(
+            toUtf8(text.data(), text.size(), out.era_text_utf8.data(), out.era_text_utf8.size()));
+    }
+    if (l.lunisolar.month >= 1) {
+        out.lunisolar =
+            lunisolar_date{l.lunisolar.year, static_cast<uint32_t>(l.lunisolar.month),
+                           static_cast<uint32_t>(l.lunisolar.day), l.lunisolar.leap == 'Y'};
+    }
+    if (l.sixDay >= 0) out.rokuyo = named{l.sixDay, name_utf8(names::six_day, l.sixDay)};
+    out.kanshi = sexagenary{pair(l.yearPair), pair(l.monthPair), pair(l.dayPair)};
+    out.kyusei = nine_stars{star(l.yearStar), star(l.monthStar), star(l.dayStar)};
+    if (l.mansion27 >= 0) {
+        out.mansion27 = named{l.mansion27, name_utf8(names::mansion27, l.mansion27)};
+    }
+    out.mansion28 = named{l.mansion28, name_utf8(names::mansion28, l.mansion28)};
+    if (l.solarTerm >= 0) {
+        out.solar_term = named{l.solarTerm, name_utf8(names::solar_term, l.solarTerm)};
+    }
+    for (int32_t item = 0; item < VRN_ALMANAC_ITEMS; ++item) {
+        if (tenvo::hasItem(l, item)) out.almanac.push_back({item, name_utf8(names::almanac, item)});
+    }
+    if (l.moonAge >= 0) out.moon_age = l.moonAge / 10.0;
+    out.holiday = tenvo::lawHolidayNameUtf8(l.holiday);
+    return out;
+}
+
 std::optional<holiday_list> holidays(year y) {
     const int yy = static_cast<int>(y);
     if (!y.ok() || yy < tenvo::kLawFirstYear || yy > tenvo::kLawLastYear) return std::nullopt;
@@ -151,7 +231,7 @@ std::optional<holiday_list> holidays(year y) {
         const tenvo::LawHoliday& h = law.days[static_cast<std::size_t>(i)];
         list.items_[list.count_++] =
             holiday{year_month_day{y, month{static_cast<unsigned>(h.month)},
-                                   day{static_cast<unsigned>(h.day)}},
+                                   Day{static_cast<unsigned>(h.day)}},
                     tenvo::lawHolidayNameUtf8(h.name)};
     }
     return list;
@@ -162,7 +242,7 @@ std::optional<month_sheet> sheet(std::chrono::year_month ym, sheet_mode mode,
     const int yy = static_cast<int>(ym.year());
     const auto m = static_cast<unsigned>(ym.month());
     const auto code = static_cast<int32_t>(mode);
-    if (!ym.ok() || !tableYear(yy) || code < 0 || code > 5) return std::nullopt;
+    if (!ym.ok() || !tableYear(yy) || code < 0 || code > 6) return std::nullopt;
 
     tenvo::MonthSheet model;
     model.year = static_cast<uint16_t>(yy);

@@ -3,6 +3,7 @@
 // what it answers for dates and arguments it cannot take.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <limits>
@@ -53,6 +54,14 @@ TEST(CppInterface, NamesAreTheLibrarysInUtf8) {
         seen6 |= 1 << r->number;
         seenStars |= 1 << k->day.number;
     }
+    for (int32_t i = 0; i < VRN_ALMANAC_ITEMS; ++i) {
+        EXPECT_EQ(toCp932(std::string(v::detail::name_utf8(v::detail::names::almanac, i))),
+                  rek2name(i));
+    }
+    for (int32_t i = 0; i < 24; ++i) {
+        EXPECT_EQ(toCp932(std::string(v::detail::name_utf8(v::detail::names::solar_term, i))),
+                  sek2name(i));
+    }
     EXPECT_EQ(seen27, (1 << 27) - 1);
     EXPECT_EQ(seen6, 63);
     EXPECT_EQ(seenStars, 511);
@@ -99,6 +108,37 @@ TEST(CppInterface, EqualsTheExportsOnEveryDay) {
         ASSERT_EQ(stars->month.number, ad2tkyusei(c));
         ASSERT_EQ(stars->day.number, ad2hkyusei(c));
         ASSERT_EQ(v::mansion28(d)->number, adto28(c));
+
+        // The almanac and the whole lore, where the almanac exports answer.
+        const int32_t bits = ad2rekicyu(c);
+        const auto items = v::almanac(d);
+        const auto lore = v::lore(d);
+        ASSERT_EQ(items.has_value(), bits >= 0);
+        ASSERT_EQ(lore.has_value(), bits >= 0);
+        if (!lore) continue;
+        int32_t got = 0;
+        for (const v::almanac_item& item : *items) got |= 1 << item.number;
+        ASSERT_EQ(got, bits);
+        int32_t gotS = 0;
+        const auto itemsS = v::almanac(d, v::month_rule::solstice);
+        for (const v::almanac_item& item : *itemsS) gotS |= 1 << item.number;
+        ASSERT_EQ(gotS, ad2rekicyuS(c));
+        ASSERT_TRUE(
+            std::equal(lore->almanac.begin(), lore->almanac.end(), items->begin(), items->end()));
+        ASSERT_EQ(lore->weekday.c_encoding(), static_cast<unsigned>(ad2youbi(c)));
+        ASSERT_EQ(lore->lunisolar, v::lunisolar(d));
+        ASSERT_EQ(lore->rokuyo, v::rokuyo(d));
+        ASSERT_EQ(lore->mansion27, v::mansion27(d));
+        ASSERT_EQ(lore->mansion28, v::mansion28(d));
+        ASSERT_EQ(lore->kanshi.year, k->year);
+        ASSERT_EQ(lore->kanshi.day, k->day);
+        ASSERT_EQ(lore->kyusei.month, stars->month);
+        ASSERT_EQ(lore->solar_term ? lore->solar_term->number : -1, ad2sekki(c));
+        ASSERT_EQ(lore->moon_age.value_or(-99.9), ad2getrei(c) / 10.0);
+        ASSERT_EQ(lore->holiday, tenvo::lawHolidayNameUtf8(tenvo::lawHolidayOn(
+                                     static_cast<int>(d.year()), c.month, c.day)));
+        ASSERT_EQ(v::lore(d, v::month_rule::solstice)->lunisolar,
+                  v::lunisolar(d, v::month_rule::solstice));
     }
     // The span the header states is the exports' span.
     EXPECT_EQ(
@@ -108,6 +148,31 @@ TEST(CppInterface, EqualsTheExportsOnEveryDay) {
     EXPECT_FALSE(v::lunisolar(year_month_day{sys_days{v::lunisolar_first_day} - days{1}}));
     EXPECT_TRUE(v::lunisolar(v::lunisolar_last_day, v::month_rule::solstice));
     EXPECT_FALSE(v::lunisolar(year_month_day{sys_days{v::lunisolar_last_day} + days{1}}));
+}
+
+// The era dates of the lore at the eras' first days and before 1873.
+TEST(CppInterface, EraDates) {
+    const std::array<std::pair<year_month_day, const char*>, 7> cases{{
+        {year{1870} / June / 1, "明治3年"},
+        {year{1873} / January / 1, "明治6年1月1日"},
+        {year{1912} / July / 29, "明治45年7月29日"},
+        {year{1912} / July / 30, "大正元年7月30日"},
+        {year{1926} / December / 25, "昭和元年12月25日"},
+        {year{1989} / January / 8, "平成元年1月8日"},
+        {year{2019} / May / 1, "令和元年5月1日"},
+    }};
+    for (const auto& [date, text] : cases) {
+        const auto lore = v::lore(date);
+        ASSERT_TRUE(lore && lore->era);
+        EXPECT_EQ(lore->era_text(), text);
+        EXPECT_EQ(
+            std::string(lore->era->name) + (lore->era->year == 1 ? "元" : ""),
+            std::string(text).substr(0, lore->era->name.size() + (lore->era->year == 1 ? 3 : 0)));
+    }
+    EXPECT_TRUE(v::lore(year{1870} / June / 1)->era->lunisolar_year);
+    EXPECT_FALSE(v::lore(year{1869} / December / 31));
+    EXPECT_FALSE(v::lore(year{2101} / January / 1));
+    EXPECT_FALSE(v::almanac(year{2020} / February / 30));
 }
 
 // Another meridian reaches the exports that read one.
@@ -241,7 +306,7 @@ TEST(CppInterface, RefusesWhatItCannotAnswer) {
     EXPECT_FALSE(v::sheet(year{1869} / December, v::sheet_mode::rokuyo));
     EXPECT_FALSE(v::sheet(year{2101} / January, v::sheet_mode::rokuyo));
     EXPECT_FALSE(v::sheet(year{2020} / month{13}, v::sheet_mode::rokuyo));
-    EXPECT_FALSE(v::sheet(year{2020} / June, static_cast<v::sheet_mode>(6)));
+    EXPECT_FALSE(v::sheet(year{2020} / June, static_cast<v::sheet_mode>(7)));
     EXPECT_FALSE(v::sheet(year{2020} / June, static_cast<v::sheet_mode>(-1)));
     // Years far from the tables still have a 干支 and a 28-mansion day.
     EXPECT_TRUE(v::kanshi(year_month_day{year{-4000}, March, day{1}}));
