@@ -209,9 +209,25 @@ struct day_lore {
 
 namespace detail {
 
-// The library's name tables, converted once to UTF-8.
+// The library's name tables, converted once to UTF-8 and kept back to back
+// in one array: table t at name_table_start[t] ..
+// name_table_start[t + 1] - 1. The longest name, "土用の丑の日", is 18 bytes.
 enum class names : int32_t { six_day, mansion27, mansion28, sexagenary, star, almanac, solar_term };
-std::string_view name_utf8(names table, int32_t index);
+inline constexpr std::array<int32_t, 8> name_table_start{0, 6, 33, 61, 121, 130, 159, 183};
+struct utf8_name {
+    std::array<char, 31> text{};
+    uint8_t length = 0;
+};
+using name_array = std::array<utf8_name, 183>;
+const name_array& converted_names();  // converts on its first call
+
+inline std::string_view name_utf8(names table, int32_t index) {
+    const auto t = static_cast<std::size_t>(table);
+    if (index < 0 || index >= name_table_start[t + 1] - name_table_start[t]) return {};
+    static const name_array& all = converted_names();
+    const utf8_name& n = all[static_cast<std::size_t>(name_table_start[t] + index)];
+    return {n.text.data(), n.length};
+}
 
 inline bool good_longitude(double longitude) { return longitude >= -180.0 && longitude <= 180.0; }
 

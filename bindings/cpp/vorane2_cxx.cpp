@@ -4,6 +4,7 @@
 // month sheet).
 #include <iconv.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "annotations.h"
@@ -66,19 +67,6 @@ Utf8Name utf8Of(const char* sjis) {
     return name;
 }
 
-template <std::size_t N>
-struct NameTable {
-    std::array<Utf8Name, N> names{};
-    explicit NameTable(const char*(VRN_CALL* lookup)(int32_t)) {
-        for (std::size_t i = 0; i < N; ++i) names[i] = utf8Of(lookup(static_cast<int32_t>(i)));
-    }
-    std::string_view operator[](int32_t index) const {
-        if (index < 0 || static_cast<std::size_t>(index) >= N) return {};
-        const Utf8Name& n = names[static_cast<std::size_t>(index)];
-        return {n.text.data(), n.length};
-    }
-};
-
 const tenvo::LibraryBinding& binding() {
     static const tenvo::LibraryBinding linked = tenvo::linkedLibraryBinding();
     return linked;
@@ -90,39 +78,24 @@ bool tableYear(int y) { return y >= first_table_year && y <= last_table_year; }
 
 namespace detail {
 
-std::string_view name_utf8(names table, int32_t index) {
-    // Each table converted once, on its first use, from the library's own.
-    switch (table) {
-        case names::six_day: {
-            static const NameTable<6> sixDay(&rno2name);
-            return sixDay[index];
+const name_array& converted_names() {
+    static const name_array all = [] {
+        using Lookup = const char*(VRN_CALL*)(int32_t);
+        // In the order of `names`.
+        constexpr std::array<Lookup, 7> kLookups{&rno2name, &A27toname, &A28toname, &eno2name,
+                                                 &kno2name, &rek2name,  &sek2name};
+        name_array names{};
+        for (std::size_t t = 0; t < kLookups.size(); ++t) {
+            for (int32_t i = name_table_start[t]; i < name_table_start[t + 1]; ++i) {
+                const Utf8Name n = utf8Of(kLookups[t](i - name_table_start[t]));
+                utf8_name& to = names[static_cast<std::size_t>(i)];
+                to.length = static_cast<uint8_t>(std::min<std::size_t>(n.length, to.text.size()));
+                std::memcpy(to.text.data(), n.text.data(), to.length);
+            }
         }
-        case names::mansion27: {
-            static const NameTable<27> mansions27(&A27toname);
-            return mansions27[index];
-        }
-        case names::mansion28: {
-            static const NameTable<28> mansions28(&A28toname);
-            return mansions28[index];
-        }
-        case names::sexagenary: {
-            static const NameTable<60> pairs(&eno2name);
-            return pairs[index];
-        }
-        case names::star: {
-            static const NameTable<9> stars(&kno2name);
-            return stars[index];
-        }
-        case names::almanac: {
-            static const NameTable<VRN_ALMANAC_ITEMS> items(&rek2name);
-            return items[index];
-        }
-        case names::solar_term: {
-            static const NameTable<24> terms(&sek2name);
-            return terms[index];
-        }
-    }
-    return {};
+        return names;
+    }();
+    return all;
 }
 
 }  // namespace detail
@@ -170,10 +143,15 @@ std::optional<solar_term> solar_term_on(const year_month_day& date, double longi
 std::optional<day_lore> lore(const year_month_day& date, month_rule rule) {
     if (!date.ok()) return std::nullopt;
     static const tenvo::LibraryBinding solstice = tenvo::withSolsticeReading(binding());
-    const tenvo::DayLore l = tenvo::composeDayLore(
-        rule == month_rule::solstice ? solstice : binding(), static_cast<int>(date.year()),
-        static_cast<int32_t>(static_cast<unsigned>(date.month())),
-        static_cast<int32_t>(static_cast<unsigned>(date.day())));
+    // The holidays of the year asked last on this thread, found once for a
+    // walk through a year rather than for every day.
+    thread_local tenvo::LoreYear lastYear{};
+    const int32_t y = static_cast<int>(date.year());
+    if (lastYear.year != y) lastYear = tenvo::loreYear(y);
+    const tenvo::DayLore l =
+        tenvo::composeDayLore(rule == month_rule::solstice ? solstice : binding(), lastYear,
+                              static_cast<int32_t>(static_cast<unsigned>(date.month())),
+                              static_cast<int32_t>(static_cast<unsigned>(date.day())));
     if (!l.valid) return std::nullopt;
     using detail::name_utf8;
     using detail::names;

@@ -6,8 +6,10 @@
 // pybind11 first: it brings Python.h, which datetime.h needs.
 #include <datetime.h>
 
+#include <array>
 #include <cstdio>
 #include <string>
+#include <tuple>
 
 #include "vorane2.hpp"
 
@@ -20,6 +22,7 @@ PyTypeObject* gLunisolarType = nullptr;
 PyTypeObject* gTripleType[2] = {nullptr, nullptr};  // Kanshi, Kyusei
 PyTypeObject* gSelectedType = nullptr;
 PyTypeObject* gCellType = nullptr;
+PyTypeObject* gDayType = nullptr;
 
 std::string isoDate(const year_month_day& d) {
     char text[32];
@@ -93,23 +96,32 @@ py::object date(const year_month_day& d) {
 }
 
 // An instance of the named tuple class `type` from its fields (stolen
-// references), made by tuple's own constructor: the class's Python-level
-// __new__ would cost a frame.
+// references), allocated and filled as tuple's own constructor does for a
+// subclass: the class's Python-level __new__ would cost a frame.
 py::object namedTuple(PyTypeObject* type, std::initializer_list<PyObject*> fields) {
-    PyObject* items = PyTuple_New(static_cast<Py_ssize_t>(fields.size()));
-    if (items == nullptr) throw py::error_already_set();
+    PyObject* o = type->tp_alloc(type, static_cast<Py_ssize_t>(fields.size()));
+    if (o == nullptr) {
+        for (PyObject* f : fields) Py_XDECREF(f);
+        throw py::error_already_set();
+    }
     Py_ssize_t i = 0;
-    for (PyObject* f : fields) PyTuple_SET_ITEM(items, i++, f);
-    PyObject* args = PyTuple_Pack(1, items);
-    Py_DECREF(items);
-    if (args == nullptr) throw py::error_already_set();
-    PyObject* o = PyTuple_Type.tp_new(type, args, nullptr);
-    Py_DECREF(args);
-    if (o == nullptr) throw py::error_already_set();
+    for (PyObject* f : fields) PyTuple_SET_ITEM(o, i++, f);
     return py::reinterpret_steal<py::object>(o);
 }
 
+// Every name of the library's tables as a str, made once: a name the C++
+// interface gives points into its one array of names.
+std::array<PyObject*, std::tuple_size_v<vorane2::detail::name_array>> gNames{};
+
 PyObject* newStr(std::string_view s) {
+    const auto& all = vorane2::detail::converted_names();
+    const auto* first = reinterpret_cast<const char*>(all.data());
+    const auto* last = reinterpret_cast<const char*>(all.data() + all.size());
+    if (s.data() >= first && s.data() < last) {
+        const auto i =
+            static_cast<std::size_t>(s.data() - first) / sizeof(vorane2::detail::utf8_name);
+        if (gNames[i] != nullptr) return Py_NewRef(gNames[i]);
+    }
     return PyUnicode_FromStringAndSize(s.data(), static_cast<Py_ssize_t>(s.size()));
 }
 
@@ -175,6 +187,56 @@ py::object selectedDays(py::handle d, py::handle rule) {
                                       PyBool_FromLong(s->teniti)});
 }
 
+py::list almanacItems(const vorane2::almanac_list& items) {
+    PyObject* list = PyList_New(static_cast<Py_ssize_t>(items.size()));
+    if (list == nullptr) throw py::error_already_set();
+    Py_ssize_t i = 0;
+    for (const auto& item : items) PyList_SET_ITEM(list, i++, newStr(item.name));
+    return py::reinterpret_steal<py::list>(list);
+}
+
+const char* almanacSpan() { return "the almanac's span 1870-01-01 .. 2100-12-31"; }
+
+py::list almanac(py::handle d, py::handle rule) {
+    const year_month_day date = toDate(d, "almanac");
+    const auto items = vorane2::almanac(date, toRule(rule, "almanac"));
+    if (!items) outsideSpan("almanac", date, almanacSpan());
+    return almanacItems(*items);
+}
+
+PyObject* strOrNone(std::string_view s) { return s.empty() ? Py_NewRef(Py_None) : newStr(s); }
+
+PyObject* nameOrNone(const std::optional<vorane2::named>& n) {
+    return n ? newStr(n->name) : Py_NewRef(Py_None);
+}
+
+py::object day(py::handle d, py::handle rule) {
+    const year_month_day date = toDate(d, "day");
+    const auto lore = vorane2::lore(date, toRule(rule, "day"));
+    if (!lore) outsideSpan("day", date, almanacSpan());
+    PyObject* lunar = Py_NewRef(Py_None);
+    if (const auto& l = lore->lunisolar) {
+        Py_DECREF(lunar);
+        lunar =
+            namedTuple(gLunisolarType, {PyLong_FromLong(l->year), PyLong_FromUnsignedLong(l->month),
+                                        PyLong_FromUnsignedLong(l->day), PyBool_FromLong(l->leap)})
+                .release()
+                .ptr();
+    }
+    const auto triple = [](PyTypeObject* type, const auto& t) {
+        return namedTuple(type, {newStr(t.year.name), newStr(t.month.name), newStr(t.day.name)})
+            .release()
+            .ptr();
+    };
+    return namedTuple(
+        gDayType, {Py_NewRef(d.ptr()), strOrNone(lore->era_text()), lunar, nameOrNone(lore->rokuyo),
+                   triple(gTripleType[0], lore->kanshi), triple(gTripleType[1], lore->kyusei),
+                   nameOrNone(lore->mansion27), newStr(lore->mansion28.name),
+                   nameOrNone(lore->solar_term), almanacItems(lore->almanac).release().ptr(),
+                   lore->moon_age ? PyFloat_FromDouble(*lore->moon_age) : Py_NewRef(Py_None),
+                   strOrNone(lore->holiday)});
+}
+
 py::object solarTerm(py::handle d) {
     const year_month_day date = toDate(d, "solar_term");
     const int y = static_cast<int>(date.year());
@@ -221,17 +283,17 @@ PySheet monthSheet(py::handle y, py::handle m, py::handle mode, py::handle rule,
                    py::handle holidayRule) {
     const int year = toInt(y, "month_sheet", "year");
     const int month = toInt(m, "month_sheet", "month");
-    static constexpr const char* kModes[] = {"rokuyo",    "kyusei", "mansion27",
-                                             "mansion28", "kanshi", "sekki"};
+    static constexpr const char* kModes[] = {"rokuyo", "kyusei", "mansion27", "mansion28",
+                                             "kanshi", "sekki",  "almanac"};
     const std::string modeWord = toWord(mode, "month_sheet", "mode");
     int code = -1;
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < 7; ++i) {
         if (modeWord == kModes[i]) code = i;
     }
     if (code < 0) {
         throw py::value_error(
             "vorane2.month_sheet(): mode must be one of rokuyo, kyusei, "
-            "mansion27, mansion28, kanshi, sekki; not \"" +
+            "mansion27, mansion28, kanshi, sekki, almanac; not \"" +
             modeWord + "\"");
     }
     vorane2::sheet_options options;
@@ -268,6 +330,11 @@ py::list sheetCells(const PySheet& s) {
 
 PYBIND11_MODULE(_vorane2, m) {
     PyDateTime_IMPORT;
+    for (std::size_t i = 0; i < gNames.size(); ++i) {
+        const auto& n = vorane2::detail::converted_names()[i];
+        gNames[i] = PyUnicode_FromStringAndSize(n.text.data(), n.length);
+        if (gNames[i] == nullptr) throw py::error_already_set();
+    }
     if (PyDateTimeAPI == nullptr) throw py::error_already_set();
     m.doc() = "The traditional Japanese calendar: lunisolar dates and the day's lore.";
     m.attr("__version__") = VRNVER();
@@ -280,6 +347,13 @@ PYBIND11_MODULE(_vorane2, m) {
         newType("Kyusei", "year month day", "九星 of the year, the solar month and the day.");
     gSelectedType = newType("SelectedDays", "tensha kurobi sanrinbo fujoju teniti",
                             "Whether a date is 天赦日, 黒日, 三隣亡, 不成就日, a 癸巳 day.");
+    gDayType = newType("Day",
+                       "date era lunisolar rokuyo kanshi kyusei mansion27 mansion28 solar_term "
+                       "almanac moon_age holiday",
+                       "A day's whole lore: the date, its era date (和暦), lunisolar date, 六曜, "
+                       "干支 and 九星 of year, month and day, 二十七宿, 二十八宿, the solar term "
+                       "beginning that day, the almanac items, the Moon's age at noon in days "
+                       "and the holiday by law; None where the day has no such item.");
     gCellType = newType("SheetCell", "day note colour",
                         "A cell of a month sheet: day (None outside the month), the item "
                         "under it, the colour class (weekday 0..6, 0 for a holiday too).");
@@ -287,6 +361,7 @@ PYBIND11_MODULE(_vorane2, m) {
     m.attr("Kanshi") = py::handle(reinterpret_cast<PyObject*>(gTripleType[0]));
     m.attr("Kyusei") = py::handle(reinterpret_cast<PyObject*>(gTripleType[1]));
     m.attr("SelectedDays") = py::handle(reinterpret_cast<PyObject*>(gSelectedType));
+    m.attr("Day") = py::handle(reinterpret_cast<PyObject*>(gDayType));
     m.attr("SheetCell") = py::handle(reinterpret_cast<PyObject*>(gCellType));
 
     const auto terms = py::str("terms");
@@ -306,6 +381,11 @@ PYBIND11_MODULE(_vorane2, m) {
     m.def("selected_days", &selectedDays, py::arg("date"), py::arg("rule") = terms,
           "Which selected days (天赦日, 黒日, 三隣亡, 不成就日, 癸巳) a date of the lunisolar span "
           "is.");
+    m.def("almanac", &almanac, py::arg("date"), py::arg("rule") = terms,
+          "The almanac items (雑節, 暦注, the Moon's phases) of a date 1870-01-01 .. 2100-12-31\n"
+          "as a list of names in the almanac's order; rule as for lunisolar (不成就日).");
+    m.def("day", &day, py::arg("date"), py::arg("rule") = terms,
+          "The whole lore of a date 1870-01-01 .. 2100-12-31 as a Day.");
     m.def("solar_term", &solarTerm, py::arg("date"),
           "The name of the solar term that falls on a date of 1870 .. 2100, or None.");
     m.def("solar_terms", &solarTerms, py::arg("year"),
@@ -336,5 +416,6 @@ PYBIND11_MODULE(_vorane2, m) {
           py::arg("mode") = py::str("rokuyo"), py::arg("rule") = terms,
           py::arg("holidays") = py::str("fixed"),
           "The month sheet of a month 1870-01 .. 2100-12: mode rokuyo, kyusei, mansion27,\n"
-          "mansion28, kanshi or sekki; holidays \"fixed\" (the program's default) or \"law\".");
+          "mansion28, kanshi, sekki or almanac; holidays \"fixed\" (the program's default) or "
+          "\"law\".");
 }

@@ -10,6 +10,7 @@ vorane2.Lunisolar(year=2026, month=1, day=1, leap=False)
 """
 
 from ._vorane2 import (  # noqa: F401
+    Day,
     Kanshi,
     Kyusei,
     Lunisolar,
@@ -17,6 +18,8 @@ from ._vorane2 import (  # noqa: F401
     SelectedDays,
     SheetCell,
     __version__,
+    almanac,
+    day,
     holidays,
     kanshi,
     kyusei,

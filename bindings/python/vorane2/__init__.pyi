@@ -6,7 +6,7 @@ from typing import Literal, NamedTuple, Optional
 __version__: str
 
 Rule = Literal["terms", "solstice"]
-Mode = Literal["rokuyo", "kyusei", "mansion27", "mansion28", "kanshi", "sekki"]
+Mode = Literal["rokuyo", "kyusei", "mansion27", "mansion28", "kanshi", "sekki", "almanac"]
 
 class Lunisolar(NamedTuple):
     year: int
@@ -36,6 +36,20 @@ class SheetCell(NamedTuple):
     note: str
     colour: int
 
+class Day(NamedTuple):
+    date: datetime.date
+    era: Optional[str]
+    lunisolar: Optional[Lunisolar]
+    rokuyo: Optional[str]
+    kanshi: Kanshi
+    kyusei: Kyusei
+    mansion27: Optional[str]
+    mansion28: str
+    solar_term: Optional[str]
+    almanac: list[str]
+    moon_age: Optional[float]
+    holiday: Optional[str]
+
 class MonthSheet:
     @property
     def year(self) -> int: ...
@@ -57,6 +71,8 @@ def mansion28(date: datetime.date) -> str: ...
 def kanshi(date: datetime.date) -> Kanshi: ...
 def kyusei(date: datetime.date) -> Kyusei: ...
 def selected_days(date: datetime.date, rule: Rule = "terms") -> SelectedDays: ...
+def almanac(date: datetime.date, rule: Rule = "terms") -> list[str]: ...
+def day(date: datetime.date, rule: Rule = "terms") -> Day: ...
 def solar_term(date: datetime.date) -> Optional[str]: ...
 def solar_terms(year: int) -> list[tuple[datetime.date, str]]: ...
 def holidays(year: int) -> list[tuple[datetime.date, str]]: ...

@@ -31,7 +31,8 @@ class LunisolarDate(ctypes.Structure):
 lib = ctypes.CDLL(os.environ["VORANE2_LIBRARY"])
 for _name in ("adto9rekL", "adto9rekS"):
     getattr(lib, _name).restype = LunisolarDate
-for _name in ("rno2name", "A27toname", "A28toname", "eno2name", "kno2name"):
+for _name in ("rno2name", "A27toname", "A28toname", "eno2name", "kno2name", "rek2name",
+              "sek2name"):
     getattr(lib, _name).restype = ctypes.c_char_p
     getattr(lib, _name).argtypes = [ctypes.c_int32]
 
@@ -45,6 +46,7 @@ def name_of(table, index, cache={}):
 
 def test_every_day_equals_the_exports():
     day = datetime.date(1870, 1, 1)
+    holidays = {d: name for year in range(1948, 2101) for d, name in vorane2.holidays(year)}
     answered = 0
     while day <= datetime.date(2100, 12, 31):
         c = CalendarDate(day.year, day.month, day.day, 0.0, 0.0, 0.0, 135.0)
@@ -67,6 +69,21 @@ def test_every_day_equals_the_exports():
                                             (lib.ad2neto, lib.ad2teto, lib.ad2heto))
         assert vorane2.kyusei(day) == tuple(name_of("kno2name", f(c)) for f in
                                             (lib.ad2nkyusei, lib.ad2tkyusei, lib.ad2hkyusei))
+        bits = lib.ad2rekicyu(c)
+        items = [name_of("rek2name", i) for i in range(29) if bits >> i & 1]
+        assert vorane2.almanac(day) == items
+        lore = vorane2.day(day)
+        assert lore.date == day and lore.almanac == items
+        assert (lore.lunisolar, lore.rokuyo, lore.mansion27) == (
+            (vorane2.lunisolar(day), vorane2.rokuyo(day), vorane2.mansion27(day))
+            if lore.lunisolar else (None, None, None))
+        assert (lore.kanshi, lore.kyusei, lore.mansion28) == (
+            vorane2.kanshi(day), vorane2.kyusei(day), vorane2.mansion28(day))
+        term = lib.ad2sekki(c)
+        assert lore.solar_term == (name_of("sek2name", term) if term >= 0 else None)
+        assert lore.moon_age == lib.ad2getrei(c) / 10
+        assert lore.holiday == holidays.get(day)
+        assert lore.era.startswith(("明治", "大正", "昭和", "平成", "令和"))
         day += datetime.timedelta(days=1)
     assert answered == 2 * (datetime.date(2100, 12, 30) - datetime.date(1870, 2, 1)).days + 2
 
@@ -101,6 +118,10 @@ def test_terms_holidays_and_sheets_agree():
             assert cell.colour == (0 if day in holidays else i % 7)
         assert sheet.text.splitlines() == sheet.shift_jis.decode("cp932").split("\r\n")[:14]
     assert len(vorane2.month_sheet(2100, 12, "sekki", "solstice").shift_jis) == 420
+    # The almanac mode writes the most notable item: on 2025-07-19 土用入り.
+    july = vorane2.month_sheet(2025, 7, "almanac")
+    assert [c.note for c in july.cells if c.day == 19] == ["土用"]
+    assert "土用入り" in vorane2.almanac(datetime.date(2025, 7, 19))
 
 
 BAD_CALLS = [
@@ -108,6 +129,9 @@ BAD_CALLS = [
     (lambda: vorane2.rokuyo(datetime.date(2100, 12, 31), "solstice"), ValueError, "outside"),
     (lambda: vorane2.selected_days(datetime.date(1, 1, 1)), ValueError, "outside"),
     (lambda: vorane2.solar_term(datetime.date(2101, 1, 5)), ValueError, "1870 .. 2100"),
+    (lambda: vorane2.almanac(datetime.date(1869, 12, 31)), ValueError, "1869-12-31 is outside"),
+    (lambda: vorane2.day(datetime.date(2101, 1, 1), "solstice"), ValueError, "2101-01-01"),
+    (lambda: vorane2.day(None), TypeError, "not NoneType"),
     (lambda: vorane2.solar_terms(1869), ValueError, "outside 1870 .. 2100"),
     (lambda: vorane2.holidays(1947), ValueError, "1948 .. 2100"),
     (lambda: vorane2.holidays(2 ** 80), ValueError, "out of range"),
@@ -132,7 +156,8 @@ def test_bad_input_raises_a_clear_error(call, error, message):
 
 
 DATE_FUNCTIONS = [vorane2.lunisolar, vorane2.rokuyo, vorane2.mansion27, vorane2.mansion28,
-                  vorane2.kanshi, vorane2.kyusei, vorane2.selected_days, vorane2.solar_term]
+                  vorane2.kanshi, vorane2.kyusei, vorane2.selected_days, vorane2.solar_term,
+                  vorane2.almanac, vorane2.day]
 
 
 @settings(max_examples=300, deadline=None)
@@ -145,12 +170,16 @@ def test_any_date_answers_or_raises_value_error(day, function):
         inside = datetime.date(1870, 2, 1) <= day <= datetime.date(2100, 12, 30)
         assert not inside or function is vorane2.solar_term
         return
+    if function is vorane2.day:
+        assert result.date == day and all(isinstance(x, str) for x in result.almanac)
+        assert result.moon_age is None or 0 <= result.moon_age < 31
+        return
     if function is vorane2.lunisolar:
         assert 1 <= result.month <= 12 and 1 <= result.day <= 30
         assert result.year in (day.year, day.year - 1)
     elif result is not None:
         assert all(isinstance(x, (str, bool)) for x in
-                   (result if isinstance(result, tuple) else (result,)))
+                   (result if isinstance(result, (tuple, list)) else (result,)))
         assert "-999" not in str(result)
 
 
@@ -165,7 +194,8 @@ def test_anything_but_a_date_is_a_type_error(value, function):
 
 @settings(max_examples=200, deadline=None)
 @given(st.integers(-10 ** 6, 10 ** 6), st.integers(-100, 100),
-       st.sampled_from(["rokuyo", "kyusei", "mansion27", "mansion28", "kanshi", "sekki"]))
+       st.sampled_from(["rokuyo", "kyusei", "mansion27", "mansion28", "kanshi", "sekki",
+                        "almanac"]))
 def test_month_sheets_of_any_month(year, month, mode):
     if not (1870 <= year <= 2100 and 1 <= month <= 12):
         with pytest.raises(ValueError):
