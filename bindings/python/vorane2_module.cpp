@@ -54,7 +54,8 @@ int toInt(py::handle obj, const char* function, const char* what) {
         PyErr_Clear();
         throw py::value_error(std::string("vorane2.") + function + "(): " + what + " out of range");
     }
-    if (value < -1000000 || value > 1000000) {
+    // Within std::chrono::year's range, so that no year wraps into another.
+    if (value < -32767 || value > 32767) {
         throw py::value_error(std::string("vorane2.") + function + "(): " + what + " " +
                               std::to_string(value) + " out of range");
     }

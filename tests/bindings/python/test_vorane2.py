@@ -206,6 +206,18 @@ def test_month_sheets_of_any_month(year, month, mode):
     assert days == list(range(1, len(days) + 1)) and 28 <= len(days) <= 31
 
 
+@settings(max_examples=300, deadline=None)
+@given(st.one_of(st.integers(), st.integers(1800, 2200), st.sampled_from([67484, -63588, 2 ** 63])))
+def test_years_of_the_tables_and_no_other(year):
+    # 67484 and -63588 are 1948 modulo 2 ** 16.
+    for function, first in ((vorane2.holidays, 1948), (vorane2.solar_terms, 1870)):
+        if first <= year <= 2100:
+            assert function(year)[0][0].year == year
+        else:
+            with pytest.raises(ValueError):
+                function(year)
+
+
 def test_stubs_name_what_the_module_has():
     stub = pathlib.Path(vorane2.__file__).with_name("__init__.pyi")
     tree = ast.parse(stub.read_text(encoding="utf-8"))
