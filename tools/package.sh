@@ -10,7 +10,7 @@
 #
 # The Debian packages come from a native build of their own (build-package:
 # Release, installed under /usr, no run path); the zips from the Windows
-# builds build-win and build-win64, made first where they are missing.
+# builds build-win and build-win64, made or brought up to date first.
 # TENVO_PACKAGE_NO_ZIP=1 leaves the zips out.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -59,9 +59,8 @@ for spec in i686:win32:build-win x86_64:win64:build-win64; do
     rest=${spec#*:}
     name=${rest%%:*}
     win="$root/${rest#*:}"
-    if [ ! -f "$win/app/win/tenvo.exe" ] || [ ! -f "$win/lib/vorane2.dll" ]; then
-        "$root/tools/windows-build.sh" --arch "$arch" "$win" >/dev/null
-    fi
+    # Brought up to date (nothing to do when the test command has just built it).
+    "$root/tools/windows-build.sh" --arch "$arch" "$win" >/dev/null
     if [ "$arch" = i686 ]; then
         bits="32-bit" calling="stdcall"
     else
