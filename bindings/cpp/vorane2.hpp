@@ -2,8 +2,9 @@
 // names and std::optional results instead of sentinels.
 //
 // Every function here calls the exports of vorane2.h (and, for the holidays
-// by law and the month sheet, the platform-free month model built into
-// libvorane2-cxx); nothing is computed a second time. Link the target
+// by law, the month sheet and a day's whole lore, the platform-free code of
+// the desk calendar built into libvorane2-cxx); nothing is computed a second
+// time. Link the target
 // vorane2::cxx (CMake) or `pkg-config --libs vorane2-cxx`.
 //
 // Dates are local days; by default Japan's (135 degrees east), and the
@@ -15,7 +16,6 @@
 
 #include <array>
 #include <chrono>
-#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -44,7 +44,7 @@ inline constexpr year_month_day lunisolar_first_day{std::chrono::year{1870}, std
                                                     std::chrono::day{1}};
 inline constexpr year_month_day lunisolar_last_day{std::chrono::year{2100}, std::chrono::month{12},
                                                    std::chrono::day{30}};
-// The years whose solar terms and month sheets the library stores.
+// The years of the stored solar-term days, and of the months the sheet shows.
 inline constexpr int first_table_year = 1870;
 inline constexpr int last_table_year = 2100;
 
