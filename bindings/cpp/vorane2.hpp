@@ -319,11 +319,13 @@ inline std::optional<selected_days> selected(const year_month_day& date,
 }
 
 // The almanac items of a day 1870-01-01 .. 2100-12-31 (ad2rekicyu; with
-// the solstice rule, 不成就日 by the months from the winter solstice).
+// the solstice rule, 不成就日 by the months from the winter solstice), the
+// day being the local day at `longitude`.
 inline std::optional<almanac_list> almanac(const year_month_day& date,
-                                           month_rule rule = month_rule::terms) {
-    if (!date.ok()) return std::nullopt;
-    const CalendarDate c = detail::c_date(date);
+                                           month_rule rule = month_rule::terms,
+                                           double longitude = japan_meridian) {
+    if (!date.ok() || !detail::good_longitude(longitude)) return std::nullopt;
+    const CalendarDate c = detail::c_date(date, longitude);
     const int32_t bits = rule == month_rule::terms ? ad2rekicyu(c) : ad2rekicyuS(c);
     if (bits < 0) return std::nullopt;
     almanac_list list;

@@ -186,6 +186,10 @@ TEST(CppInterface, MeridianReachesTheExports) {
             EXPECT_EQ(v::kyusei(d, lon)->month.number, ad2tkyusei(at(d, lon)));
             EXPECT_EQ(v::solar_terms(year{y}, lon)->at(2).date.day(),
                       day{static_cast<unsigned>(y2risyun(y, lon))});
+            int32_t bits = 0;
+            const auto items = v::almanac(d, v::month_rule::terms, lon);
+            for (const auto& item : *items) bits |= 1 << item.number;
+            EXPECT_EQ(bits, ad2rekicyu(at(d, lon)));
         }
     }
 }
@@ -298,6 +302,7 @@ TEST(CppInterface, RefusesWhatItCannotAnswer) {
         EXPECT_FALSE(v::kyusei(ok, lon));
         EXPECT_FALSE(v::selected(ok, v::month_rule::terms, lon));
         EXPECT_FALSE(v::solar_terms(year{2020}, lon));
+        EXPECT_FALSE(v::almanac(ok, v::month_rule::terms, lon));
     }
     EXPECT_FALSE(v::solar_terms(year{1869}));
     EXPECT_FALSE(v::solar_terms(year{2101}));

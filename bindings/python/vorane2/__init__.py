@@ -6,7 +6,7 @@ argument of the wrong type TypeError.
 
 >>> import datetime, vorane2
 >>> vorane2.lunisolar(datetime.date(2026, 2, 17))
-vorane2.Lunisolar(year=2026, month=1, day=1, leap=False)
+Lunisolar(year=2026, month=1, day=1, leap=False)
 """
 
 from ._vorane2 import (  # noqa: F401
