@@ -337,6 +337,10 @@ PYBIND11_MODULE(_vorane2, m) {
         if (gNames[i] == nullptr) throw py::error_already_set();
     }
     if (PyDateTimeAPI == nullptr) throw py::error_already_set();
+    // The stubs (__init__.pyi) give the signatures; pybind11's would name
+    // every argument's C++ type.
+    py::options options;
+    options.disable_function_signatures();
     m.doc() = "The traditional Japanese calendar: lunisolar dates and the day's lore.";
     m.attr("__version__") = VRNVER();
 
@@ -388,7 +392,9 @@ PYBIND11_MODULE(_vorane2, m) {
     m.def("day", &day, py::arg("date"), py::arg("rule") = terms,
           "The whole lore of a date 1870-01-01 .. 2100-12-31 as a Day.");
     m.def("solar_term", &solarTerm, py::arg("date"),
-          "The name of the solar term that falls on a date of 1870 .. 2100, or None.");
+          "The name of the solar term that falls on a date of 1870 .. 2100, or None, by the\n"
+          "library's solar-term exports as the month sheet shows them (day(date).solar_term\n"
+          "is the almanac's, from the accurate theory; the two can differ by a day).");
     m.def("solar_terms", &solarTerms, py::arg("year"),
           "The 24 solar terms of a year 1870 .. 2100 as (date, name), 小寒 to 冬至.");
     m.def("holidays", &holidays, py::arg("year"),
