@@ -25,6 +25,14 @@ test "$(ldd "$sysroot/usr/bin/tenvo-term" | sed -n 's/.*libvorane2.so.1 => \([^ 
 zcat "$sysroot/usr/share/man/man1/tenvo-term.1.gz" | grep -q '^\.TH TENVO-TERM 1' ||
     { echo "no manual page"; exit 1; }
 
+# The development headers stand alone, free of warnings at the strictest
+# settings: C99 and C++20 alike.
+printf '#include <vorane2.h>\nint main(void) { return 0; }\n' >"$work/header.c"
+cc -std=c99 -Wall -Wextra -Wpedantic -Werror -I"$sysroot/usr/include" -c "$work/header.c" -o /dev/null
+printf '#include <vorane2.hpp>\nint main() { return 0; }\n' >"$work/header.cpp"
+c++ -std=c++20 -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wsign-conversion -Werror \
+    -I"$sysroot/usr/include" -c "$work/header.cpp" -o /dev/null
+
 # The C++ consumer against the root, both ways.
 cmake -S "$root/tests/install/cxx_consumer" -B "$work/cxx" -G Ninja \
     -DCMAKE_PREFIX_PATH="$sysroot/usr" -DCMAKE_FIND_USE_CMAKE_SYSTEM_PATH=OFF >/dev/null
