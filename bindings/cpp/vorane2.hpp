@@ -223,6 +223,7 @@ const name_array& converted_names();  // converts on its first call
 
 inline std::string_view name_utf8(names table, int32_t index) {
     const auto t = static_cast<std::size_t>(table);
+    if (t + 1 >= name_table_start.size()) return {};  // not one of `names`
     if (index < 0 || index >= name_table_start[t + 1] - name_table_start[t]) return {};
     static const name_array& all = converted_names();
     const utf8_name& n = all[static_cast<std::size_t>(name_table_start[t] + index)];

@@ -62,6 +62,9 @@ TEST(CppInterface, NamesAreTheLibrarysInUtf8) {
         EXPECT_EQ(toCp932(std::string(v::detail::name_utf8(v::detail::names::solar_term, i))),
                   sek2name(i));
     }
+    EXPECT_TRUE(v::detail::name_utf8(v::detail::names::six_day, 6).empty());
+    EXPECT_TRUE(v::detail::name_utf8(v::detail::names::star, -1).empty());
+    EXPECT_TRUE(v::detail::name_utf8(static_cast<v::detail::names>(7), 0).empty());
     EXPECT_EQ(seen27, (1 << 27) - 1);
     EXPECT_EQ(seen6, 63);
     EXPECT_EQ(seenStars, 511);
