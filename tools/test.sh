@@ -40,4 +40,7 @@ if [ -x "$root/tools/windows-tests.sh" ]; then
     WINDOWS_CMAKE_OPTIONS=-DVORANE2_WERROR=ON "$root/tools/windows-tests.sh" "$root/build"
 fi
 
+step "packages: built, unpacked into a temporary root and used from there"
+"$root/tests/install/check_packages.sh"
+
 step "all tests passed"
