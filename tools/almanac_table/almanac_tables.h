@@ -60,7 +60,30 @@ std::vector<NamedInstant> nearMidnightInstants(const AlmanacTables& tables);
 // "YYYY-MM-DD HH:MM:SS" in UTC+9.
 std::string localText(const LocalInstant& instant);
 
+// The stored form of the instants, decoded with integers only:
+//   Sun:  sunBase[i] + n * sunMilliPerYear[i] / 1000 + sunResidual[n * 30 + i]
+//         (n = year - firstYear; the division truncates, n is never negative)
+//   Moon: moonOrigin + k * kMoonQuarterMilliMinutes / 1000 + moonOffset[k]
+// A row's instants move on by about a tropical year a year and stray from
+// that line by the nutation, Delta T and the planets, well inside a byte; the
+// true phases stray from the mean ones by under a day, inside 12 bits.
+inline constexpr int64_t kMoonQuarterMilliMinutes = 10631012;  // 29.530589 days / 4
+inline constexpr int32_t kSunResidualLimit = 127;
+inline constexpr int32_t kMoonOffsetLimit = 4095;
+
+struct CompactAlmanac {
+    std::array<int32_t, kSunInstantsPerYear> sunBase{};
+    std::array<int32_t, kSunInstantsPerYear> sunMilliPerYear{};
+    std::vector<int32_t> sunResidual;  // [(year - firstYear) * 30 + i], within +-kSunResidualLimit
+    int32_t moonOrigin = 0;
+    std::vector<int32_t> moonOffset;  // 0 .. kMoonOffsetLimit
+};
+
+// The compact form of the tables, or false with a message when an instant
+// strays too far from its line to be stored.
+bool compactAlmanac(const AlmanacTables& tables, CompactAlmanac& out, std::string& error);
+
 // The text of the generated header, byte for byte.
-std::string renderHeader(const AlmanacTables& tables);
+std::string renderHeader(const AlmanacTables& tables, const CompactAlmanac& compact);
 
 }  // namespace almanacgen
