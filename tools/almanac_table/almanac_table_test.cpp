@@ -63,6 +63,16 @@ TEST(AlmanacTable, DecodesToTheGeneratedMinutes) {
     EXPECT_EQ(moon(-1), moon(0));
     EXPECT_EQ(moon(t::kMoonPhaseCount), moon(t::kMoonPhaseCount - 1));
 
+    // An instant too far from its line is refused, not stored wrapped.
+    almanacgen::CompactAlmanac compact;
+    ASSERT_TRUE(almanacgen::compactAlmanac(live, compact, error)) << error;
+    almanacgen::AlmanacTables strayed = live;
+    strayed.sun[100].jdUt += 300.0 / 1440.0;
+    EXPECT_FALSE(almanacgen::compactAlmanac(strayed, compact, error));
+    strayed = live;
+    strayed.moon[5000].jdUt += 3.0;
+    EXPECT_FALSE(almanacgen::compactAlmanac(strayed, compact, error));
+
     EXPECT_LT(sizeof t::kSunRowBaseMinutes + sizeof t::kSunRowMilliMinutesPerYear +
                   sizeof t::kSunInstantResiduals + sizeof t::kMoonPhaseOffsetLow +
                   sizeof t::kMoonPhaseOffsetHigh,
