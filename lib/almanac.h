@@ -90,16 +90,23 @@ inline int32_t sunInstant(int32_t year, int32_t row) {
 
 // The stored instant of the Moon's principal phase `index` (phase index % 4,
 // 0 new moon .. 3 last quarter, in time order), the index held inside
-// 0 .. kMoonPhaseCount - 1: the mean quarter lunation's instant plus the
-// phase's 12-bit offset.
+// 0 .. kMoonPhaseCount - 1: the mean quarter lunation's instant, the phase's
+// two largest periodic terms (the sines of the Moon's and the Sun's mean
+// anomalies, from a table indexed by the angle's top byte) and the phase's
+// one-byte residual.
 inline int32_t moonPhaseMinutes(std::ptrdiff_t index) {
     const auto k =
         static_cast<std::size_t>(std::clamp<std::ptrdiff_t>(index, 0, tables::kMoonPhaseCount - 1));
-    const int32_t high = (tables::kMoonPhaseOffsetHigh[k / 2] >> (4 * (k % 2))) & 15;
-    const int32_t offset = tables::kMoonPhaseOffsetLow[k] + 256 * high;
+    const auto phase = static_cast<uint32_t>(k);
+    const uint32_t moon = tables::kMoonAnomalyFirst + phase * tables::kMoonAnomalyPerPhase;
+    const uint32_t sun = tables::kSunAnomalyFirst + phase * tables::kSunAnomalyPerPhase;
+    const int16_t* swing = tables::kMoonPhaseSwingMinutes[k % 4];
+    // An arithmetic shift: the floor of the sum in minutes, as stored.
+    const int32_t periodic =
+        (swing[0] * tables::kSineQ15[moon >> 24] + swing[1] * tables::kSineQ15[sun >> 24]) >> 15;
     return tables::kMoonPhaseOriginMinutes +
            static_cast<int32_t>(static_cast<int64_t>(k) * tables::kMoonQuarterMilliMinutes / 1000) +
-           offset;
+           periodic + tables::kMoonPhaseResiduals[k];
 }
 
 // The local day of that instant at the day's meridian.

@@ -74,9 +74,9 @@ TEST(AlmanacTable, DecodesToTheGeneratedMinutes) {
     EXPECT_FALSE(almanacgen::compactAlmanac(strayed, compact, error));
 
     EXPECT_LT(sizeof t::kSunRowBaseMinutes + sizeof t::kSunRowMilliMinutesPerYear +
-                  sizeof t::kSunInstantResiduals + sizeof t::kMoonPhaseOffsetLow +
-                  sizeof t::kMoonPhaseOffsetHigh,
-              25u * 1000u);
+                  sizeof t::kSunInstantResiduals + sizeof t::kMoonPhaseSwingMinutes +
+                  sizeof t::kSineQ15 + sizeof t::kMoonPhaseResiduals,
+              20u * 1000u);
 }
 
 TEST(AlmanacTable, ShapeAndOrder) {

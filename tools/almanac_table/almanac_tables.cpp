@@ -61,6 +61,7 @@ bool buildMoon(int32_t firstYear, int32_t lastYear, AlmanacTables& out, std::str
     // The last new moon before the start.
     int64_t k = newmoongen::lunationNear(startJd) - 2;
     while (newMoonUt(k + 1) < startJd) ++k;
+    out.firstLunation = k;
     for (;; ++k) {
         bool done = false;
         for (const MoonPhase phase : {kNewMoon, kFirstQuarter, kFullMoon, kLastQuarter}) {
@@ -155,27 +156,61 @@ bool compactAlmanac(const AlmanacTables& tables, CompactAlmanac& out, std::strin
         }
     }
 
-    auto aboveMean = [&](size_t k) {
-        return utMinutesOf(tables.moon[k]) -
-               static_cast<int64_t>(k) * kMoonQuarterMilliMinutes / 1000;
-    };
     if (tables.moon.empty()) {
         error = "no Moon phases to store";
         return false;
     }
+    // The mean anomalies of the phases' mean instants (lunation k0 + k / 4,
+    // the polynomials' linear parts) and the largest terms of each phase.
+    auto turns = [](double degrees) {
+        double d = std::fmod(degrees, 360.0);
+        if (d < 0.0) d += 360.0;
+        return static_cast<uint32_t>(std::llround(d / 360.0 * 4294967296.0) & 0xffffffff);
+    };
+    const auto k0 = static_cast<double>(tables.firstLunation);
+    out.moonAnomalyFirst = turns(201.5643 + 385.81693528 * k0);
+    out.moonAnomalyPerPhase = turns(385.81693528 / 4.0);
+    out.sunAnomalyFirst = turns(2.5534 + 29.10535670 * k0);
+    out.sunAnomalyPerPhase = turns(29.10535670 / 4.0);
+    constexpr double kTermDays[4][2] = {
+        {-0.40720, 0.17241}, {-0.62801, 0.17172}, {-0.40614, 0.17302}, {-0.62801, 0.17172}};
+    for (size_t p = 0; p < 4; ++p) {
+        for (size_t j = 0; j < 2; ++j) {
+            out.swingMinutes[p][j] = static_cast<int32_t>(std::lround(kTermDays[p][j] * 1440.0));
+        }
+    }
+    for (int32_t j = 0; j < kSineSteps; ++j) {
+        out.sineQ15[static_cast<size_t>(j)] = static_cast<int32_t>(
+            std::lround(32767.0 * std::sin(2.0 * kPi * j / static_cast<double>(kSineSteps))));
+    }
+
+    auto aboveMean = [&](size_t k) {
+        return utMinutesOf(tables.moon[k]) -
+               static_cast<int64_t>(k) * kMoonQuarterMilliMinutes / 1000 - moonSwing(out, k);
+    };
     int64_t origin = aboveMean(0);
     for (size_t k = 1; k < tables.moon.size(); ++k) origin = std::min(origin, aboveMean(k));
     out.moonOrigin = static_cast<int32_t>(origin);
     for (size_t k = 0; k < tables.moon.size(); ++k) {
-        const int64_t offset = aboveMean(k) - origin;
-        if (offset > kMoonOffsetLimit) {
-            error = "a Moon phase " + std::to_string(offset) + " minutes past the mean one at " +
+        const int64_t residual = aboveMean(k) - origin;
+        if (residual > kMoonResidualLimit) {
+            error = "a Moon phase " + std::to_string(residual) +
+                    " minutes past its mean one and largest terms at " +
                     dateText(utDateOf(tables.moon[k]));
             return false;
         }
-        out.moonOffset.push_back(static_cast<int32_t>(offset));
+        out.moonResidual.push_back(static_cast<int32_t>(residual));
     }
     return true;
+}
+
+int32_t moonSwing(const CompactAlmanac& compact, size_t k) {
+    const auto phase = static_cast<uint32_t>(k);
+    const uint32_t moon = compact.moonAnomalyFirst + phase * compact.moonAnomalyPerPhase;
+    const uint32_t sun = compact.sunAnomalyFirst + phase * compact.sunAnomalyPerPhase;
+    const std::array<int32_t, 2>& minutes = compact.swingMinutes[k % 4];
+    return (minutes[0] * compact.sineQ15[moon >> 24] + minutes[1] * compact.sineQ15[sun >> 24]) >>
+           15;
 }
 
 std::string localText(const LocalInstant& instant) {
@@ -259,16 +294,17 @@ std::string renderHeader(const AlmanacTables& tables, const CompactAlmanac& comp
          "the planets)\n"
          "// within a byte.\n"
          "//\n"
-         "// The Moon, phase k:\n"
-         "//   kMoonPhaseOriginMinutes + k * kMoonQuarterMilliMinutes / 1000 + offset\n"
-         "//   offset = kMoonPhaseOffsetLow[k] + 256 * (kMoonPhaseOffsetHigh[k / 2] >> (4 * (k % "
-         "2)) & 15)\n"
-         "// the mean quarter lunation and a 12-bit offset 0.." +
-         std::to_string(kMoonOffsetLimit) +
-         " above it (the true phases stray from\n"
-         "// the mean ones by under a day either way), its low byte and its high nibble (even k "
-         "in the low\n"
-         "// nibble).\n";
+         "// The Moon, phase k (p = k % 4; >> 15 floors, the sum may be negative):\n"
+         "//   kMoonPhaseOriginMinutes + k * kMoonQuarterMilliMinutes / 1000 + swing + "
+         "kMoonPhaseResiduals[k]\n"
+         "//   swing = (kMoonPhaseSwingMinutes[p][0] * kSineQ15[moon >> 24] +\n"
+         "//            kMoonPhaseSwingMinutes[p][1] * kSineQ15[sun >> 24]) >> 15\n"
+         "//   moon = kMoonAnomalyFirst + k * kMoonAnomalyPerPhase (uint32_t, wrapping), sun "
+         "alike\n"
+         "// the mean quarter lunation, the two largest periodic terms of the phase (the Moon's "
+         "and the Sun's\n"
+         "// mean anomalies, 0.63 and 0.17 day at most) and a residual 0.." +
+         std::to_string(kMoonResidualLimit) + " minutes.\n";
     s += "inline constexpr int32_t kSunInstantFirstYear = " + first + ";\n";
     s += "inline constexpr int32_t kSunInstantLastYear = " + last + ";\n";
     s += "inline constexpr int32_t kSunInstantsPerYear = " + std::to_string(kSunInstantsPerYear) +
@@ -321,27 +357,36 @@ std::string renderHeader(const AlmanacTables& tables, const CompactAlmanac& comp
         ";\n";
     s += "inline constexpr int32_t kMoonQuarterMilliMinutes = " +
          std::to_string(kMoonQuarterMilliMinutes) + ";  // 29.530589 days / 4\n";
-    s += "// The offsets' low bytes, four lunations a line, dated by the line's first new moon "
-         "(UT).\n";
-    s += "inline constexpr uint8_t kMoonPhaseOffsetLow[kMoonPhaseCount] = {\n";
-    for (size_t k = 0; k < tables.moon.size(); k += 16) {
-        s += "    /* " + dateText(utDateOf(tables.moon[k])) + " */ ";
-        std::vector<int64_t> low;
-        for (size_t j = k; j < k + 16 && j < tables.moon.size(); ++j) {
-            low.push_back(compact.moonOffset[j] & 255);
-        }
-        s += numberList(low) + "\n";
+    s += "// The Moon's and the Sun's mean anomalies at phase 0 and their advance a phase, in "
+         "2^-32 turns.\n";
+    s += "inline constexpr uint32_t kMoonAnomalyFirst = " +
+         std::to_string(compact.moonAnomalyFirst) + "u;\n";
+    s += "inline constexpr uint32_t kMoonAnomalyPerPhase = " +
+         std::to_string(compact.moonAnomalyPerPhase) + "u;\n";
+    s += "inline constexpr uint32_t kSunAnomalyFirst = " + std::to_string(compact.sunAnomalyFirst) +
+         "u;\n";
+    s += "inline constexpr uint32_t kSunAnomalyPerPhase = " +
+         std::to_string(compact.sunAnomalyPerPhase) + "u;\n";
+    s += "// [k % 4]: the minutes of the sine of the Moon's and of the Sun's anomaly in phase k.\n";
+    s += "inline constexpr int16_t kMoonPhaseSwingMinutes[4][2] = {";
+    for (size_t p = 0; p < 4; ++p) {
+        s += std::string(p > 0 ? ", {" : "{") + std::to_string(compact.swingMinutes[p][0]) + ", " +
+             std::to_string(compact.swingMinutes[p][1]) + "}";
     }
     s += "};\n";
-    s += "// The offsets' high nibbles, two phases a byte.\n";
-    s += "inline constexpr uint8_t kMoonPhaseOffsetHigh[(kMoonPhaseCount + 1) / 2] = {\n";
-    {
-        std::vector<int64_t> high;
-        for (size_t k = 0; k < tables.moon.size(); k += 2) {
-            const int32_t odd = k + 1 < tables.moon.size() ? compact.moonOffset[k + 1] >> 8 : 0;
-            high.push_back((compact.moonOffset[k] >> 8) | (odd << 4));
-        }
-        appendNumbers(s, high, 24, "    ");
+    s += "// sin(2 pi j / " + std::to_string(kSineSteps) + ") * 32767, rounded.\n";
+    s += "inline constexpr int16_t kSineQ15[" + std::to_string(kSineSteps) + "] = {\n";
+    appendNumbers(s, std::vector<int64_t>(compact.sineQ15.begin(), compact.sineQ15.end()), 16,
+                  "    ");
+    s += "};\n";
+    s += "// The residuals, four lunations a line, dated by the line's first new moon (UT).\n";
+    s += "inline constexpr uint8_t kMoonPhaseResiduals[kMoonPhaseCount] = {\n";
+    for (size_t k = 0; k < tables.moon.size(); k += 16) {
+        s += "    /* " + dateText(utDateOf(tables.moon[k])) + " */ ";
+        const auto from = compact.moonResidual.begin() + static_cast<std::ptrdiff_t>(k);
+        const auto to = compact.moonResidual.begin() +
+                        static_cast<std::ptrdiff_t>(std::min(k + 16, tables.moon.size()));
+        s += numberList(std::vector<int64_t>(from, to)) + "\n";
     }
     s += "};\n";
     s += "// clang-format on\n";
