@@ -19,6 +19,7 @@
 #include "local_days.h"
 #include "numeric.h"
 #include "sectional_terms.h"
+#include "solar_terms.h"
 #include "tables/day_star_switch_days.h"
 #include "tables/nine_star_names.h"
 #include "vorane2.h"
@@ -168,7 +169,9 @@ CalendarDate VRN_CALL touji2kougo(int32_t year, double longitude) {
 int32_t VRN_CALL ad2nkyusei(CalendarDate date) {
     // The year star falls by one each year; the year turns on 立春.
     int64_t s = 9 - vorane2::floorMod(static_cast<int64_t>(date.year) + 7, 9);
-    if (date.month == 1 || (date.month == 2 && date.day < y2risyun(date.year, date.longitude))) {
+    if (date.month == 1 ||
+        (date.month == 2 &&
+         date.day < vorane2::solarTermDay(vorane2::kRisshunTerm, date.year, date.longitude))) {
         s += 1;
     }
     if (s >= 9) s -= 9;

@@ -12,6 +12,7 @@
 #include "day_numbers.h"
 #include "numeric.h"
 #include "sectional_terms.h"
+#include "solar_terms.h"
 #include "tables/sexagenary_names.h"
 #include "vorane2.h"
 
@@ -48,7 +49,9 @@ int32_t VRN_CALL ad2neto(CalendarDate date) {
     // January, and February before the day of 立春, still belong to the
     // stem-and-branch year that began in the previous Gregorian year.
     const bool beforeRisshun =
-        date.month == 1 || (date.month == 2 && date.day < y2risyun(date.year, date.longitude));
+        date.month == 1 ||
+        (date.month == 2 &&
+         date.day < vorane2::solarTermDay(vorane2::kRisshunTerm, date.year, date.longitude));
     const int64_t b = beforeRisshun ? 1 : 0;
     // AD 4 was a 甲子 year: (4 - 3) mod 60 = 1.
     return vorane2::floorMod(static_cast<int64_t>(date.year) - 3 - b, 60);
