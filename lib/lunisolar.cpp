@@ -231,10 +231,6 @@ LunisolarDate lunisolarDateLive(CalendarDate date, int32_t lastYear) {
     return r;
 }
 
-LunisolarDate lunisolarDate(const CalendarDate& date, int32_t lastYear) {
-    return lunisolarDateFromTable(date, lastYear, tables::kLunarMonthNames);
-}
-
 LunisolarDate lunisolarDateFromTable(const CalendarDate& date, int32_t lastYear,
                                      LunarMonthNames names) {
     namespace t = tables;

@@ -57,7 +57,6 @@ LunarMonthNumber lunarMonthNumber(double lonA, double lonB, double lonC);
 // months (tables/lunar_months.h) is generated from. lunisolarDate reads
 // that table and gives the same result for every argument.
 LunisolarDate lunisolarDateLive(CalendarDate date, int32_t lastYear);
-LunisolarDate lunisolarDate(const CalendarDate& date, int32_t lastYear);
 
 // The names of the stored lunar months under one numbering rule, one for
 // each month of tables::kLunarMonthFirstDays: a month's first day is the
@@ -73,6 +72,11 @@ using LunarMonthNames =
 // leap 'N', year, month and day kLunisolarError.
 LunisolarDate lunisolarDateFromTable(const CalendarDate& date, int32_t lastYear,
                                      LunarMonthNames names);
+
+// The months named by their principal terms: lunisolarDateLive's answer.
+inline LunisolarDate lunisolarDate(const CalendarDate& date, int32_t lastYear) {
+    return lunisolarDateFromTable(date, lastYear, tables::kLunarMonthNames);
+}
 
 // The lunisolar date of adto9rekS worked out on every call: the months and
 // days of lunisolarDateLive over the long span, numbered from the month that

@@ -23,11 +23,11 @@ namespace t = vorane2::tables;
 
 // Both cycles of a date from its lunisolar date built on the stored new
 // moons of years up to `lastYear`; -999 where those do not reach.
-int32_t sixDayIndex(CalendarDate date, int32_t lastYear) {
+int32_t sixDayIndex(const CalendarDate& date, int32_t lastYear) {
     return vorane2::sixDayIndexOf(vorane2::lunisolarDate(date, lastYear));
 }
 
-int32_t mansion27Index(CalendarDate date, int32_t lastYear) {
+int32_t mansion27Index(const CalendarDate& date, int32_t lastYear) {
     return vorane2::mansion27IndexOf(vorane2::lunisolarDate(date, lastYear));
 }
 
