@@ -18,10 +18,23 @@ std::string text(const CalendarDate& d) {
            std::to_string(d.second) + " at " + std::to_string(d.longitude);
 }
 
-void expectSameDayCounts(const CalendarDate& d) {
-    ASSERT_EQ(ad2heto(d), vorane2::daySexagenaryFromJd(d)) << text(d);
-    ASSERT_EQ(adto28(d), vorane2::mansion28FromJd(d)) << text(d);
-    ASSERT_EQ(ad2youbi(d), vorane2::weekdayFromJd(d)) << text(d);
+// The first export whose two answers differ on `d`, if any.
+testing::AssertionResult sameDayCounts(const CalendarDate& d) {
+    const struct {
+        const char* name;
+        int32_t fast, reference;
+    } answers[] = {
+        {"ad2heto", ad2heto(d), vorane2::daySexagenaryFromJd(d)},
+        {"adto28", adto28(d), vorane2::mansion28FromJd(d)},
+        {"ad2youbi", ad2youbi(d), vorane2::weekdayFromJd(d)},
+    };
+    for (const auto& a : answers) {
+        if (a.fast != a.reference) {
+            return testing::AssertionFailure()
+                   << a.name << " " << text(d) << ": " << a.fast << " against " << a.reference;
+        }
+    }
+    return testing::AssertionSuccess();
 }
 
 }  // namespace
@@ -32,7 +45,7 @@ TEST(FastPaths, DayCountsAreThoseOfAd2jdOnEveryDateTheyServe) {
     for (int32_t year = 1599; year <= 10000; ++year) {
         for (int32_t month = 0; month <= 13; ++month) {
             for (int32_t day = 0; day <= 32; ++day) {
-                expectSameDayCounts(CalendarDate{year, month, day, 0.0, 0.0, 0.0, 135.0});
+                ASSERT_TRUE(sameDayCounts(CalendarDate{year, month, day, 0.0, 0.0, 0.0, 135.0}));
             }
         }
     }
@@ -57,14 +70,14 @@ TEST(FastPaths, ClockTimesAndMeridiansNearTheDaysEdges) {
         for (int32_t month = 1; month <= 12; ++month) {
             for (int32_t day = 1; day <= 31; ++day) {
                 for (const Clock& c : clocks) {
-                    expectSameDayCounts(
-                        CalendarDate{year, month, day, c.hour, c.minute, c.second, c.longitude});
+                    ASSERT_TRUE(sameDayCounts(
+                        CalendarDate{year, month, day, c.hour, c.minute, c.second, c.longitude}));
                 }
             }
         }
     }
     // Far outside the whole numbers' years, where the doubles answer alone.
     for (const int32_t year : {INT32_MIN, -4713, 0, 1582, 1583, 99999, INT32_MAX}) {
-        expectSameDayCounts(CalendarDate{year, 2, 29, 0.0, 0.0, 0.0, 135.0});
+        EXPECT_TRUE(sameDayCounts(CalendarDate{year, 2, 29, 0.0, 0.0, 0.0, 135.0}));
     }
 }
