@@ -100,7 +100,12 @@ DayLore composeWithHolidays(const LibraryBinding& library, int32_t year, int32_t
     lore.day = day;
     const CalendarDate date{year, month, day, 0.0, 0.0, 0.0, kJapanMeridian};
 
+    // What asks no export comes first: the date's fields, just stored piece
+    // by piece, are then read whole by the first call's copy without
+    // waiting for the stores.
     lore.weekday = weekdayOf(daysFromCivil(year, month, day));
+    lore.holiday = holidays != nullptr ? findLawHoliday(*holidays, month, day)
+                                       : lawHolidayOn(year, month, day);
     lore.lunisolar = library.adto9rekL(date);
     if (lore.lunisolar.year != kNoLunisolarDate) {
         lore.sixDay = sixDayOf(lore.lunisolar);
@@ -120,8 +125,6 @@ DayLore composeWithHolidays(const LibraryBinding& library, int32_t year, int32_t
     lore.monthStar = library.ad2tkyusei(date);
     lore.dayStar = library.ad2hkyusei(date);
     lore.mansion28 = library.adto28(date);
-    lore.holiday = holidays != nullptr ? findLawHoliday(*holidays, month, day)
-                                       : lawHolidayOn(year, month, day);
     lore.solarTerm = library.ad2sekki(date);
     lore.items = almanacItemsOf(library, date);
     lore.moonAge = library.ad2getrei(date);
