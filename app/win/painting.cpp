@@ -54,7 +54,7 @@ void paintSheet(HWND window) {
         sheetWindowSize(w, h, GetSystemMetrics(SM_CXBORDER), GetSystemMetrics(SM_CYBORDER),
                         GetSystemMetrics(SM_CYCAPTION));
     SetWindowPos(window, nullptr, 0, 0, size.width, size.height, SWP_NOMOVE);
-    updateHolidayTips(window, w, h);
+    updateDayTips(window, w, h);
 
     SelectObject(dc, gApp.titleFont);
     SetTextColor(dc, kBlack);
