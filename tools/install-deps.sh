@@ -5,7 +5,7 @@
 set -eu
 
 packages="g++ cmake ninja-build pkg-config libgtest-dev libbenchmark-dev clang clang-format libclang-rt-14-dev
-  mingw-w64 wine wine32:i386 wine64 xvfb imagemagick fonts-ipafont-mincho fonts-ipafont-gothic
+  mingw-w64 wine wine32:i386 wine64 xvfb imagemagick fonts-ipafont-mincho fonts-ipafont-gothic fonts-wine
   locales valgrind libical-dev"
 
 as_root() {

@@ -7,6 +7,7 @@
 
 #include "library_binding.h"
 #include "month_sheet.h"
+#include "window_logic.h"
 
 namespace tenvo {
 
@@ -24,6 +25,7 @@ struct AppState {
     bool solsticeRule = false;      // lunar months numbered from 冬至
     HWND dayTips = nullptr;         // the tooltips of the days: lore and holiday by law
     int32_t wheelPending = 0;       // wheel movement short of a whole notch
+    WindowSize sheetSize{0, 0};     // the window's size for its font, once painted
 };
 
 extern AppState gApp;

@@ -249,6 +249,17 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         case WM_KEYDOWN:
             if (onKeyDown(window, wParam)) return 0;
             return DefWindowProcA(window, message, wParam, lParam);
+        case WM_GETMINMAXINFO:
+            // The window is as large as its sheet, whoever sizes it: made
+            // smaller, down to its caption, its client area would be empty,
+            // never painted, and so never sized back.
+            if (gApp.sheetSize.width > 0 && gApp.sheetSize.height > 0) {
+                auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
+                limits->ptMinTrackSize = POINT{gApp.sheetSize.width, gApp.sheetSize.height};
+                limits->ptMaxTrackSize = limits->ptMinTrackSize;
+                return 0;
+            }
+            return DefWindowProcA(window, message, wParam, lParam);
         case WM_MOUSEWHEEL:  // towards the user: the next month
             turnPage(window, wheelMonthSteps(gApp.wheelPending, GET_WHEEL_DELTA_WPARAM(wParam)));
             return 0;

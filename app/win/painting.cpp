@@ -53,6 +53,7 @@ void paintSheet(HWND window) {
     const WindowSize size =
         sheetWindowSize(w, h, GetSystemMetrics(SM_CXBORDER), GetSystemMetrics(SM_CYBORDER),
                         GetSystemMetrics(SM_CYCAPTION));
+    gApp.sheetSize = size;
     SetWindowPos(window, nullptr, 0, 0, size.width, size.height, SWP_NOMOVE);
     updateDayTips(window, w, h);
 
