@@ -105,7 +105,7 @@ void putSixDay(const LibraryBinding& library, const CalendarDate& date, LunarCac
         cache.recompute = 'Y';
         return;
     }
-    putName(note, library.rno2name((lunar.month + lunar.day - 1) % 6));
+    putName(note, library.rno2name(sixDayOf(lunar)));
     cache.date.day += 1;
     cache.recompute = cache.date.day > 27 ? 'Y' : 'N';
 }
@@ -169,7 +169,6 @@ LibraryBinding withSolsticeReading(const LibraryBinding& library) {
     solstice.adto9rekL = library.adto9rekS;
     solstice.adto27 = library.adto27S;
     solstice.adto27L = library.adto27S;
-    solstice.ad26youL = library.ad26youS;
     solstice.ad2rekicyu = library.ad2rekicyuS;
     return solstice;
 }

@@ -26,6 +26,14 @@ struct SolarTermEntry {
 // The two solar terms that fall in each Gregorian month (index 0 unused).
 extern const std::array<std::array<SolarTermEntry, 2>, 13> kSolarTermsByMonth;
 
+// The six-day index 0 赤口 .. 5 大安 of a lunisolar date: (month + day - 1)
+// mod 6, a leap month counting with its number (day 1 of month 1 is 先勝).
+// -1 for a date whose month or day is out of range (the library's -999).
+constexpr int32_t sixDayOf(const LunisolarDate& lunar) {
+    if (lunar.month < 1 || lunar.month > 12 || lunar.day < 1 || lunar.day > 30) return -1;
+    return (lunar.month + lunar.day - 1) % 6;
+}
+
 // Writes the annotation of `date` (the shown year and month and the day
 // being composed) into `note`: 4 bytes of Shift-JIS and a NUL. Modes:
 //   SixDay      the six-day name from the lunisolar date held in `cache`
@@ -54,8 +62,8 @@ void annotateDay(const LibraryBinding& library, const CalendarDate& date, int32_
 // The library as the sheet reads it with the lunar months numbered from the
 // winter solstice (the month holding 冬至 is month 11): the lunisolar
 // members the annotations and the day's lore ask (adto9rek, adto9rekL,
-// adto27, adto27L, ad26youL, ad2rekicyu) answer from adto9rekS, adto27S,
-// ad26youS and ad2rekicyuS instead, over the whole span 1870-02-01 to
+// adto27, adto27L, ad2rekicyu) answer from adto9rekS, adto27S and
+// ad2rekicyuS instead, over the whole span 1870-02-01 to
 // 2100-12-30. Everything else is the binding as given. The six-day and
 // 27-mansion items differ from the default only in the months where the two
 // readings number a month differently.

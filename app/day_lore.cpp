@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 
+#include "annotations.h"
 #include "civil_days.h"
 #include "text_encoding.h"
 
@@ -84,7 +85,10 @@ const char* almanacShortNameShiftJis(int32_t item) {
     return kShortNames[static_cast<std::size_t>(item)];
 }
 
-DayLore composeDayLore(const LibraryBinding& library, int32_t year, int32_t month, int32_t day) {
+namespace {
+
+DayLore composeWithHolidays(const LibraryBinding& library, int32_t year, int32_t month, int32_t day,
+                            const LawHolidayYear* holidays) {
     DayLore lore;
     if (year < kLoreFirstYear || year > kLoreLastYear || day < 1 ||
         day > daysInMonth(year, month)) {
@@ -96,10 +100,10 @@ DayLore composeDayLore(const LibraryBinding& library, int32_t year, int32_t mont
     lore.day = day;
     const CalendarDate date{year, month, day, 0.0, 0.0, 0.0, kJapanMeridian};
 
-    lore.weekday = library.ad2youbi(date);
+    lore.weekday = weekdayOf(daysFromCivil(year, month, day));
     lore.lunisolar = library.adto9rekL(date);
     if (lore.lunisolar.year != kNoLunisolarDate) {
-        lore.sixDay = library.ad26youL(date);
+        lore.sixDay = sixDayOf(lore.lunisolar);
         lore.mansion27 = library.adto27L(date);
     }
     // The lunisolar year 1870 begins on 1870-02-01, the first day with a
@@ -115,11 +119,25 @@ DayLore composeDayLore(const LibraryBinding& library, int32_t year, int32_t mont
     lore.monthStar = library.ad2tkyusei(date);
     lore.dayStar = library.ad2hkyusei(date);
     lore.mansion28 = library.adto28(date);
-    lore.holiday = lawHolidayOn(year, month, day);
+    lore.holiday = holidays != nullptr ? findLawHoliday(*holidays, month, day)
+                                       : lawHolidayOn(year, month, day);
     lore.solarTerm = library.ad2sekki(date);
     lore.items = almanacItemsOf(library, date);
     lore.moonAge = library.ad2getrei(date);
     return lore;
+}
+
+}  // namespace
+
+LoreYear loreYear(int32_t year) { return {year, lawHolidaysOfYear(year)}; }
+
+DayLore composeDayLore(const LibraryBinding& library, int32_t year, int32_t month, int32_t day) {
+    return composeWithHolidays(library, year, month, day, nullptr);
+}
+
+DayLore composeDayLore(const LibraryBinding& library, const LoreYear& shared, int32_t month,
+                       int32_t day) {
+    return composeWithHolidays(library, shared.year, month, day, &shared.holidays);
 }
 
 std::vector<LoreLine> dayLoreLines(const DayLore& lore, const LibraryBinding& library,

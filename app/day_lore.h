@@ -78,9 +78,20 @@ int32_t topAlmanacItem(int32_t items);
 // "下弦"; "" outside 0..28.
 const char* almanacShortNameShiftJis(int32_t item);
 
-// The lore of year-month-day. Only the Gregorian date is given: the day is
-// the local day at 135 degrees east.
+// What every day of one year shares: its holidays by law, found once rather
+// than for every day (a walk over a year composes 365 lores).
+struct LoreYear {
+    int32_t year = 0;
+    LawHolidayYear holidays{};
+};
+LoreYear loreYear(int32_t year);
+
+// The lore of year-month-day, or of month-day in the year of a LoreYear.
+// Only the Gregorian date is given: the day is the local day at 135 degrees
+// east. Both give the same record.
 DayLore composeDayLore(const LibraryBinding& library, int32_t year, int32_t month, int32_t day);
+DayLore composeDayLore(const LibraryBinding& library, const LoreYear& shared, int32_t month,
+                       int32_t day);
 
 enum class TextEncoding { ShiftJis, Utf8 };
 

@@ -62,10 +62,8 @@ struct LibraryBinding {
     DateCodeFn adto27 = nullptr;       // 82
     NameFn A27toname = nullptr;        // 83
     LunisolarFn adto9rekL = nullptr;   // 84: adto9rek up to 2100
-    DateCodeFn ad26youL = nullptr;     // 85: ad26you up to 2100
     DateCodeFn adto27L = nullptr;      // 86: adto27 up to 2100
     LunisolarFn adto9rekS = nullptr;   // 88: adto9rekL, months from 冬至
-    DateCodeFn ad26youS = nullptr;     // 89: ad26youL, months from 冬至
     DateCodeFn adto27S = nullptr;      // 90: adto27L, months from 冬至
     DateCodeFn ad2rekicyu = nullptr;   // 92: the almanac items as a bit set
     DateCodeFn ad2rekicyuS = nullptr;  // 93: ad2rekicyu, 不成就日 with months from 冬至
@@ -102,8 +100,8 @@ bool isExportSet(const LibraryBinding& binding) {
 }
 }  // namespace detail
 
-// The 53 exports the sheet and the day's lore bind, in ordinal order.
-inline constexpr std::array<BindingSlot, 53> kBindingSlots{{
+// The 51 exports the sheet and the day's lore bind, in ordinal order.
+inline constexpr std::array<BindingSlot, 51> kBindingSlots{{
     {5, "adto9rek", &detail::storeExport<&LibraryBinding::adto9rek>,
      &detail::isExportSet<&LibraryBinding::adto9rek>},
     {19, "y2risyun", &detail::storeExport<&LibraryBinding::y2risyun>,
@@ -188,14 +186,10 @@ inline constexpr std::array<BindingSlot, 53> kBindingSlots{{
      &detail::isExportSet<&LibraryBinding::A27toname>},
     {84, "adto9rekL", &detail::storeExport<&LibraryBinding::adto9rekL>,
      &detail::isExportSet<&LibraryBinding::adto9rekL>},
-    {85, "ad26youL", &detail::storeExport<&LibraryBinding::ad26youL>,
-     &detail::isExportSet<&LibraryBinding::ad26youL>},
     {86, "adto27L", &detail::storeExport<&LibraryBinding::adto27L>,
      &detail::isExportSet<&LibraryBinding::adto27L>},
     {88, "adto9rekS", &detail::storeExport<&LibraryBinding::adto9rekS>,
      &detail::isExportSet<&LibraryBinding::adto9rekS>},
-    {89, "ad26youS", &detail::storeExport<&LibraryBinding::ad26youS>,
-     &detail::isExportSet<&LibraryBinding::ad26youS>},
     {90, "adto27S", &detail::storeExport<&LibraryBinding::adto27S>,
      &detail::isExportSet<&LibraryBinding::adto27S>},
     {92, "ad2rekicyu", &detail::storeExport<&LibraryBinding::ad2rekicyu>,

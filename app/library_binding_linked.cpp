@@ -46,10 +46,8 @@ LibraryBinding linkedLibraryBinding() {
     binding.adto27 = &::adto27;
     binding.A27toname = &::A27toname;
     binding.adto9rekL = &::adto9rekL;
-    binding.ad26youL = &::ad26youL;
     binding.adto27L = &::adto27L;
     binding.adto9rekS = &::adto9rekS;
-    binding.ad26youS = &::ad26youS;
     binding.adto27S = &::adto27S;
     binding.ad2rekicyu = &::ad2rekicyu;
     binding.ad2rekicyuS = &::ad2rekicyuS;

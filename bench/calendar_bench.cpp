@@ -209,6 +209,42 @@ BENCHMARK(BM_selected)->Name("selected_days/tensyabi");
 void BM_fujyojyu(benchmark::State& state) { perDay(state, fujyojyu); }
 BENCHMARK(BM_fujyojyu)->Name("selected_days/fujyojyu");
 
+// The almanac: each day's item set, age and term from the stored instants
+// (one year's row and a binary search over the Moon's phases).
+void BM_almanac(benchmark::State& state) { perDay(state, ad2rekicyu); }
+BENCHMARK(BM_almanac)->Name("almanac/ad2rekicyu");
+
+void BM_almanac_solstice(benchmark::State& state) { perDay(state, ad2rekicyuS); }
+BENCHMARK(BM_almanac_solstice)->Name("almanac/ad2rekicyuS");
+
+void BM_almanac_other_meridian(benchmark::State& state) {
+    perDay(state, [](CalendarDate d) {
+        d.longitude = 139.75;
+        return ad2rekicyu(d);
+    });
+}
+BENCHMARK(BM_almanac_other_meridian)->Name("almanac/ad2rekicyu at 139.75");
+
+void BM_moon_age(benchmark::State& state) { perDay(state, ad2getrei); }
+BENCHMARK(BM_moon_age)->Name("almanac/ad2getrei");
+
+void BM_term_of_day(benchmark::State& state) { perDay(state, ad2sekki); }
+BENCHMARK(BM_term_of_day)->Name("almanac/ad2sekki");
+
+// A day's whole lore as a caller asks for it, each export of a date once:
+// the lunisolar date, 六曜, the mansions, the stems and branches, the nine
+// stars, the weekday, the term of the day, the almanac items and the age.
+void BM_day_lore(benchmark::State& state) {
+    perDay(state, [](const CalendarDate& d) {
+        int64_t sum = adto9rekL(d).day + ad26youL(d) + adto27L(d) + adto28(d);
+        sum += ad2neto(d) + ad2teto(d) + ad2heto(d) + ad2youbi(d);
+        sum += ad2nkyusei(d) + ad2tkyusei(d) + ad2hkyusei(d);
+        sum += ad2rekicyu(d) + ad2getrei(d) + ad2sekki(d);
+        return sum;
+    });
+}
+BENCHMARK(BM_day_lore)->Name("almanac/a day's whole lore");
+
 void BM_divination(benchmark::State& state) {
     int32_t n = 0;
     for (auto _ : state) {
@@ -263,6 +299,12 @@ const std::map<std::string, std::string> kFloorOf = {
     {"nine_stars/ad2hkyusei", "floor/ad2jd + table read"},
     {"nine_stars/ad2hkyusei at 139.75 (rule)", "floor/jd2sok x3"},
     {"selected_days/tensyabi", "floor/ad2jd + table read"},
+    {"almanac/ad2rekicyu", "floor/ad2jd + table read"},
+    {"almanac/ad2rekicyuS", "floor/ad2jd + table read"},
+    {"almanac/ad2rekicyu at 139.75", "floor/ad2jd + table read"},
+    {"almanac/ad2getrei", "floor/ad2jd + table read"},
+    {"almanac/ad2sekki", "floor/ad2jd + table read"},
+    {"almanac/a day's whole lore", "floor/ad2jd + table read"},
 };
 
 // Collects the mean CPU time per iteration of every run, for the summary.

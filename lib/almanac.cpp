@@ -137,49 +137,32 @@ bool localDayOf(const CalendarDate& date, LocalDay& out) {
     const int64_t mjd = japanDayNumber(date.year, date.month, date.day) + kMjdOfDayNumber;
     if (mjd < kFirstDay || mjd > kLastDay) return false;
     out.mjd = mjd;
-    civilOfMjd(mjd, out.year, out.month, out.day);
+    if (date.month >= 1 && date.month <= 12 && date.day >= 1 && date.day <= 28) {
+        // Already a date of its month: no need to work it out again.
+        out.year = date.year;
+        out.month = date.month;
+        out.day = date.day;
+    } else {
+        civilOfMjd(mjd, out.year, out.month, out.day);
+    }
     out.longitude = longitude;
     out.offsetMinutes = longitude * kMinutesPerDegree;
     return true;
 }
 
-int64_t dayOfInstant(int32_t minutes, double offsetMinutes) {
-    // Whole minutes plus the offset (exact for any meridian a whole number
-    // of seconds from Greenwich), then one correctly rounded division: a
-    // local midnight cannot be crossed by rounding.
-    return static_cast<int64_t>(std::floor((minutes + offsetMinutes) / kMinutesPerDay));
-}
-
-int32_t sexagenaryOfDay(int64_t mjd) {
-    // Julian day number N has the pair (N - 10) mod 60.
-    return floorMod(mjd - kMjdOfDayNumber - 10, 60);
-}
-
-int32_t sunInstant(int32_t year, int32_t row) {
-    const int32_t y = std::clamp(year, tables::kSunInstantFirstYear, tables::kSunInstantLastYear);
-    const int32_t r = std::clamp(row, 0, tables::kSunInstantsPerYear - 1);
-    return tables::kSunInstantMinutes[static_cast<std::size_t>(y - tables::kSunInstantFirstYear)]
-                                     [static_cast<std::size_t>(r)];
-}
-
-int64_t sunDay(const LocalDay& day, int32_t year, int32_t row) {
-    return dayOfInstant(sunInstant(year, row), day.offsetMinutes);
-}
-
 int32_t solarMonthOf(const LocalDay& day) {
-    // The sectional terms are the even positions of a row; 小寒 opens 丑月
-    // (12), 立春 寅月 (1) .. 大雪 子月 (11). Before 小寒 the day is still in
-    // the 子月 that began at the last year's 大雪.
-    int32_t month = 11;
-    for (int32_t row = kRowShokan; row < kRowTermCount; row += 2) {
-        if (sunDay(day, day.year, row) > day.mjd) break;
-        month = row == kRowShokan ? 12 : row / 2;
-    }
-    return month;
+    // Each Gregorian month holds one sectional term (days 3..9 at any
+    // meridian), at row 2 * (month - 1): 小寒 opens 丑月 (12), 立春 寅月 (1) ..
+    // 大雪 子月 (11). Before it the day is still in the month before.
+    const int32_t row = 2 * (day.month - 1);
+    const int32_t opened = row == kRowShokan ? 12 : row / 2;
+    if (sunDay(day, day.year, row) <= day.mjd) return opened;
+    return opened == 1 ? 12 : opened - 1;
 }
 
 int32_t termStartingOn(const LocalDay& day) {
-    for (int32_t row = 0; row < kRowTermCount; ++row) {
+    // The two terms of the date's Gregorian month.
+    for (const int32_t row : {2 * (day.month - 1), 2 * (day.month - 1) + 1}) {
         if (sunDay(day, day.year, row) == day.mjd) {
             return tables::kSunInstantLongitudes[static_cast<std::size_t>(row)] / 15;
         }
@@ -187,15 +170,47 @@ int32_t termStartingOn(const LocalDay& day) {
     return -1;
 }
 
+namespace {
+
+// The index of the first stored phase for which `before` is false (the
+// phases in time order make it false from some index on), or
+// kMoonPhaseCount. The search starts from the phase of mean motion nearest
+// `minutes` and steps from there: the true phases stray from the mean ones
+// by under a day, a small part of the 7.4 days between them.
+template <typename Before>
+std::ptrdiff_t firstPhaseNotBefore(double minutes, Before before) {
+    constexpr double kMeanQuarterMinutes = 29.530589 * 1440.0 / 4.0;
+    constexpr std::ptrdiff_t kCount = tables::kMoonPhaseCount;
+    const double guess = (minutes - tables::kMoonPhaseMinutes[0]) / kMeanQuarterMinutes;
+    std::ptrdiff_t i = guess <= 0.0                           ? 0
+                       : guess >= static_cast<double>(kCount) ? kCount
+                                                              : static_cast<std::ptrdiff_t>(guess);
+    while (i > 0 && !before(tables::kMoonPhaseMinutes[i - 1])) --i;
+    while (i < kCount && before(tables::kMoonPhaseMinutes[i])) ++i;
+    return i;
+}
+
+}  // namespace
+
 int32_t moonPhaseOn(const LocalDay& day) {
     // The first phase whose local day is not before this one; phases are
     // at least six days apart, so no day holds two.
-    const auto* first = std::begin(tables::kMoonPhaseMinutes);
-    const auto* last = std::end(tables::kMoonPhaseMinutes);
-    const auto* it = std::partition_point(
-        first, last, [&](int32_t t) { return dayOfInstant(t, day.offsetMinutes) < day.mjd; });
-    if (it == last || dayOfInstant(*it, day.offsetMinutes) != day.mjd) return -1;
-    return static_cast<int32_t>((it - first) % 4);
+    const double dayStart = static_cast<double>(day.mjd) * kMinutesPerDay - day.offsetMinutes;
+    std::ptrdiff_t i = 0;
+    const auto whole = static_cast<int64_t>(day.offsetMinutes);
+    if (static_cast<double>(whole) == day.offsetMinutes) {
+        // A whole-minute meridian: the day starts at a whole minute of UT.
+        const int64_t start = day.mjd * kMinutesPerDay - whole;
+        i = firstPhaseNotBefore(dayStart, [&](int32_t t) { return t < start; });
+    } else {
+        i = firstPhaseNotBefore(
+            dayStart, [&](int32_t t) { return dayOfInstant(t, day.offsetMinutes) < day.mjd; });
+    }
+    if (i == tables::kMoonPhaseCount ||
+        dayOfInstant(tables::kMoonPhaseMinutes[i], day.offsetMinutes) != day.mjd) {
+        return -1;
+    }
+    return static_cast<int32_t>(i % 4);
 }
 
 int32_t moonAgeTenths(const LocalDay& day) {
@@ -204,12 +219,10 @@ int32_t moonAgeTenths(const LocalDay& day) {
     // before the span, so there always is one.
     const double noon =
         static_cast<double>(day.mjd) * kMinutesPerDay + kMinutesPerDay / 2 - day.offsetMinutes;
-    const auto* first = std::begin(tables::kMoonPhaseMinutes);
-    const auto* last = std::end(tables::kMoonPhaseMinutes);
-    const auto* after = std::partition_point(first, last, [&](int32_t t) { return t <= noon; });
-    const std::ptrdiff_t index = std::max<std::ptrdiff_t>(after - first - 1, 0);
+    const std::ptrdiff_t after = firstPhaseNotBefore(noon, [&](int32_t t) { return t <= noon; });
+    const std::ptrdiff_t index = std::max<std::ptrdiff_t>(after - 1, 0);
     const std::ptrdiff_t newMoon = index - index % 4;
-    const double days = (noon - first[newMoon]) / kMinutesPerDay;
+    const double days = (noon - tables::kMoonPhaseMinutes[newMoon]) / kMinutesPerDay;
     return static_cast<int32_t>(std::floor(days * 10.0 + 0.5));
 }
 
@@ -234,14 +247,16 @@ int32_t almanacItemsOf(const LocalDay& day, bool fujojuDay) {
     const int32_t branch = sexagenary % 12;
     int32_t set = kSexagenaryItems[static_cast<std::size_t>(sexagenary)];
 
-    // Seasonal days counted from 立春 and the equinoxes.
+    // Seasonal days counted from 立春 (4 February, give or take a day).
     const int64_t risshun = sunDay(day, y, kRowRisshun);
     if (d == risshun - 1) set |= bit(VRN_SETSUBUN);
     if (d == risshun + 87) set |= bit(VRN_HACHIJUHACHIYA);
     if (d == risshun + 209) set |= bit(VRN_NIHYAKUTOKA);
     if (d == risshun + 219) set |= bit(VRN_NIHYAKUHATSUKA);
-    for (int32_t row : {kRowShunbun, kRowShubun}) {
-        const int32_t instant = sunInstant(y, row);
+    // The equinoxes fall on 19..22 March and 21..24 September, so the 彼岸
+    // and the 社日 (at most five days away) stay in those months.
+    if (day.month == 3 || day.month == 9) {
+        const int32_t instant = sunInstant(y, day.month == 3 ? kRowShunbun : kRowShubun);
         const int64_t equinox = dayOfInstant(instant, day.offsetMinutes);
         if (d == equinox - 3) set |= bit(VRN_HIGAN_IRI);
         if (d == equinox + 3) set |= bit(VRN_HIGAN_AKE);
@@ -250,10 +265,13 @@ int32_t almanacItemsOf(const LocalDay& day, bool fujojuDay) {
     if (d == sunDay(day, y, kRowNyubai)) set |= bit(VRN_NYUBAI);
     if (d == sunDay(day, y, kRowHangesho)) set |= bit(VRN_HANGESHO);
 
-    // Each 土用 runs from its start to the eve of the next 立 term, all in
-    // one Gregorian year (17 January .. 3 February at the earliest).
-    constexpr std::array<int32_t, 4> kNextRisshi = {kRowRisshun, kRowRikka, kRowRisshu, kRowRitto};
-    for (int32_t k = 0; k < 4; ++k) {
+    // Each 土用 runs from its start to the eve of the next 立 term: 17 January
+    // .. 5 February, 16 April .. 6 May, 19 July .. 8 August, 20 October .. 8
+    // November, so only the two months of each are looked at.
+    if (day.month % 3 != 0) {
+        constexpr std::array<int32_t, 4> kNextRisshi = {kRowRisshun, kRowRikka, kRowRisshu,
+                                                        kRowRitto};
+        const int32_t k = (day.month - 1) / 3;
         const int64_t start = sunDay(day, y, kRowDoyoFirst + k);
         const int64_t end = sunDay(day, y, kNextRisshi[static_cast<std::size_t>(k)]);
         if (d == start) set |= bit(VRN_DOYO_IRI);

@@ -9,9 +9,13 @@
 // day of the stored minute is that of the exact instant.
 #pragma once
 
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
 #include <cstdint>
 
 #include "day_numbers.h"
+#include "numeric.h"
 #include "tables/almanac_instants.h"
 #include "vorane2.h"
 
@@ -39,12 +43,24 @@ struct LocalDay {
 // span or the longitude outside -180 .. 180 (NaN included).
 bool localDayOf(const CalendarDate& date, LocalDay& out);
 
-// The local day (MJD) holding a stored instant at a meridian.
-int64_t dayOfInstant(int32_t minutes, double offsetMinutes);
+// The local day (MJD) holding a stored instant at a meridian whose clock
+// is `offsetMinutes` (-720 .. 720) ahead of UT. A meridian a whole number of
+// minutes from Greenwich (135 east among them) in whole numbers; any other
+// with one division of the sum.
+inline int64_t dayOfInstant(int32_t minutes, double offsetMinutes) {
+    constexpr int64_t kMinutesPerDay = 1440;
+    const auto whole = static_cast<int64_t>(offsetMinutes);
+    if (static_cast<double>(whole) == offsetMinutes) {
+        const int64_t local = minutes + whole;
+        return local >= 0 ? local / kMinutesPerDay : (local + 1 - kMinutesPerDay) / kMinutesPerDay;
+    }
+    return static_cast<int64_t>(std::floor((minutes + offsetMinutes) / kMinutesPerDay));
+}
 
 // Sexagenary number 0..59 (1 甲子 .. 59 壬戌, 0 癸亥) of a local day: the
-// day numbering of ad2heto, which gives a date's number at its 00:00.
-int32_t sexagenaryOfDay(int64_t mjd);
+// day numbering of ad2heto, which gives a date's number at its 00:00
+// (Julian day number N has the pair (N - 10) mod 60).
+inline int32_t sexagenaryOfDay(int64_t mjd) { return floorMod(mjd - kMjdOfDayNumber - 10, 60); }
 
 // Positions in a year's row of tables::kSunInstantMinutes: the 24 terms in
 // calendar order from 小寒, then the four 土用 starts, 入梅 and 半夏生.
@@ -62,10 +78,17 @@ inline constexpr int32_t kRowHangesho = 29;   // 100
 
 // The stored instant of row position `row` (0..29) in `year`; the year is
 // held inside the table's rows and the position inside a row.
-int32_t sunInstant(int32_t year, int32_t row);
+inline int32_t sunInstant(int32_t year, int32_t row) {
+    const int32_t y = std::clamp(year, tables::kSunInstantFirstYear, tables::kSunInstantLastYear);
+    const int32_t r = std::clamp(row, 0, tables::kSunInstantsPerYear - 1);
+    return tables::kSunInstantMinutes[static_cast<std::size_t>(y - tables::kSunInstantFirstYear)]
+                                     [static_cast<std::size_t>(r)];
+}
 
 // The local day of that instant at the day's meridian.
-int64_t sunDay(const LocalDay& day, int32_t year, int32_t row);
+inline int64_t sunDay(const LocalDay& day, int32_t year, int32_t row) {
+    return dayOfInstant(sunInstant(year, row), day.offsetMinutes);
+}
 
 // Solar month 1..12 of a local day (1 寅月 from 立春 .. 11 子月 from 大雪,
 // 12 丑月 from 小寒), each from the local day of its sectional term.

@@ -507,8 +507,15 @@ enum {
  * longitude; the clock time is ignored) as a bit set, or -999 when that day
  * lies outside 1870-01-01 .. 2100-12-31 or the longitude outside
  * -180 .. 180 (NaN included). Fields out of range run on as in ad2jd.
- * 不成就日 is that of fujyojyuL (months numbered by the principal terms); it
- * is never set outside fujyojyuL's span (1870-02-01 .. 2100-12-30). */
+ * An instant belongs to the local day floor(UT days + longitude / 360).
+ * Solar months and seasons run from the days of the accurate sectional
+ * terms (see ad2sekki), which can differ by a day from the term exports
+ * that tensyabi, kurobi and sanrinbo use. The day's stem and branch are
+ * those of its date, as ad2heto gives them at 00:00 (at longitude -180
+ * exactly ad2heto already counts 00:00 as the next day; the almanac keeps
+ * the date's own). 不成就日 is that of fujyojyuL (months numbered by the
+ * principal terms) for the same year, month and day; it is never set
+ * outside fujyojyuL's span (1870-02-01 .. 2100-12-30). */
 int32_t VRN_CALL ad2rekicyu(CalendarDate date);
 
 /* ad2rekicyu with 不成就日 from fujyojyuS (months numbered from the winter
@@ -516,8 +523,8 @@ int32_t VRN_CALL ad2rekicyu(CalendarDate date);
 int32_t VRN_CALL ad2rekicyuS(CalendarDate date);
 
 /* The Moon's age at 12:00 local time of the date's day, in tenths of a day
- * since the last new moon (rounded to the nearest tenth), 0..~300; -999 as
- * for ad2rekicyu. */
+ * since the last new moon at or before that noon (rounded to the nearest
+ * tenth), 0..299; -999 as for ad2rekicyu. */
 int32_t VRN_CALL ad2getrei(CalendarDate date);
 
 /* The solar term that begins on the local day of `date` by the accurate

@@ -17,13 +17,14 @@ struct ModeNames {
     const char* option;  // the option's name, also the events' kind
     const char* title;   // the calendar's name
 };
-constexpr std::array<ModeNames, 6> kModeNames{{
+constexpr std::array<ModeNames, 7> kModeNames{{
     {"rokuyo", "六曜"},
     {"kyusei", "九星"},
     {"27", "二十七宿"},
     {"28", "二十八宿"},
     {"kanshi", "干支"},
     {"sekki", "二十四節気"},
+    {"almanac", "暦注"},
 }};
 
 const ModeNames* namesOf(CalendarMode mode) {
@@ -39,13 +40,18 @@ std::string dateValue(int32_t year, int32_t month, int32_t day) {
     return text;
 }
 
-// The day after, as the exclusive end of an all-day event.
-std::string nextDateValue(const CalendarEvent& event) {
-    if (event.day < daysInMonth(event.year, event.month)) {
-        return dateValue(event.year, event.month, event.day + 1);
+// The day after the event's last, as the exclusive end of an all-day event.
+std::string endDateValue(const CalendarEvent& event) {
+    int32_t year = event.year, month = event.month;
+    int32_t day = event.day + (event.days < 1 ? 1 : event.days);
+    while (daysInMonth(year, month) > 0 && day > daysInMonth(year, month)) {
+        day -= daysInMonth(year, month);
+        if (++month > 12) {
+            month = 1;
+            ++year;
+        }
     }
-    if (event.month < 12) return dateValue(event.year, event.month + 1, 1);
-    return dateValue(event.year + 1, 1, 1);
+    return dateValue(year, month, day);
 }
 
 std::string stampValue(std::time_t stamp) {
@@ -139,7 +145,7 @@ std::string writeCalendar(std::string_view name, const std::vector<CalendarEvent
         out += foldContentLine("UID:" + date + "-" + event.kind + "@tenvo-term");
         out += foldContentLine("DTSTAMP:" + stampText);
         out += foldContentLine("DTSTART;VALUE=DATE:" + date);
-        out += foldContentLine("DTEND;VALUE=DATE:" + nextDateValue(event));
+        out += foldContentLine("DTEND;VALUE=DATE:" + endDateValue(event));
         out += foldContentLine("SUMMARY:" + escapeText(event.summary));
         out += foldContentLine("TRANSP:TRANSPARENT");
         out += foldContentLine("END:VEVENT");

@@ -21,6 +21,7 @@ struct CalendarEvent {
     int32_t day = 0;
     std::string summary;
     std::string kind;
+    int32_t days = 1;  // days the event covers from its date (a period of the almanac)
 };
 
 // A content line ended by CR LF and folded so that no physical line exceeds
@@ -51,7 +52,7 @@ std::string calendarName(CalendarMode mode, int32_t year);
 
 // The whole stream: VCALENDAR with VERSION, PRODID and `name`, then one
 // VEVENT per event with a UID unique to its date and kind, DTSTAMP `stamp`
-// (UTC), DTSTART and DTEND (the next day) as dates, SUMMARY, and TRANSP
+// (UTC), DTSTART and DTEND (the day after its last day) as dates, SUMMARY, and TRANSP
 // TRANSPARENT so that the days do not show as busy.
 std::string writeCalendar(std::string_view name, const std::vector<CalendarEvent>& events,
                           std::time_t stamp);

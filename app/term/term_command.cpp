@@ -15,6 +15,7 @@
 #include "term_command.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -29,6 +30,8 @@
 #include "library_binding_linked.h"
 #include "month_sheet.h"
 #include "sheet_render.h"
+#include "text_encoding.h"
+#include "vorane2.h"
 
 namespace {
 
@@ -40,6 +43,8 @@ constexpr char kUsage[] =
     "                  [YEAR [MONTH]]\n"
     "       tenvo-term --ics YEAR [--mode MODE] [--rule RULE] [--holidays law]\n"
     "       tenvo-term --holidays law --list YEAR\n"
+    "       tenvo-term --almanac --list YEAR [--only NAMES] [--rule RULE]\n"
+    "       tenvo-term --ics YEAR --almanac [--only NAMES] [--rule RULE]\n"
     "       tenvo-term --day [YYYY-MM-DD] [--rule RULE]\n"
     "Print the month sheet of the traditional Japanese calendar.\n"
     "\n"
@@ -56,7 +61,10 @@ constexpr char kUsage[] =
     "                 28      28 lunar mansions\n"
     "                 kanshi  stem and branch\n"
     "                 sekki   solar term beginning that day\n"
-    "  --rule RULE  how lunar months are numbered (six-day and 27 mansions):\n"
+    "                 almanac the day's most notable almanac item (暦注), and\n"
+    "                         every item of the months named under them\n"
+    "  --rule RULE  how lunar months are numbered (six-day, 27 mansions and\n"
+    "               不成就日):\n"
     "                 terms     by the principal term each month holds (default)\n"
     "                 solstice  from the month of the winter solstice, month 11\n"
     "  --holidays law\n"
@@ -67,10 +75,18 @@ constexpr char kUsage[] =
     "  --ics YEAR   write an iCalendar file of YEAR to standard output: one\n"
     "               all-day event per day with that day's item as its title;\n"
     "               with --holidays law also one per holiday with its name\n"
+    "  --almanac    with --list YEAR (1870 to 2100): every almanac item of\n"
+    "               YEAR, one per line as YYYY-MM-DD, a tab and its name\n"
+    "               (節分 彼岸入り .. 新月 上弦 満月 下弦); with --ics YEAR: the\n"
+    "               items as events, each period (天一天上, 八専, 十方暮) one\n"
+    "               event over its days\n"
+    "  --only NAMES with --almanac: only these items, separated by commas\n"
+    "               (--only 一粒万倍日,天赦日)\n"
     "  --day [YYYY-MM-DD]\n"
     "               the whole lore of a day (default: today), one labelled\n"
     "               item a line: dates, six-day name, stems and branches,\n"
-    "               nine stars, mansions, holiday\n"
+    "               nine stars, mansions, solar term, almanac items, the\n"
+    "               Moon's age, holiday\n"
     "  --help       show this help\n"
     "  --version    show the calendar library's version\n"
     "\n"
@@ -93,8 +109,11 @@ struct Options {
     std::optional<int32_t> icsYear;
     std::optional<int32_t> listYear;
     std::optional<std::string_view> listValue;  // --list's year, checked once the list is known
-    bool day = false;                           // --day: one day's whole lore
-    std::optional<std::string_view> dayValue;   // its date; today when absent
+    bool almanac = false;                       // --almanac: the list or feed of almanac items
+    std::optional<std::string_view> onlyValue;  // --only NAMES, checked once parsed
+    int32_t onlyItems = (1 << VRN_ALMANAC_ITEMS) - 1;  // the items --only keeps
+    bool day = false;                                  // --day: one day's whole lore
+    std::optional<std::string_view> dayValue;          // its date; today when absent
 };
 
 struct YearMonth {
@@ -117,6 +136,7 @@ std::optional<tenvo::CalendarMode> parseMode(std::string_view name) {
     if (name == "28") return tenvo::CalendarMode::Mansion28;
     if (name == "kanshi") return tenvo::CalendarMode::Sexagenary;
     if (name == "sekki") return tenvo::CalendarMode::SolarTerm;
+    if (name == "almanac") return tenvo::CalendarMode::Almanac;
     return std::nullopt;
 }
 
@@ -152,6 +172,38 @@ std::optional<Date> parseDate(std::string_view text) {
     if (!year || !month || !day || *year < kFirstYear || *year > kLastYear) return std::nullopt;
     if (*day < 1 || *day > tenvo::daysInMonth(*year, *month)) return std::nullopt;
     return Date{*year, *month, *day};
+}
+
+// The almanac items' names in UTF-8, by item number, from the library.
+std::array<std::string, VRN_ALMANAC_ITEMS> itemNamesUtf8() {
+    const tenvo::LibraryBinding library = tenvo::linkedLibraryBinding();
+    std::array<std::string, VRN_ALMANAC_ITEMS> names;
+    for (int32_t item = 0; item < VRN_ALMANAC_ITEMS; ++item) {
+        const char* name = library.rek2name(item);
+        names[static_cast<std::size_t>(item)] = name == nullptr ? "" : tenvo::shiftJisToUtf8(name);
+    }
+    return names;
+}
+
+// "一粒万倍日,天赦日": the items named, as a bit set; every name must be one
+// of the 29.
+int32_t parseItemNames(std::string_view text) {
+    const auto names = itemNamesUtf8();
+    std::string accepted;
+    for (const std::string& name : names) accepted += (accepted.empty() ? "" : " ") + name;
+    int32_t items = 0;
+    while (true) {
+        const std::size_t comma = text.find(',');
+        const std::string_view name = text.substr(0, comma);
+        const auto found = std::find(names.begin(), names.end(), name);
+        if (name.empty() || found == names.end()) {
+            fail("--only takes almanac item names separated by commas, not '" + std::string(name) +
+                 "'; the names are: " + accepted);
+        }
+        items |= 1 << (found - names.begin());
+        if (comma == std::string_view::npos) return items;
+        text.remove_prefix(comma + 1);
+    }
 }
 
 // The value of an option written "--name VALUE" or "--name=VALUE"; nullopt
@@ -228,6 +280,10 @@ Options parseArguments(int argc, const char* const* argv) {
             options.solsticeRule = *rule == "solstice";
         } else if (const auto year = optionValue("--ics", argc, argv, i)) {
             options.icsYear = parseYear(*year);
+        } else if (arg == "--almanac") {
+            options.almanac = true;
+        } else if (const auto names = optionValue("--only", argc, argv, i)) {
+            options.onlyValue = names;
         } else if (parseHolidayOption(argc, argv, i, options)) {
             continue;
         } else if (arg.size() > 1 && arg[0] == '-') {
@@ -243,14 +299,30 @@ Options parseArguments(int argc, const char* const* argv) {
         }
         if (!positional.empty()) fail("--ics takes its year, no YEAR MONTH");
     }
-    if (options.listValue) {
-        if (options.holidays != tenvo::HolidayRule::ByLaw) fail("--list needs --holidays law");
+    if (options.almanac && !options.listValue && !options.icsYear) {
+        fail("--almanac goes with --list YEAR or --ics YEAR");
+    }
+    if (options.onlyValue) {
+        if (!options.almanac) fail("--only goes with --almanac");
+        options.onlyItems = parseItemNames(*options.onlyValue);
+    }
+    if (options.listValue && options.almanac) {
+        options.listYear = parseYear(*options.listValue);
+        if (options.holidays == tenvo::HolidayRule::ByLaw) {
+            fail("--list prints either the almanac or the holidays by law, not both");
+        }
+    } else if (options.listValue) {
+        if (options.holidays != tenvo::HolidayRule::ByLaw) {
+            fail("--list needs --holidays law or --almanac");
+        }
         const auto number = parseNumber(*options.listValue);
         if (!number || *number < tenvo::kLawFirstYear || *number > tenvo::kLawLastYear) {
             fail("--list needs a year from 1948 to 2100, not '" + std::string(*options.listValue) +
                  "'");
         }
         options.listYear = number;
+    }
+    if (options.listYear) {
         if (!positional.empty()) fail("--list takes no YEAR MONTH");
         if (options.view != View::Month || options.sheet || options.icsYear) {
             fail("--list prints a list; it takes no -3, -y, --sheet or --ics");
@@ -351,12 +423,114 @@ std::string holidayNames(const std::vector<YearMonth>& months) {
     return text;
 }
 
+// Every almanac item of every day of a year in `only`, one line each,
+// "YYYY-MM-DD<TAB>name": days in order, within a day in item order.
+std::string almanacList(int32_t year, int32_t only, const tenvo::LibraryBinding& library) {
+    const auto names = itemNamesUtf8();
+    const tenvo::LoreYear shared = tenvo::loreYear(year);
+    std::string out;
+    for (int32_t month = 1; month <= 12; ++month) {
+        for (int32_t day = 1; day <= tenvo::daysInMonth(year, month); ++day) {
+            const tenvo::DayLore lore = tenvo::composeDayLore(library, shared, month, day);
+            if ((lore.items & only) == 0) continue;
+            char date[48];
+            std::snprintf(date, sizeof date, "%04d-%02d-%02d\t", static_cast<int>(year),
+                          static_cast<int>(month), static_cast<int>(day));
+            for (int32_t item = 0; item < VRN_ALMANAC_ITEMS; ++item) {
+                if (((only >> item) & 1) != 0 && tenvo::hasItem(lore, item)) {
+                    out += date + names[static_cast<std::size_t>(item)] + "\n";
+                }
+            }
+        }
+    }
+    return out;
+}
+
+// The almanac items of the shown months, one line per day that has any
+// ("2月3日 節分 天一天上"), under the months as the holidays are.
+std::string almanacNames(const std::vector<YearMonth>& months,
+                         const tenvo::LibraryBinding& library) {
+    const auto names = itemNamesUtf8();
+    std::string text;
+    for (const YearMonth& m : months) {
+        const tenvo::LoreYear shared = tenvo::loreYear(m.year);
+        for (int32_t day = 1; day <= tenvo::daysInMonth(m.year, m.month); ++day) {
+            const tenvo::DayLore lore = tenvo::composeDayLore(library, shared, m.month, day);
+            if (lore.items == 0) continue;
+            text += std::to_string(m.month) + "月" + std::to_string(day) + "日";
+            for (int32_t item = 0; item < VRN_ALMANAC_ITEMS; ++item) {
+                if (tenvo::hasItem(lore, item)) text += " " + names[static_cast<std::size_t>(item)];
+            }
+            text += "\n";
+        }
+    }
+    return text;
+}
+
+// The periods of the almanac (天一天上, 八専, 十方暮) become one event over
+// their days; the other items one event a day.
+constexpr bool isPeriod(int32_t item) {
+    return item == VRN_TENICHITENJO || item == VRN_HASSEN || item == VRN_JIPPOGURE;
+}
+
+// The almanac items of YEAR in `only` as calendar events, in date order and
+// within a day in item order. A period is one event from its first to its
+// last day: single days left out inside it (八専's 間日) do not split it,
+// and it belongs to the year of its first day, running on into the next.
+std::vector<tenvo::CalendarEvent> almanacEvents(int32_t year, int32_t only,
+                                                const tenvo::LibraryBinding& library) {
+    // Days from two before the year (to see a period already running) to
+    // the 31st of January after it (the longest period lasts 16 days).
+    struct Day {
+        int32_t year, month, day, items;
+    };
+    std::vector<Day> days;
+    for (int32_t y = year - 1; y <= year + 1; ++y) {
+        const tenvo::LoreYear shared = tenvo::loreYear(y);
+        const int32_t firstMonth = y < year ? 12 : 1, lastMonth = y > year ? 1 : 12;
+        for (int32_t month = firstMonth; month <= lastMonth; ++month) {
+            const int32_t firstDay = y < year ? 30 : 1;
+            for (int32_t day = firstDay; day <= tenvo::daysInMonth(y, month); ++day) {
+                const tenvo::DayLore lore = tenvo::composeDayLore(library, shared, month, day);
+                days.push_back({y, month, day, lore.items & only});
+            }
+        }
+    }
+    const auto names = itemNamesUtf8();
+    const auto marked = [&](std::size_t i, int32_t item) {
+        return i < days.size() && ((days[i].items >> item) & 1) != 0;
+    };
+    std::vector<tenvo::CalendarEvent> events;
+    for (std::size_t i = 0; i < days.size(); ++i) {
+        if (days[i].year != year) continue;
+        for (int32_t item = 0; item < VRN_ALMANAC_ITEMS; ++item) {
+            if (!marked(i, item)) continue;
+            tenvo::CalendarEvent event{days[i].year, days[i].month, days[i].day,
+                                       names[static_cast<std::size_t>(item)],
+                                       "almanac" + std::to_string(item)};
+            if (isPeriod(item)) {
+                // Not its first day when it runs on from the day before or
+                // from two days before over one left-out day.
+                if (marked(i - 1, item) || (i >= 2 && marked(i - 2, item))) continue;
+                std::size_t last = i;
+                while (marked(last + 1, item) || marked(last + 2, item)) {
+                    last += marked(last + 1, item) ? 1 : 2;
+                }
+                event.days = static_cast<int32_t>(last - i + 1);
+            }
+            events.push_back(std::move(event));
+        }
+    }
+    return events;
+}
+
 std::string yearCalendar(int32_t year, const Options& options, std::time_t stamp,
                          const tenvo::LibraryBinding& library) {
     std::vector<tenvo::CalendarEvent> events =
-        tenvo::dayItemEvents(year, [&](int32_t y, int32_t m) {
-            return composed({y, m}, options, library);
-        });
+        options.almanac ? almanacEvents(year, options.onlyItems, library)
+                        : tenvo::dayItemEvents(year, [&](int32_t y, int32_t m) {
+                              return composed({y, m}, options, library);
+                          });
     if (options.holidays == tenvo::HolidayRule::ByLaw) {
         // A holiday's event follows the day item of its date.
         const std::vector<tenvo::CalendarEvent> holidays = tenvo::lawHolidayEvents(year);
@@ -365,7 +539,8 @@ std::string yearCalendar(int32_t year, const Options& options, std::time_t stamp
             return a.month * 32 + a.day < b.month * 32 + b.day;
         });
     }
-    return tenvo::writeCalendar(tenvo::calendarName(options.mode, year), events, stamp);
+    const tenvo::CalendarMode named = options.almanac ? tenvo::CalendarMode::Almanac : options.mode;
+    return tenvo::writeCalendar(tenvo::calendarName(named, year), events, stamp);
 }
 
 std::string renderView(const Options& options, const tenvo::TermContext& context,
@@ -375,8 +550,9 @@ std::string renderView(const Options& options, const tenvo::TermContext& context
                            options.month.value_or(options.year ? 1 : today.month)};
     const std::vector<YearMonth> months = monthsOf(options.view, anchor);
     const bool colour = context.colour;
-    const std::string names =
+    std::string names =
         options.holidays == tenvo::HolidayRule::ByLaw ? holidayNames(months) : std::string();
+    if (options.mode == tenvo::CalendarMode::Almanac) names += almanacNames(months, library);
 
     if (options.sheet) {
         // Scripts read whole sheets: one under another, an empty line apart.
@@ -460,6 +636,8 @@ int runTermCommand(int argc, const char* const* argv, const TermContext& context
     if (options.day) {
         const Date today{context.year, context.month, context.day};
         out += dayView(options.dayValue ? *parseDate(*options.dayValue) : today, library);
+    } else if (options.listYear && options.almanac) {
+        out += almanacList(*options.listYear, options.onlyItems, library);
     } else if (options.listYear) {
         out += holidayList(*options.listYear);
     } else if (options.icsYear) {

@@ -30,6 +30,10 @@ TEST(DayLore, EveryFieldIsItsExportsAnswer) {
         const CalendarDate date = at(y, m, d);
         const tenvo::DayLore lore = tenvo::composeDayLore(apptest::library(), y, m, d);
         ASSERT_TRUE(lore.valid) << y << "-" << m << "-" << d;
+        const tenvo::DayLore walked =
+            tenvo::composeDayLore(apptest::library(), tenvo::loreYear(y), m, d);
+        EXPECT_EQ(walked.holiday, lore.holiday);
+        EXPECT_EQ(walked.items, lore.items);
         EXPECT_EQ(lore.weekday, tenvo::weekdayOf(days));
         const LunisolarDate lunar = ::adto9rekL(date);
         EXPECT_EQ(lore.lunisolar.year, lunar.year);
@@ -38,6 +42,7 @@ TEST(DayLore, EveryFieldIsItsExportsAnswer) {
         EXPECT_EQ(lore.lunisolar.leap, lunar.leap);
         const bool lunisolar = lunar.year != -999;
         EXPECT_EQ(lore.sixDay, lunisolar ? ::ad26youL(date) : -1);
+        EXPECT_EQ(lore.weekday, ::ad2youbi(date));
         EXPECT_EQ(lore.mansion27, lunisolar ? ::adto27L(date) : -1);
         EXPECT_EQ(lore.yearPair, ::ad2neto(date));
         EXPECT_EQ(lore.monthPair, ::ad2teto(date));

@@ -52,7 +52,7 @@ constexpr DoubleToDouble kDoubleToDouble[] = {jd2mjd, rad2do,  do2rad,   fns,   
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FuzzedDataProvider in(data, size);
     using namespace fuzzinput;
-    switch (in.ConsumeIntegralInRange<int>(0, 13)) {
+    switch (in.ConsumeIntegralInRange<int>(0, 14)) {
         case 0: {
             const CalendarDate date = anyDate(in);
             (void)in.PickValueInArray(kDateToInt)(date);
@@ -136,6 +136,26 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         case 12: {
             const double s = jd2sok(anyDouble(in));
             check(std::isnan(s) || (s >= 0.0 && s < 360.0));
+            break;
+        }
+        case 13: {
+            // The almanac: item sets of 29 bits, the two readings differing
+            // in the 不成就日 alone, the age in tenths, the term of the day.
+            const CalendarDate date = anyDate(in);
+            const int32_t items = ad2rekicyu(date);
+            const int32_t itemsS = ad2rekicyuS(date);
+            check(items == -999 || (items >= 0 && items < (1 << VRN_ALMANAC_ITEMS)));
+            check((items == -999) == (itemsS == -999));
+            check(items == -999 || ((items ^ itemsS) & ~(1 << VRN_FUJOJU)) == 0);
+            const int32_t age = ad2getrei(date);
+            check((age == -999) == (items == -999));
+            check(age == -999 || (age >= 0 && age <= 299));
+            const int32_t term = ad2sekki(date);
+            check(term >= -1 ? term <= 23 : term == -999);
+            const int32_t n = anyInt(in);
+            for (const char* name : {rek2name(n), sek2name(n)}) {
+                if (name != nullptr) check(std::strlen(name) <= 12);
+            }
             break;
         }
         default:

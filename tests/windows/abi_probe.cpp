@@ -175,9 +175,15 @@ constexpr ExportSignature kSignatures[] = {
     {89, "ad26youS", Sig::IntOfDate},
     {90, "adto27S", Sig::IntOfDate},
     {91, "fujyojyuS", Sig::FlagOfDate},
+    {92, "ad2rekicyu", Sig::IntOfDate},
+    {93, "ad2rekicyuS", Sig::IntOfDate},
+    {94, "ad2getrei", Sig::IntOfDate},
+    {95, "ad2sekki", Sig::IntOfDate},
+    {96, "rek2name", Sig::NameOfInt},
+    {97, "sek2name", Sig::NameOfInt},
 };
 constexpr size_t kExportCount = sizeof(kSignatures) / sizeof(kSignatures[0]);
-static_assert(kExportCount == 91, "the library has 91 exports");
+static_assert(kExportCount == 97, "the library has 97 exports");
 
 // ---- Arguments --------------------------------------------------------
 
@@ -286,6 +292,18 @@ const CalendarDate kDates[] = {
     date(INT32_MAX, 12, 31),
     date(2000, INT32_MIN, INT32_MAX),
     date(2000, INT32_MAX, INT32_MIN),
+    // Almanac days: a 癸 equinox day after noon (2024-03-20), a 土用の丑の日
+    // (2024-07-24), a new moon (2024-06-06), and meridians at both ends and
+    // between whole minutes.
+    date(2024, 3, 25),
+    date(2024, 7, 24),
+    date(2024, 6, 6),
+    date(2024, 3, 19, 0.0, 0.0, 0.0, -180.0),
+    date(2024, 3, 21, 0.0, 0.0, 0.0, 180.0),
+    date(2024, 6, 6, 0.0, 0.0, 0.0, 33.3),
+    date(1870, 1, 1),
+    date(1869, 12, 31),
+    date(2101, 1, 1),
 };
 
 // ---- Exact printing ---------------------------------------------------

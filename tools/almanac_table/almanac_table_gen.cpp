@@ -15,6 +15,7 @@
 
 #include "almanac_tables.h"
 #include "generator_command_line.h"
+#include "seasons_method.h"
 
 int main(int argc, char** argv) {
     using namespace almanacgen;
@@ -40,6 +41,12 @@ int main(int argc, char** argv) {
     }
     std::printf("%zu instants near midnight; %zu Sun instants, %zu Moon phases\n", near.size(),
                 tables.sun.size(), tables.moon.size());
+
+    const SeasonsComparison seasons = compareWithSeasonsMethod(firstYear, lastYear);
+    std::printf(
+        "Equinoxes and solstices %d-%d against the seasons method: largest difference %.1f s "
+        "(%d, %d degrees)\n",
+        firstYear, lastYear, seasons.largestSeconds, seasons.year, seasons.longitude);
 
     if (!newmoongen::writeOutput(argv[3], renderHeader(tables))) return 1;
     return 0;

@@ -15,8 +15,6 @@ using newmoongen::civilFromDays;
 using newmoongen::daysFromCivil;
 using newmoongen::kUnixEpochJd;
 
-constexpr double kMinutesPerDay = 1440.0;
-
 // The UT civil date of an instant.
 CivilDate utDateOf(const LocalInstant& instant) {
     return civilFromDays(static_cast<int64_t>(std::floor(instant.jdUt - kUnixEpochJd)));

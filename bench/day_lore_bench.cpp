@@ -1,0 +1,134 @@
+// Nanoseconds for a day's whole lore (composeDayLore) over every day of
+// 1870-2100 at 135 degrees east, beside two floors from the same run: the
+// exports the lore calls, called one after another on the same days without
+// building the record, and the date's own Julian day (ad2jd), the least any
+// answer about a date costs. A summary after the table prints the ratios.
+//
+//   build/bench/day_lore_bench [--benchmark_filter=...]
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <vector>
+
+#include "civil_days.h"
+#include "day_lore.h"
+#include "library_binding_linked.h"
+
+namespace {
+
+struct Day {
+    int32_t year, month, day;
+};
+
+const std::vector<Day>& everyDay() {
+    static const std::vector<Day> days = [] {
+        std::vector<Day> out;
+        for (int32_t y = tenvo::kLoreFirstYear; y <= tenvo::kLoreLastYear; ++y) {
+            for (int32_t m = 1; m <= 12; ++m) {
+                for (int32_t d = 1; d <= tenvo::daysInMonth(y, m); ++d) out.push_back({y, m, d});
+            }
+        }
+        return out;
+    }();
+    return days;
+}
+
+// The years' shared parts, made once as a walk over a year makes them.
+const std::vector<tenvo::LoreYear>& everyYear() {
+    static const std::vector<tenvo::LoreYear> years = [] {
+        std::vector<tenvo::LoreYear> out;
+        for (int32_t y = tenvo::kLoreFirstYear; y <= tenvo::kLoreLastYear; ++y) {
+            out.push_back(tenvo::loreYear(y));
+        }
+        return out;
+    }();
+    return years;
+}
+
+const tenvo::LoreYear& yearOf(const Day& d) {
+    return everyYear()[static_cast<std::size_t>(d.year - tenvo::kLoreFirstYear)];
+}
+
+void BM_DayLore(benchmark::State& state) {
+    const tenvo::LibraryBinding library = tenvo::linkedLibraryBinding();
+    const auto& days = everyDay();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const Day& d = days[i];
+        benchmark::DoNotOptimize(tenvo::composeDayLore(library, yearOf(d), d.month, d.day));
+        i = i + 1 == days.size() ? 0 : i + 1;
+    }
+}
+BENCHMARK(BM_DayLore);
+
+// The floor of the record: every export it asks, and the holiday by law
+// looked up in the year's list.
+void BM_LoreExportsAlone(benchmark::State& state) {
+    const auto& days = everyDay();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const Day& d = days[i];
+        const CalendarDate date{d.year, d.month, d.day, 0.0, 0.0, 0.0, 135.0};
+        benchmark::DoNotOptimize(adto9rekL(date));
+        benchmark::DoNotOptimize(adto27L(date));
+        benchmark::DoNotOptimize(ad2neto(date));
+        benchmark::DoNotOptimize(ad2teto(date));
+        benchmark::DoNotOptimize(ad2heto(date));
+        benchmark::DoNotOptimize(ad2nkyusei(date));
+        benchmark::DoNotOptimize(ad2tkyusei(date));
+        benchmark::DoNotOptimize(ad2hkyusei(date));
+        benchmark::DoNotOptimize(adto28(date));
+        benchmark::DoNotOptimize(tenvo::findLawHoliday(yearOf(d).holidays, d.month, d.day));
+        benchmark::DoNotOptimize(ad2sekki(date));
+        benchmark::DoNotOptimize(ad2rekicyu(date));
+        benchmark::DoNotOptimize(ad2getrei(date));
+        i = i + 1 == days.size() ? 0 : i + 1;
+    }
+}
+BENCHMARK(BM_LoreExportsAlone);
+
+void BM_JulianDayFloor(benchmark::State& state) {
+    const auto& days = everyDay();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const Day& d = days[i];
+        benchmark::DoNotOptimize(ad2jd(CalendarDate{d.year, d.month, d.day, 0.0, 0.0, 0.0, 135.0}));
+        i = i + 1 == days.size() ? 0 : i + 1;
+    }
+}
+BENCHMARK(BM_JulianDayFloor);
+
+// Collects each benchmark's CPU time per iteration for the summary.
+class SummaryReporter : public benchmark::ConsoleReporter {
+  public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs) {
+            const double ns = run.GetAdjustedCPUTime();
+            if (run.benchmark_name() == "BM_DayLore") lore_ = ns;
+            if (run.benchmark_name() == "BM_LoreExportsAlone") exports_ = ns;
+            if (run.benchmark_name() == "BM_JulianDayFloor") julian_ = ns;
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+    void summary() const {
+        if (lore_ <= 0.0 || exports_ <= 0.0 || julian_ <= 0.0) return;
+        std::printf(
+            "\nday's lore %.1f ns: %.2f x its exports alone (%.1f ns), %.1f x ad2jd (%.1f ns)\n",
+            lore_, lore_ / exports_, exports_, lore_ / julian_, julian_);
+    }
+
+  private:
+    double lore_ = 0.0, exports_ = 0.0, julian_ = 0.0;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    SummaryReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    reporter.summary();
+    benchmark::Shutdown();
+    return 0;
+}
