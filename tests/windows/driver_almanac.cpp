@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <vector>
 
 #include "annotations.h"
 #include "day_lore.h"
@@ -78,6 +79,96 @@ std::string shownTipText(HWND tips) {
     static char bytes[8192];
     const int n = WideCharToMultiByte(932, 0, wide, -1, bytes, sizeof bytes, nullptr, nullptr);
     return n > 0 ? std::string(bytes, static_cast<size_t>(n - 1)) : std::string();
+}
+
+// The program's visible menu pop-ups, in no particular order.
+struct MenuSearch {
+    DWORD pid;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK findMenuPopup(HWND window, LPARAM lParam) {
+    auto* search = reinterpret_cast<MenuSearch*>(lParam);
+    if (processOf(window) == search->pid && IsWindowVisible(window) && classOf(window) == "#32768")
+        search->found.push_back(window);
+    return TRUE;
+}
+
+std::vector<HWND> menuPopups(const Program& program) {
+    MenuSearch search{program.process.dwProcessId, {}};
+    EnumWindows(findMenuPopup, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+bool twoMenusOpen(void* program) { return menuPopups(*static_cast<Program*>(program)).size() == 2; }
+bool noMenuOpen(void* program) { return menuPopups(*static_cast<Program*>(program)).empty(); }
+
+// The screen's pixels in a window's rectangle, 32 bits each, bottom row
+// first.
+std::vector<uint32_t> pixelsOf(HWND window) {
+    RECT rect;
+    GetWindowRect(window, &rect);
+    const LONG width = rect.right - rect.left;
+    const LONG height = rect.bottom - rect.top;
+    if (width <= 0 || height <= 0 || width > 4000 || height > 4000) return {};
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP dib = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ kept = SelectObject(memory, dib);
+    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+    GdiFlush();
+    const auto* first = static_cast<const uint32_t*>(bits);
+    std::vector<uint32_t> pixels(first, first + width * height);
+    SelectObject(memory, kept);
+    DeleteObject(dib);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+// The pop-ups "&C状態切替" and "&C暦情報" as drawn, opened from the
+// keyboard as a person does (Alt+C, then C: the first mode item is
+// highlighted) with the pointer and the tooltip out of the way, then closed
+// with Esc. Empty when they do not open.
+std::vector<uint32_t> modeMenuPixels(Program& program) {
+    SetCursorPos(0, 0);
+    PostMessageA(program.window, WM_MOUSEMOVE, 0, MAKELPARAM(0, 0));
+    Sleep(300);
+    PostMessageA(program.window, WM_SYSCOMMAND, SC_KEYMENU, 'c');
+    Sleep(300);
+    PostMessageA(program.window, WM_CHAR, 'c', 0);
+    std::vector<uint32_t> pixels;
+    if (waitUntil(3000, twoMenusOpen, &program)) {
+        Sleep(400);  // drawn after they show
+        std::vector<HWND> popups = menuPopups(program);
+        // Left to right: the first pop-up, then the one it opened.
+        std::sort(popups.begin(), popups.end(), [](HWND a, HWND b) {
+            RECT ra, rb;
+            GetWindowRect(a, &ra);
+            GetWindowRect(b, &rb);
+            return ra.left < rb.left;
+        });
+        for (HWND popup : popups) {
+            const std::vector<uint32_t> part = pixelsOf(popup);
+            pixels.insert(pixels.end(), part.begin(), part.end());
+        }
+    }
+    // Esc closes the pop-up opened last, then the first, then leaves the
+    // menu bar; with no menu open it does nothing.
+    for (int i = 0; i < 3; ++i) {
+        PostMessageA(program.window, WM_KEYDOWN, VK_ESCAPE, 0);
+        Sleep(200);
+    }
+    waitUntil(2000, noMenuOpen, &program);
+    return pixels;
 }
 
 // The first line of a text.
@@ -167,6 +258,11 @@ void almanacScenario(const char* programPath) {
           "almanac: with no settings file, a tooltip with a tool per cell (%u)",
           static_cast<unsigned>(tools));
 
+    // Only the almanac item ever carries a check mark: the menus as drawn
+    // change when its mode is chosen, and come back with its setting.
+    const std::vector<uint32_t> plainMenu = modeMenuPixels(program);
+    check(!plainMenu.empty(), "almanac: the mode menu opens from the keyboard");
+
     turnTo(program, year, month, 2019, 10);
     checkSheet(program, 2019, 10, 0, "almanac: turned to 2019-10");
     check(expectedText(2019, 10, kAlmanacMode) != expectedText(2019, 10, 7),
@@ -181,6 +277,10 @@ void almanacScenario(const char* programPath) {
         check(stored == kAlmanacMode, "almanac with OK: calmode=6 stored (%u)", stored);
         checkSheet(program, 2019, 10, kAlmanacMode, "almanac with OK");
     }
+    const std::vector<uint32_t> checkedMenu = modeMenuPixels(program);
+    check(
+        !checkedMenu.empty() && checkedMenu.size() == plainMenu.size() && checkedMenu != plainMenu,
+        "almanac: its menu item is drawn checked while it is shown");
 
     // The tips, with the holidays by law off, on (the 22nd headed by its
     // name, the 23rd not), and off again; each must be the day's lore.
@@ -232,12 +332,16 @@ void almanacScenario(const char* programPath) {
     // nothing, as before, and the file is not rewritten.
     if (startProgram(program, programPath, "restart with calmode=6", false)) {
         checkSheet(program, now.wYear, now.wMonth, kAlmanacMode, "restart with calmode=6");
+        check(modeMenuPixels(program) == checkedMenu,
+              "restart with calmode=6: the almanac item is checked");
         stopProgram(program, "restart with calmode=6");
     }
     const std::string outOfRange = "[CalData]\r\ncalmode=7\r\n";
     writeFile(gIniPath, outOfRange);
     if (startProgram(program, programPath, "settings with calmode=7", false)) {
         checkSheet(program, now.wYear, now.wMonth, 7, "settings with calmode=7");
+        check(modeMenuPixels(program) == plainMenu,
+              "settings with calmode=7: no menu item is checked");
         stopProgram(program, "settings with calmode=7");
         std::string after;
         readFile(gIniPath, after);
