@@ -106,8 +106,9 @@ DayLore composeWithHolidays(const LibraryBinding& library, int32_t year, int32_t
         lore.sixDay = sixDayOf(lore.lunisolar);
         lore.mansion27 = library.adto27L(date);
     }
-    // The lunisolar year 1870 begins on 1870-02-01, the first day with a
-    // lunisolar date: the January before it lies in the lunisolar year 1869.
+    // The era reads the lunisolar year only before 1873. The lunisolar year
+    // 1870 begins on 1870-02-01, the first day with a lunisolar date: the
+    // January before it lies in the lunisolar year 1869.
     const int32_t lunisolarYear =
         lore.lunisolar.year != kNoLunisolarDate ? lore.lunisolar.year : year - 1;
     lore.era = eraOf(year, month, day, lunisolarYear);

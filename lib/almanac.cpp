@@ -4,8 +4,9 @@
 // solar and lunar theory with Delta T (tables/almanac_instants.h), read as
 // local days at the date's meridian.
 //
-// Every lookup is a direct index into a year's row or a binary search over
-// the Moon's phases; no trigonometry runs here, so a call stays cheap.
+// Every lookup is a direct index into the year's row (only the entries of
+// the date's Gregorian month) or a step or two through the Moon's phases from
+// the one of mean motion; no trigonometry runs here, so a call stays cheap.
 
 #include "almanac.h"
 
@@ -14,7 +15,6 @@
 #include <cmath>
 #include <cstddef>
 #include <initializer_list>
-#include <iterator>
 
 #include "numeric.h"
 #include "selected_day_tables.h"

@@ -64,14 +64,13 @@ inline int32_t sexagenaryOfDay(int64_t mjd) { return floorMod(mjd - kMjdOfDayNum
 
 // Positions in a year's row of tables::kSunInstantMinutes: the 24 terms in
 // calendar order from 小寒, then the four 土用 starts, 入梅 and 半夏生.
-inline constexpr int32_t kRowShokan = 0;   // 小寒, 285 degrees
-inline constexpr int32_t kRowRisshun = 2;  // 立春, 315
-inline constexpr int32_t kRowShunbun = 5;  // 春分, 0
-inline constexpr int32_t kRowRikka = 8;    // 立夏, 45
-inline constexpr int32_t kRowRisshu = 14;  // 立秋, 135
-inline constexpr int32_t kRowShubun = 17;  // 秋分, 180
-inline constexpr int32_t kRowRitto = 20;   // 立冬, 225
-inline constexpr int32_t kRowTermCount = 24;
+inline constexpr int32_t kRowShokan = 0;      // 小寒, 285 degrees
+inline constexpr int32_t kRowRisshun = 2;     // 立春, 315
+inline constexpr int32_t kRowShunbun = 5;     // 春分, 0
+inline constexpr int32_t kRowRikka = 8;       // 立夏, 45
+inline constexpr int32_t kRowRisshu = 14;     // 立秋, 135
+inline constexpr int32_t kRowShubun = 17;     // 秋分, 180
+inline constexpr int32_t kRowRitto = 20;      // 立冬, 225
 inline constexpr int32_t kRowDoyoFirst = 24;  // 土用入り at 297, 27, 117, 207
 inline constexpr int32_t kRowNyubai = 28;     // 80
 inline constexpr int32_t kRowHangesho = 29;   // 100

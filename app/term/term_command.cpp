@@ -633,8 +633,21 @@ int runTermCommand(int argc, const char* const* argv, const TermContext& context
         out += std::string("tenvo-term, calendar library version ") + library.VRNVER() + "\n";
         return kTermSuccess;
     }
+    // A view that defaults to today needs a today within the calendar's
+    // span; a clock outside it is reported rather than read as a month
+    // the library cannot answer.
+    const bool needsToday = (options.day && !options.dayValue) ||
+                            (!options.day && !options.listYear && !options.icsYear &&
+                             !options.help && !options.version && !options.year);
+    const Date today{context.year, context.month, context.day};
+    if (needsToday && (today.year < kFirstYear || today.year > kLastYear || today.day < 1 ||
+                       today.day > daysInMonth(today.year, today.month))) {
+        err += "tenvo-term: today (" + std::to_string(today.year) + "-" +
+               std::to_string(today.month) + "-" + std::to_string(today.day) +
+               ") lies outside 1870-01-01 .. 2100-12-31; give YEAR MONTH or --day YYYY-MM-DD\n";
+        return kTermUsageError;
+    }
     if (options.day) {
-        const Date today{context.year, context.month, context.day};
         out += dayView(options.dayValue ? *parseDate(*options.dayValue) : today, library);
     } else if (options.listYear && options.almanac) {
         out += almanacList(*options.listYear, options.onlyItems, library);
