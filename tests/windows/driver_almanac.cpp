@@ -319,6 +319,11 @@ void almanacScenario(const char* programPath) {
               "almanac tip of the %s (%zu bytes shown, %zu expected; first line %s)", c.what,
               shown.size(), expected.size(), hexBytes(first.data(), first.size()).c_str());
     }
+    // Another mode takes the check mark away at once.
+    if (commandWithQuestion(program, IDM_MODE_SIXDAY, IDCANCEL, "six-day after the almanac")) {
+        check(modeMenuPixels(program) == plainMenu,
+              "six-day after the almanac: no menu item is checked");
+    }
     // The reading matters for that day, or the last case proves nothing.
     check(expectedDayTip(1985, 1, 25, false, true) != expectedDayTip(1985, 1, 25, false, false),
           "almanac: the two readings give 1985-01-25 different lore");
