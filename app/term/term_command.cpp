@@ -4,6 +4,8 @@
 //              [YEAR [MONTH]]
 //   tenvo-term --ics YEAR [--mode MODE] [--rule RULE] [--holidays law]
 //   tenvo-term --holidays law --list YEAR
+//   tenvo-term --almanac (--list YEAR | --ics YEAR) [--only NAMES] [--rule RULE]
+//   tenvo-term --day [YYYY-MM-DD] [--rule RULE]
 //
 // Prints the sheet of the current month, or of YEAR MONTH: the title with
 // the year, the day numbers and under each day the item of the chosen mode.
@@ -11,7 +13,9 @@
 // caller asks for colour. --sheet prints the sheet text exactly as the
 // program copies it, for scripts. With --holidays law the red days are the
 // holidays the law gave in that year, named under the months shown; --list
-// prints a year's holidays by law, one per line.
+// prints a year's holidays by law, one per line. Outside --sheet the cells
+// stand a column apart. --day, --almanac and the almanac mode's names read
+// the day's lore (day_lore.h), one record per day.
 #include "term_command.h"
 
 #include <algorithm>
