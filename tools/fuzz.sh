@@ -18,7 +18,7 @@ cmake --build "$build" --target fuzz_exports fuzz_month_sheet
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 status=0
-for target in fuzz_exports fuzz_month_sheet; do
+for target in fuzz_exports fuzz_month_sheet fuzz_cpp_interface; do
     corpus="$build/corpus/$target"
     mkdir -p "$corpus" "$build/artifacts"
     seeds="$root/tests/fuzz/corpus/$target"

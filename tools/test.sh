@@ -1,8 +1,8 @@
 #!/bin/sh
 # Builds everything and runs every test: the native suites (g++, Release),
 # the same suites built with clang++ under AddressSanitizer and
-# UndefinedBehaviorSanitizer, a brief fuzzing, and the Windows binaries under
-# Wine. Warnings in our own code are errors here (and only here). Installs
+# UndefinedBehaviorSanitizer, a brief fuzzing, the web page (its module in
+# Node, the page in headless Chromium) and the Windows binaries under Wine. Warnings in our own code are errors here (and only here). Installs
 # what it needs first (idempotent).
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -32,9 +32,15 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
 step "fuzzing every export and the month sheet, briefly"
 "$root/tools/fuzz.sh" 10
 
+step "the browser page: the WebAssembly module against the native sheets, the page in headless Chromium"
+"$root/tools/web-tests.sh" "$root/build"
+
 if [ -x "$root/tools/windows-tests.sh" ]; then
     step "Windows binaries under Wine"
     WINDOWS_CMAKE_OPTIONS=-DVORANE2_WERROR=ON "$root/tools/windows-tests.sh" "$root/build"
 fi
+
+step "packages: built, unpacked into a temporary root and used from there"
+"$root/tests/install/check_packages.sh"
 
 step "all tests passed"
