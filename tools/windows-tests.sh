@@ -10,6 +10,11 @@
 #   2. the program: the driver (tests/windows/driver*.cpp) operates the real
 #      tenvo.exe as a person would and checks what it shows, stores and
 #      copies. Screenshots are left in the build folder.
+#   3. a seeded random walk of 1,000 actions over the program
+#      (tests/windows/random_actions.cpp), in the first build that runs here
+#      only, to keep the time down; the seed is printed, and
+#      TENVO_RANDOM_SEED chooses it (tools/random-actions.sh N SEED replays
+#      a walk of any length).
 # The 32-bit build is made in any case, and its DLL's export table is read
 # statically: every name at its ordinal, every one a stdcall function,
 # nothing else exported.
@@ -178,7 +183,7 @@ abi_test() { # abi_test ARCH WINBUILD WORK RUN_DIR
 program_test() { # program_test ARCH WINBUILD WORK RUN_DIR
     local arch=$1 winbuild=$2 work=$3 run_dir=$4
     local missing=""
-    for exe in tenvo.exe tenvo_driver.exe window_logic_test.exe; do
+    for exe in tenvo.exe tenvo_driver.exe tenvo_random_actions.exe window_logic_test.exe; do
         [ -f "$run_dir/$exe" ] || missing="$missing $exe"
     done
     if [ -n "$missing" ]; then
@@ -204,11 +209,31 @@ program_test() { # program_test ARCH WINBUILD WORK RUN_DIR
     else
         record "program (driver) $arch" FAIL "$(tail -n 1 "$work/driver.log"); see $work/driver.log"
     fi
+    if [ "$arch" = "$walk_arch" ]; then
+        random_walk_test "$arch" "$work" "$run_dir"
+    fi
     # The screenshots as PNG files.
     if command -v convert >/dev/null 2>&1; then
         for bmp in "$shots"/*.bmp; do
             [ -f "$bmp" ] && convert "$bmp" "${bmp%.bmp}.png" && rm -f "$bmp"
         done
+    fi
+}
+
+# ---- 3. The random walk ---------------------------------------------------
+
+walk_arch=${run_arches%% *}
+walk_seed=${TENVO_RANDOM_SEED:-$(od -An -N4 -tu4 /dev/urandom | tr -d ' ')}
+
+random_walk_test() { # random_walk_test ARCH WORK RUN_DIR
+    local arch=$1 work=$2 run_dir=$3
+    echo "random walk $arch: 1000 actions, seed $walk_seed"
+    if (cd "$run_dir" && wine_env_run 900 ./tenvo_random_actions.exe tenvo.exe 1000 "$walk_seed" \
+        2>&1 | tr -d '\r' >"$work/random-walk.log"; exit "${PIPESTATUS[0]}"); then
+        record "random walk $arch" PASS "$(tail -n 1 "$work/random-walk.log")"
+    else
+        grep -A 40 '^FAIL' "$work/random-walk.log"
+        record "random walk $arch" FAIL "seed $walk_seed; replay: tools/random-actions.sh 1000 $walk_seed"
     fi
 }
 

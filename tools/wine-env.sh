@@ -1,8 +1,9 @@
 #!/bin/bash
 # The environment in which the Windows program and its tests run under Wine:
 # a virtual screen (Xvfb) when needed, a Wine prefix owned by the project,
-# code page 932 (Japanese locale) and the Mincho/Gothic font substitutions of
-# tools/wine/japanese-fonts.reg.
+# code page 932 (Japanese locale), the Mincho/Gothic font substitutions of
+# tools/wine/japanese-fonts.reg and Wine's Marlett font in the prefix's Fonts
+# folder (the caption buttons' symbols).
 #
 # The prefix is 32-bit (WINEARCH=win32) or, with WINE_ENV_ARCH=win64, 64-bit,
 # run by Wine's 64-bit loader alone: some kernels cannot execute 32-bit
@@ -156,6 +157,35 @@ wine_env_import_settings() {
     fi
 }
 
+# The caption buttons (minimise, maximise, close) are the letters "0", "1"
+# and "r" of the Marlett symbol font. Debian's Wine 8 looks for its own fonts
+# in "<data dir>\../fonts", a path it never resolves, so none of them loads
+# and the font mapper draws those letters in a text face. A font in the
+# prefix's Fonts folder is loaded at every start, so Marlett goes there (a
+# copy, idempotent; the other Wine fonts stay out so that no face the
+# program or its dialogs use changes).
+wine_env_font_dirs() {
+    local loader_dir
+    loader_dir=$(dirname "$(command -v "$(wine_env_loader)" 2>/dev/null || echo /usr/bin/wine)")
+    echo /usr/share/wine/fonts /usr/local/share/wine/fonts "$loader_dir/../share/wine/fonts" \
+        "$loader_dir/../../share/wine/fonts" /opt/wine*/share/wine/fonts
+}
+
+wine_env_install_symbol_font() {
+    local fonts="$WINEPREFIX/drive_c/windows/Fonts" dir
+    [ -f "$fonts/marlett.ttf" ] && return 0
+    for dir in $(wine_env_font_dirs); do
+        if [ -f "$dir/marlett.ttf" ]; then
+            mkdir -p "$fonts"
+            cp "$dir/marlett.ttf" "$fonts/marlett.ttf"
+            return 0
+        fi
+    done
+    wine_env_log "Wine's marlett.ttf was not found (package fonts-wine):" \
+        "the caption buttons will show letters"
+    return 0
+}
+
 wine_env_init_prefix() {
     wine_env_log "initialising a Wine prefix in $WINEPREFIX (about 15 s)"
     mkdir -p "$WINEPREFIX"
@@ -165,6 +195,7 @@ wine_env_init_prefix() {
     }
     wine_env_timeout 120 wineserver -w || return 1
     wine_env_import_settings || return 1
+    wine_env_install_symbol_font
     touch "$WINEPREFIX/.tenvo-ready"
 }
 
@@ -186,6 +217,8 @@ wine_env_prefix() {
         wine_env_timeout 30 wineserver -k 2>/dev/null
         rm -rf "$dir"
     elif [ -f "$dir/.tenvo-ready" ]; then
+        # A prefix made before the symbol font was installed gets it now.
+        wine_env_install_symbol_font
         return 0
     fi
     local cache
@@ -194,6 +227,7 @@ wine_env_prefix() {
         rm -rf "$dir"
         mkdir -p "$dir"
         if tar -xf "$cache" -C "$dir"; then
+            wine_env_install_symbol_font
             return 0
         fi
         wine_env_log "the cached prefix $cache is unreadable; making a new one"

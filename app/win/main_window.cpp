@@ -36,6 +36,7 @@ constexpr ModeCommand kModeCommands[] = {
     {IDM_MODE_SIXDAY, CalendarMode::SixDay},         {IDM_MODE_NINESTAR, CalendarMode::NineStar},
     {IDM_MODE_MANSION27, CalendarMode::Mansion27},   {IDM_MODE_MANSION28, CalendarMode::Mansion28},
     {IDM_MODE_STEMBRANCH, CalendarMode::Sexagenary}, {IDM_MODE_SOLARTERM, CalendarMode::SolarTerm},
+    {IDM_MODE_ALMANAC, CalendarMode::Almanac},
 };
 
 bool askToSave(HWND window, const char* question) {
@@ -53,6 +54,14 @@ void applyMonthRule(HWND window, bool solstice) {
                   MF_BYCOMMAND | (solstice ? MF_CHECKED : MF_UNCHECKED));
 }
 
+// Only the almanac item carries a check mark, set while its mode is shown:
+// the six older items look as they always did.
+void showModeCheck(HWND window) {
+    const bool almanac = gApp.sheet.mode == static_cast<int32_t>(CalendarMode::Almanac);
+    CheckMenuItem(GetMenu(window), IDM_MODE_ALMANAC,
+                  MF_BYCOMMAND | (almanac ? MF_CHECKED : MF_UNCHECKED));
+}
+
 void onCreate(HWND window) {
     // The opening picture closes itself after a second.
     DialogBoxParamA(gApp.instance, TENVO_RES_SPLASH_DIALOG, window, splashProc, 0);
@@ -65,6 +74,7 @@ void onCreate(HWND window) {
     Settings settings = readSettings();
     gApp.fontDescription = settings.font;
     gApp.sheet.mode = settings.calendarMode;
+    showModeCheck(window);
     applyMonthRule(window, settings.solsticeRule);
     if (settings.holidayRule == 1) {
         gApp.sheet.holidayRule = HolidayRule::ByLaw;
@@ -78,6 +88,7 @@ void onCreate(HWND window) {
 // The new mode shows at once; it is stored only when the user says so.
 void onModeCommand(HWND window, CalendarMode mode) {
     gApp.sheet.mode = static_cast<int32_t>(mode);
+    showModeCheck(window);
     if (askToSave(window, kSaveModeQuestion)) writeCalendarMode(gApp.sheet.mode);
     composeMonth(gApp.sheet, gApp.library);
     repaint(window);
@@ -237,6 +248,17 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             return onCommand(window, LOWORD(wParam), wParam, lParam);
         case WM_KEYDOWN:
             if (onKeyDown(window, wParam)) return 0;
+            return DefWindowProcA(window, message, wParam, lParam);
+        case WM_GETMINMAXINFO:
+            // The window is as large as its sheet, whoever sizes it: made
+            // smaller, down to its caption, its client area would be empty,
+            // never painted, and so never sized back.
+            if (gApp.sheetSize.width > 0 && gApp.sheetSize.height > 0) {
+                auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
+                limits->ptMinTrackSize = POINT{gApp.sheetSize.width, gApp.sheetSize.height};
+                limits->ptMaxTrackSize = limits->ptMinTrackSize;
+                return 0;
+            }
             return DefWindowProcA(window, message, wParam, lParam);
         case WM_MOUSEWHEEL:  // towards the user: the next month
             turnPage(window, wheelMonthSteps(gApp.wheelPending, GET_WHEEL_DELTA_WPARAM(wParam)));

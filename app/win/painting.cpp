@@ -53,8 +53,9 @@ void paintSheet(HWND window) {
     const WindowSize size =
         sheetWindowSize(w, h, GetSystemMetrics(SM_CXBORDER), GetSystemMetrics(SM_CYBORDER),
                         GetSystemMetrics(SM_CYCAPTION));
+    gApp.sheetSize = size;
     SetWindowPos(window, nullptr, 0, 0, size.width, size.height, SWP_NOMOVE);
-    updateHolidayTips(window, w, h);
+    updateDayTips(window, w, h);
 
     SelectObject(dc, gApp.titleFont);
     SetTextColor(dc, kBlack);
