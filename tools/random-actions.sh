@@ -6,7 +6,10 @@
 # (TENVO_WINDOWS_64_ONLY=1 forces the latter).
 #
 # Usage: tools/random-actions.sh N SEED
-# Prints the seed, and on a failure the failing action and those before it.
+# Prints the seed, a line every 1,000 actions, the actions done by kind, and
+# on a failure the failing action and those before it (the whole output is
+# kept in the build's random-actions/random-walk.log). One walk at a time per
+# build tree: it uses the tree's random-actions folder and wineprefix-walk.
 # Exit status 0 when every check passed.
 set -u
 project=$(cd "$(dirname "$0")/.." && pwd)
@@ -43,7 +46,7 @@ cd "$run_dir" || exit 1
 # About a tenth of a second per action, with room to spare.
 limit=$((120 + actions))
 wine_env_run "$limit" ./tenvo_random_actions.exe tenvo.exe "$actions" "$seed" 2>&1 |
-    tr -d '\r' | tee "$run_dir/random-walk.log" | grep -v '^ok '
+    sed -u 's/\r$//' | tee "$run_dir/random-walk.log" | grep --line-buffered -v '^ok '
 status=${PIPESTATUS[0]}
 if [ "$status" = 124 ] || [ "$status" = 137 ]; then
     echo "random-actions: FAILED, the walk (seed $seed) took longer than $limit s"

@@ -1,9 +1,11 @@
 #!/bin/sh
 # Builds everything and runs every test: the native suites (g++, Release),
 # the same suites built with clang++ under AddressSanitizer and
-# UndefinedBehaviorSanitizer, a brief fuzzing, the web page (its module in
-# Node, the page in headless Chromium) and the Windows binaries under Wine. Warnings in our own code are errors here (and only here). Installs
-# what it needs first (idempotent).
+# UndefinedBehaviorSanitizer, the library's thread tests under
+# ThreadSanitizer, a brief fuzzing, the web page (its module in Node, the
+# page in headless Chromium), the Windows binaries under Wine (with a random
+# walk over the program) and the packages. Warnings in our own code are
+# errors here (and only here). Installs what it needs first (idempotent).
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc 2>/dev/null || echo 2)
@@ -28,6 +30,20 @@ CC=clang CXX=clang++ cmake -S "$root" -B "$root/build-sanitize" -G Ninja \
 cmake --build "$root/build-sanitize" -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --test-dir "$root/build-sanitize" --output-on-failure -j "$jobs"
+
+step "the library and its thread tests under ThreadSanitizer"
+# Only what the thread tests need is built: the library's objects, the
+# month sheet and the tests themselves.
+if [ -f "$root/build-tsan/CMakeCache.txt" ] &&
+    ! grep -q '^CMAKE_CXX_COMPILER:[A-Z]*=.*clang' "$root/build-tsan/CMakeCache.txt"; then
+    rm -rf "$root/build-tsan"
+fi
+CC=clang CXX=clang++ cmake -S "$root" -B "$root/build-tsan" -G Ninja \
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORANE2_WERROR=ON \
+    -DCMAKE_CXX_FLAGS="-fsanitize=thread -fno-omit-frame-pointer" \
+    -DCMAKE_EXE_LINKER_FLAGS=-fsanitize=thread
+cmake --build "$root/build-tsan" -j "$jobs" --target thread_tests
+TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 "$root/build-tsan/tests/threads/thread_tests"
 
 step "fuzzing every export and the month sheet, briefly"
 "$root/tools/fuzz.sh" 10

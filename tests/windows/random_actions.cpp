@@ -1,14 +1,13 @@
 // A seeded random walk over what a user can do to tenvo.exe: every menu
-// command, the date dialog with good and bad entries, OK and Cancel, the
-// save questions answered either way, the font chooser cancelled, the page
-// keys, the wheel by whole and partial notches, resizing (down to nothing),
-// minimising and restoring, copying, and now and then quitting and starting
-// again. The walk keeps its own account of what the window should show and
-// what the settings file should hold, and after every 100 actions and at
-// the end checks that the program still runs and answers, that the sheet it
-// copies is the month-sheet code's composition of the month and mode it
-// should show, and that "MIVARO.INI" holds only valid values, the ones
-// answered OK to.
+// command (help too), the date dialog with good and bad entries and keys
+// pressed while it is open, OK and Cancel, the save questions answered
+// either way, the font chooser cancelled, the page keys, the wheel by whole
+// and partial notches, resizing (down to nothing), minimising and
+// restoring, copying, and now and then quitting and starting again. The walk keeps its own account
+// of what the window should show and what the settings file should hold, and after every 100
+// actions and at the end checks that the program still runs and answers, that the sheet it copies
+// is the month-sheet code's composition of the month and mode it should show, and that "MIVARO.INI"
+// holds only valid values, the ones answered OK to.
 //
 // Usage: tenvo_random_actions PROGRAM ACTIONS SEED
 // A failure prints the seed, the failing action and those before it; the
@@ -90,6 +89,20 @@ void startFromSettings(Model& model) {
     model.holidays = model.storedHolidays.value_or(0) == 1;
     model.wheelPending = 0;
     model.minimised = false;
+}
+
+struct OtherDialogSearch {
+    DWORD program;
+    HWND found;
+};
+
+BOOL CALLBACK findOtherDialog(HWND window, LPARAM lParam) {
+    auto* search = reinterpret_cast<OtherDialogSearch*>(lParam);
+    const DWORD pid = processOf(window);
+    if (pid == search->program || pid == GetCurrentProcessId()) return TRUE;
+    if (!IsWindowVisible(window) || classOf(window) != "#32770") return TRUE;
+    search->found = window;
+    return FALSE;
 }
 
 struct Walk {
@@ -241,6 +254,14 @@ struct Walk {
             fail("the date dialog opens on %d-%d, not on the month shown, %d-%d", shownYear,
                  shownMonth, model.year, model.month);
         }
+        // Keys pressed while the dialog is open go to its edit, not to the
+        // window behind it: they move the caret and change nothing.
+        for (int32_t keys = random.below(3); keys > 0; --keys) {
+            const WPARAM key[] = {VK_NEXT, VK_PRIOR, VK_HOME, VK_END};
+            const WPARAM chosen = key[random.below(4)];
+            PostMessageA(GetDlgItem(dialog, IDC_YEAR_EDIT), WM_KEYDOWN, chosen, 0);
+            PostMessageA(GetDlgItem(dialog, IDC_YEAR_EDIT), WM_KEYUP, chosen, 0);
+        }
         fillEdit(GetDlgItem(dialog, IDC_YEAR_EDIT), yearText);
         fillEdit(GetDlgItem(dialog, IDC_MONTH_EDIT), monthText);
         if (answer < 2) {
@@ -278,6 +299,47 @@ struct Walk {
         }
         pressButton(dialog, button);
         if (!waitForClose(dialog)) fail("%s: it does not close", name);
+    }
+
+    // The help command starts the system's help viewer, which finds no help
+    // file and says so in a box of its own; the program goes on as it was.
+    void helpTopics() {
+        describe("help topics");
+        PostMessageA(program.window, WM_COMMAND, IDM_HELP_TOPICS, 0);
+        const DWORD start = GetTickCount();
+        HWND box = nullptr;
+        while (box == nullptr && GetTickCount() - start < 8000) {
+            box = otherProcessDialog();
+            if (box == nullptr) Sleep(50);
+        }
+        if (box == nullptr) {
+            fail("help: the help viewer shows nothing");
+            return;
+        }
+        Sleep(150);
+        const DWORD viewerId = processOf(box);
+        pressButton(box, IDOK);
+        if (!waitForClose(box, 3000)) {
+            PostMessageA(box, WM_CLOSE, 0, 0);
+            if (!waitForClose(box)) fail("help: the help viewer's box does not close");
+        }
+        // The viewer stays behind, hidden, holding the walk's output open:
+        // it goes once its box is closed.
+        HANDLE viewer = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, viewerId);
+        if (viewer != nullptr) {
+            if (WaitForSingleObject(viewer, 1000) != WAIT_OBJECT_0) {
+                TerminateProcess(viewer, 0);
+                WaitForSingleObject(viewer, 3000);
+            }
+            CloseHandle(viewer);
+        }
+    }
+
+    // A visible dialog of a process other than the program and the walk.
+    HWND otherProcessDialog() {
+        OtherDialogSearch search{program.process.dwProcessId, nullptr};
+        EnumWindows(findOtherDialog, reinterpret_cast<LPARAM>(&search));
+        return search.found;
     }
 
     void pageKey() {
@@ -447,34 +509,53 @@ struct Walk {
         checkSettingsFile();
     }
 
+    void fontChooser() { closableDialog(IDM_FONT, IDCANCEL, "font chooser, Cancel"); }
+    void aboutBox() { closableDialog(IDM_ABOUT, IDOK, "About box"); }
+    void copy() {
+        describe("copy");
+        copyAndCompare("copy");
+    }
+
+    // The actions and how often each is chosen, in hundredths.
+    struct Kind {
+        int32_t weight;
+        const char* name;
+        void (Walk::*act)();
+    };
+    static constexpr Kind kKinds[] = {
+        {14, "mode commands", &Walk::modeCommand},
+        {4, "month rule", &Walk::monthRule},
+        {4, "holiday rule", &Walk::holidayRule},
+        {12, "date dialog", &Walk::dateDialog},
+        {4, "font chooser", &Walk::fontChooser},
+        {3, "About box", &Walk::aboutBox},
+        {20, "page keys", &Walk::pageKey},
+        {14, "wheel", &Walk::wheel},
+        {7, "resize", &Walk::resize},
+        {5, "minimise/restore", &Walk::minimiseOrRestore},
+        {11, "copy", &Walk::copy},
+        {1, "help", &Walk::helpTopics},
+        {1, "restart", &Walk::restart},
+    };
+    std::array<long, std::size(kKinds)> done{};
+
     void step() {
-        const int32_t pick = random.below(100);
-        if (pick < 14) {
-            modeCommand();
-        } else if (pick < 18) {
-            monthRule();
-        } else if (pick < 22) {
-            holidayRule();
-        } else if (pick < 34) {
-            dateDialog();
-        } else if (pick < 38) {
-            closableDialog(IDM_FONT, IDCANCEL, "font chooser, Cancel");
-        } else if (pick < 41) {
-            closableDialog(IDM_ABOUT, IDOK, "About box");
-        } else if (pick < 61) {
-            pageKey();
-        } else if (pick < 75) {
-            wheel();
-        } else if (pick < 82) {
-            resize();
-        } else if (pick < 87) {
-            minimiseOrRestore();
-        } else if (pick < 99) {
-            describe("copy");
-            copyAndCompare("copy");
-        } else {
-            restart();
+        int32_t pick = random.below(100);
+        for (size_t k = 0; k < std::size(kKinds); ++k) {
+            if (pick < kKinds[k].weight) {
+                ++done[k];
+                (this->*kKinds[k].act)();
+                return;
+            }
+            pick -= kKinds[k].weight;
         }
+    }
+
+    void printTally() const {
+        std::printf("actions:");
+        for (size_t k = 0; k < std::size(kKinds); ++k)
+            std::printf("%s %s %ld", k == 0 ? "" : ",", kKinds[k].name, done[k]);
+        std::printf("\n");
     }
 
     bool run(long actions) {
@@ -488,7 +569,13 @@ struct Walk {
         for (action = 1; action <= actions && !failed; ++action) {
             step();
             if (!failed && !isAlive(program)) fail("the program has ended");
-            if (!failed && (action % 100 == 0 || action == actions)) checkpoint();
+            if (!failed && (action % 100 == 0 || action == actions)) {
+                checkpoint();
+                if (!failed && action % 1000 == 0) {
+                    std::printf("checked after %ld actions\n", action);
+                    std::fflush(stdout);
+                }
+            }
         }
         --action;
         if (program.running) {
@@ -527,6 +614,7 @@ int main(int argc, char** argv) {
     Walk walk{argv[1], seed, Random{seed}, Model{}, Program{}, 0, "", {}, false};
     const DWORD start = GetTickCount();
     const bool passed = walk.run(actions);
+    walk.printTally();
     std::printf("%s: %ld actions survived, seed %" PRIu64 ", %lu s\n", passed ? "passed" : "FAILED",
                 walk.action, seed, static_cast<unsigned long>((GetTickCount() - start) / 1000));
     return passed ? 0 : 1;
