@@ -100,14 +100,20 @@ DayLore composeWithHolidays(const LibraryBinding& library, int32_t year, int32_t
     lore.day = day;
     const CalendarDate date{year, month, day, 0.0, 0.0, 0.0, kJapanMeridian};
 
+    // What asks no export comes first: the date's fields, just stored piece
+    // by piece, are then read whole by the first call's copy without
+    // waiting for the stores.
     lore.weekday = weekdayOf(daysFromCivil(year, month, day));
+    lore.holiday = holidays != nullptr ? findLawHoliday(*holidays, month, day)
+                                       : lawHolidayOn(year, month, day);
     lore.lunisolar = library.adto9rekL(date);
     if (lore.lunisolar.year != kNoLunisolarDate) {
         lore.sixDay = sixDayOf(lore.lunisolar);
         lore.mansion27 = library.adto27L(date);
     }
-    // The lunisolar year 1870 begins on 1870-02-01, the first day with a
-    // lunisolar date: the January before it lies in the lunisolar year 1869.
+    // The era reads the lunisolar year only before 1873. The lunisolar year
+    // 1870 begins on 1870-02-01, the first day with a lunisolar date: the
+    // January before it lies in the lunisolar year 1869.
     const int32_t lunisolarYear =
         lore.lunisolar.year != kNoLunisolarDate ? lore.lunisolar.year : year - 1;
     lore.era = eraOf(year, month, day, lunisolarYear);
@@ -119,8 +125,6 @@ DayLore composeWithHolidays(const LibraryBinding& library, int32_t year, int32_t
     lore.monthStar = library.ad2tkyusei(date);
     lore.dayStar = library.ad2hkyusei(date);
     lore.mansion28 = library.adto28(date);
-    lore.holiday = holidays != nullptr ? findLawHoliday(*holidays, month, day)
-                                       : lawHolidayOn(year, month, day);
     lore.solarTerm = library.ad2sekki(date);
     lore.items = almanacItemsOf(library, date);
     lore.moonAge = library.ad2getrei(date);

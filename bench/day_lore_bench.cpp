@@ -7,7 +7,9 @@
 //   build/bench/day_lore_bench [--benchmark_filter=...]
 #include <benchmark/benchmark.h>
 
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 #include "civil_days.h"
@@ -121,9 +123,29 @@ class SummaryReporter : public benchmark::ConsoleReporter {
     double lore_ = 0.0, exports_ = 0.0, julian_ = 0.0;
 };
 
+// Every day once; the sum of some fields keeps the records from being
+// optimised away and tells two builds apart if their records differ.
+int walkOnce() {
+    const tenvo::LibraryBinding library = tenvo::linkedLibraryBinding();
+    int64_t sum = 0;
+    for (const Day& d : everyDay()) {
+        const tenvo::DayLore lore = tenvo::composeDayLore(library, yearOf(d), d.month, d.day);
+        sum += lore.items + lore.dayPair + lore.dayStar + lore.mansion27 + lore.mansion28 +
+               lore.lunisolar.day + lore.moonAge + lore.solarTerm;
+    }
+    std::printf("%zu days composed, checksum %lld\n", everyDay().size(),
+                static_cast<long long>(sum));
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 2 && std::strcmp(argv[1], "--walk-once") == 0) {
+        // The years' holiday lists and the days are made before the walk.
+        everyYear();
+        return walkOnce();
+    }
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     SummaryReporter reporter;

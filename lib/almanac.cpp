@@ -179,14 +179,14 @@ namespace {
 // by under a day, a small part of the 7.4 days between them.
 template <typename Before>
 std::ptrdiff_t firstPhaseNotBefore(double minutes, Before before) {
-    constexpr double kMeanQuarterMinutes = 29.530589 * 1440.0 / 4.0;
+    constexpr double kMeanQuarterMinutes = tables::kMoonQuarterMilliMinutes / 1000.0;
     constexpr std::ptrdiff_t kCount = tables::kMoonPhaseCount;
-    const double guess = (minutes - tables::kMoonPhaseMinutes[0]) / kMeanQuarterMinutes;
+    const double guess = (minutes - tables::kMoonPhaseOriginMinutes) / kMeanQuarterMinutes;
     std::ptrdiff_t i = guess <= 0.0                           ? 0
                        : guess >= static_cast<double>(kCount) ? kCount
                                                               : static_cast<std::ptrdiff_t>(guess);
-    while (i > 0 && !before(tables::kMoonPhaseMinutes[i - 1])) --i;
-    while (i < kCount && before(tables::kMoonPhaseMinutes[i])) ++i;
+    while (i > 0 && !before(moonPhaseMinutes(i - 1))) --i;
+    while (i < kCount && before(moonPhaseMinutes(i))) ++i;
     return i;
 }
 
@@ -207,7 +207,7 @@ int32_t moonPhaseOn(const LocalDay& day) {
             dayStart, [&](int32_t t) { return dayOfInstant(t, day.offsetMinutes) < day.mjd; });
     }
     if (i == tables::kMoonPhaseCount ||
-        dayOfInstant(tables::kMoonPhaseMinutes[i], day.offsetMinutes) != day.mjd) {
+        dayOfInstant(moonPhaseMinutes(i), day.offsetMinutes) != day.mjd) {
         return -1;
     }
     return static_cast<int32_t>(i % 4);
@@ -222,7 +222,7 @@ int32_t moonAgeTenths(const LocalDay& day) {
     const std::ptrdiff_t after = firstPhaseNotBefore(noon, [&](int32_t t) { return t <= noon; });
     const std::ptrdiff_t index = std::max<std::ptrdiff_t>(after - 1, 0);
     const std::ptrdiff_t newMoon = index - index % 4;
-    const double days = (noon - tables::kMoonPhaseMinutes[newMoon]) / kMinutesPerDay;
+    const double days = (noon - moonPhaseMinutes(newMoon)) / kMinutesPerDay;
     return static_cast<int32_t>(std::floor(days * 10.0 + 0.5));
 }
 

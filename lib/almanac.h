@@ -62,7 +62,7 @@ inline int64_t dayOfInstant(int32_t minutes, double offsetMinutes) {
 // (Julian day number N has the pair (N - 10) mod 60).
 inline int32_t sexagenaryOfDay(int64_t mjd) { return floorMod(mjd - kMjdOfDayNumber - 10, 60); }
 
-// Positions in a year's row of tables::kSunInstantMinutes: the 24 terms in
+// Positions in a year's row of the Sun's instants: the 24 terms in
 // calendar order from 小寒, then the four 土用 starts, 入梅 and 半夏生.
 inline constexpr int32_t kRowShokan = 0;      // 小寒, 285 degrees
 inline constexpr int32_t kRowRisshun = 2;     // 立春, 315
@@ -75,13 +75,38 @@ inline constexpr int32_t kRowDoyoFirst = 24;  // 土用入り at 297, 27, 117, 2
 inline constexpr int32_t kRowNyubai = 28;     // 80
 inline constexpr int32_t kRowHangesho = 29;   // 100
 
-// The stored instant of row position `row` (0..29) in `year`; the year is
-// held inside the table's rows and the position inside a row.
+// The stored instant (minutes of UT since MJD 0) of row position `row`
+// (0..29) in `year`; the year is held inside the table's years and the
+// position inside a row. Each row moves on by about a tropical year a year:
+// the row's line plus the year's one-byte residual.
 inline int32_t sunInstant(int32_t year, int32_t row) {
     const int32_t y = std::clamp(year, tables::kSunInstantFirstYear, tables::kSunInstantLastYear);
-    const int32_t r = std::clamp(row, 0, tables::kSunInstantsPerYear - 1);
-    return tables::kSunInstantMinutes[static_cast<std::size_t>(y - tables::kSunInstantFirstYear)]
-                                     [static_cast<std::size_t>(r)];
+    const auto r = static_cast<std::size_t>(std::clamp(row, 0, tables::kSunInstantsPerYear - 1));
+    const int64_t n = y - tables::kSunInstantFirstYear;
+    return tables::kSunRowBaseMinutes[r] +
+           static_cast<int32_t>(n * tables::kSunRowMilliMinutesPerYear[r] / 1000) +
+           tables::kSunInstantResiduals[static_cast<std::size_t>(n)][r];
+}
+
+// The stored instant of the Moon's principal phase `index` (phase index % 4,
+// 0 new moon .. 3 last quarter, in time order), the index held inside
+// 0 .. kMoonPhaseCount - 1: the mean quarter lunation's instant, the phase's
+// two largest periodic terms (the sines of the Moon's and the Sun's mean
+// anomalies, from a table indexed by the angle's top byte) and the phase's
+// one-byte residual.
+inline int32_t moonPhaseMinutes(std::ptrdiff_t index) {
+    const auto k =
+        static_cast<std::size_t>(std::clamp<std::ptrdiff_t>(index, 0, tables::kMoonPhaseCount - 1));
+    const auto phase = static_cast<uint32_t>(k);
+    const uint32_t moon = tables::kMoonAnomalyFirst + phase * tables::kMoonAnomalyPerPhase;
+    const uint32_t sun = tables::kSunAnomalyFirst + phase * tables::kSunAnomalyPerPhase;
+    const int16_t* swing = tables::kMoonPhaseSwingMinutes[k % 4];
+    // An arithmetic shift: the floor of the sum in minutes, as stored.
+    const int32_t periodic =
+        (swing[0] * tables::kSineQ15[moon >> 24] + swing[1] * tables::kSineQ15[sun >> 24]) >> 15;
+    return tables::kMoonPhaseOriginMinutes +
+           static_cast<int32_t>(static_cast<int64_t>(k) * tables::kMoonQuarterMilliMinutes / 1000) +
+           periodic + tables::kMoonPhaseResiduals[k];
 }
 
 // The local day of that instant at the day's meridian.

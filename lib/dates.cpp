@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "day_numbers.h"
 #include "numeric.h"
 #include "tables/weekday_names.h"
 #include "trig.h"
@@ -31,6 +32,19 @@ double fractionOfTurn(double turns) {
 }
 
 }  // namespace
+
+namespace vorane2 {
+
+int32_t weekdayFromJd(CalendarDate date) {
+    // Noon at longitude 0 makes the Julian day integral, so the weekday is
+    // that of the date as written, whatever clock time the caller passed.
+    const CalendarDate noon{date.year, date.month, date.day, 12.0, 0.0, 0.0, 0.0};
+    double w = std::fmod(ad2jd(noon), 7.0) + 1.0;
+    if (w == 7.0) w = 0.0;
+    return vorane2::truncToInt32(w);
+}
+
+}  // namespace vorane2
 
 extern "C" {
 
@@ -139,12 +153,13 @@ double VRN_CALL fnc(double degrees) {
 }
 
 int32_t VRN_CALL ad2youbi(CalendarDate date) {
-    // Noon at longitude 0 makes the Julian day integral, so the weekday is
-    // that of the date as written, whatever clock time the caller passed.
-    const CalendarDate noon{date.year, date.month, date.day, 12.0, 0.0, 0.0, 0.0};
-    double w = std::fmod(ad2jd(noon), 7.0) + 1.0;
-    if (w == 7.0) w = 0.0;
-    return vorane2::truncToInt32(w);
+    // Noon at Greenwich of a date is its day number N exactly; N mod 7 is 0
+    // on a Monday, so Sunday is 0 once it is moved on by one.
+    if (vorane2::hasWholeDayNumber(date.year, date.month, date.day)) {
+        return static_cast<int32_t>(
+            (vorane2::japanDayNumber(date.year, date.month, date.day) % 7 + 1) % 7);
+    }
+    return vorane2::weekdayFromJd(date);
 }
 
 const char* VRN_CALL yno2name(int32_t weekday) {

@@ -70,6 +70,39 @@ int32_t termBetween(double from, double to) {
     return 0;
 }
 
+// The stored months found by stretches of days: every month lasts 29 or 30
+// days, so a stretch of 16 days holds at most one month's first day after
+// its own first day, and the month of a day is the month holding the first
+// day of its stretch or the one after it.
+constexpr std::size_t kStretchDays = 16;
+constexpr auto kMonthAtStretchStart = [] {
+    constexpr auto& firstDays = vorane2::tables::kLunarMonthFirstDays;
+    constexpr auto stretches =
+        static_cast<std::size_t>(firstDays.back() - firstDays.front()) / kStretchDays + 1;
+    std::array<uint16_t, stretches> months{};
+    std::size_t k = 0;
+    for (std::size_t i = 0; i < stretches; ++i) {
+        const int64_t start = firstDays.front() + static_cast<int64_t>(i * kStretchDays);
+        while (k + 1 < firstDays.size() && firstDays[k + 1] <= start) ++k;
+        months[i] = static_cast<uint16_t>(k);
+    }
+    return months;
+}();
+static_assert(vorane2::tables::kLunarMonthFirstDays.size() <= 65536, "month indices fit");
+static_assert(
+    [] {
+        constexpr auto& firstDays = vorane2::tables::kLunarMonthFirstDays;
+        for (std::size_t k = 1; k < firstDays.size(); ++k) {
+            if (firstDays[k] - firstDays[k - 1] <= static_cast<int32_t>(kStretchDays)) return false;
+        }
+        return true;
+    }(),
+    "a stretch holds at most one month's first day after its own");
+
+// The first day after the table's last year: the end of the long span.
+constexpr int64_t kDayAfterTable =
+    vorane2::dayNumberOfNewYear(vorane2::tables::kLunarMonthTableLastYear + 1);
+
 LunisolarDate errorDate(double longitude) {
     LunisolarDate r{};
     r.leap = 'N';
@@ -198,11 +231,8 @@ LunisolarDate lunisolarDateLive(CalendarDate date, int32_t lastYear) {
     return r;
 }
 
-LunisolarDate lunisolarDate(CalendarDate date, int32_t lastYear) {
-    return lunisolarDateFromTable(date, lastYear, tables::kLunarMonthNames);
-}
-
-LunisolarDate lunisolarDateFromTable(CalendarDate date, int32_t lastYear, LunarMonthNames names) {
+LunisolarDate lunisolarDateFromTable(const CalendarDate& date, int32_t lastYear,
+                                     LunarMonthNames names) {
     namespace t = tables;
     constexpr auto& firstDays = t::kLunarMonthFirstDays;
     constexpr std::size_t count = firstDays.size();
@@ -215,20 +245,19 @@ LunisolarDate lunisolarDateFromTable(CalendarDate date, int32_t lastYear, LunarM
         return errorDate(date.longitude);
     }
 
-    // The months begin a mean lunation (29.530589 days) apart, give or take
-    // a day: the estimate is at most one month off.
-    constexpr double kMonthsPerDay = 1.0 / 29.530589;
-    std::size_t k =
-        static_cast<std::size_t>(static_cast<double>(day - firstDays.front()) * kMonthsPerDay);
-    if (k >= count) k = count - 1;
-    while (k > 0 && firstDays[k] > day) --k;
-    while (k + 1 < count && firstDays[k + 1] <= day) ++k;
+    // The month holding the first day of the day's stretch, then at most
+    // one month on.
+    const auto offset = static_cast<std::size_t>(day - firstDays.front());
+    std::size_t k = kMonthAtStretchStart[offset / kStretchDays];
+    if (k + 1 < count && firstDays[k + 1] <= day) ++k;
 
     // The month must end within the years that the caller may use (the
     // first day of the month after it is stored there) and have a name: a
     // month whose neighbours the rule needs but the table lacks has none.
     const t::LunarMonthName& name = names[k];
-    if (k + 1 >= count || firstDays[k + 1] >= dayNumberOfNewYear(last + 1) || name.month == 0) {
+    const int64_t end =
+        last == t::kLunarMonthTableLastYear ? kDayAfterTable : dayNumberOfNewYear(last + 1);
+    if (k + 1 >= count || firstDays[k + 1] >= end || name.month == 0) {
         return errorDate(date.longitude);
     }
     LunisolarDate r{};

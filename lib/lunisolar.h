@@ -57,7 +57,6 @@ LunarMonthNumber lunarMonthNumber(double lonA, double lonB, double lonC);
 // months (tables/lunar_months.h) is generated from. lunisolarDate reads
 // that table and gives the same result for every argument.
 LunisolarDate lunisolarDateLive(CalendarDate date, int32_t lastYear);
-LunisolarDate lunisolarDate(CalendarDate date, int32_t lastYear);
 
 // The names of the stored lunar months under one numbering rule, one for
 // each month of tables::kLunarMonthFirstDays: a month's first day is the
@@ -71,7 +70,13 @@ using LunarMonthNames =
 // when its month has a name (month 0 in `names` is none) and the first day
 // of the month after it is stored in a year up to `lastYear`; otherwise
 // leap 'N', year, month and day kLunisolarError.
-LunisolarDate lunisolarDateFromTable(CalendarDate date, int32_t lastYear, LunarMonthNames names);
+LunisolarDate lunisolarDateFromTable(const CalendarDate& date, int32_t lastYear,
+                                     LunarMonthNames names);
+
+// The months named by their principal terms: lunisolarDateLive's answer.
+inline LunisolarDate lunisolarDate(const CalendarDate& date, int32_t lastYear) {
+    return lunisolarDateFromTable(date, lastYear, tables::kLunarMonthNames);
+}
 
 // The lunisolar date of adto9rekS worked out on every call: the months and
 // days of lunisolarDateLive over the long span, numbered from the month that

@@ -8,15 +8,18 @@
 // solstice day; in one year of every 23 it is the 甲午 day of that window
 // instead, which keeps the runs in step with the solstices.
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 
 #include "day_numbers.h"
 #include "day_star.h"
 #include "local_days.h"
 #include "numeric.h"
 #include "sectional_terms.h"
+#include "solar_terms.h"
 #include "tables/day_star_switch_days.h"
 #include "tables/nine_star_names.h"
 #include "vorane2.h"
@@ -91,13 +94,23 @@ Run summerRun(int32_t year) {
 // switch days of a year come in order (winter of last year, summer,
 // winter), so starting from the summer one settles most dates with two of
 // them.
+//
+// The live rule counts in doubles, the table in whole numbers; either way a
+// day count beyond the 32-bit range only arises from a nonsensical month or
+// day, and saturates there (the result still lies in 0..8).
+int64_t wholeDays(double days) { return vorane2::truncToInt32(days); }
+int64_t wholeDays(int64_t days) {
+    return std::clamp<int64_t>(days, std::numeric_limits<int32_t>::min(),
+                               std::numeric_limits<int32_t>::max());
+}
+
 template <typename DaysSince>
 int32_t dayStar(int32_t year, DaysSince daysSince) {
     const int32_t lastYear = vorane2::previousYear(year);
     Run run = summerRun(year);
-    double m = daysSince(year, false);
+    auto m = daysSince(year, false);
     if (m >= 0) {
-        const double sinceWinter = daysSince(year, true);
+        const auto sinceWinter = daysSince(year, true);
         if (sinceWinter >= 0) {
             run = winterRun(year);
             m = sinceWinter;
@@ -110,9 +123,7 @@ int32_t dayStar(int32_t year, DaysSince daysSince) {
             m = daysSince(lastYear, false);
         }
     }
-    // A day count beyond the 32-bit range only arises from a nonsensical
-    // month or day; it saturates and the result still lies in 0..8.
-    const int64_t days = vorane2::truncToInt32(m);
+    const int64_t days = wholeDays(m);
     return vorane2::floorMod(run.startStar + run.step * days, 9);
 }
 
@@ -158,7 +169,9 @@ CalendarDate VRN_CALL touji2kougo(int32_t year, double longitude) {
 int32_t VRN_CALL ad2nkyusei(CalendarDate date) {
     // The year star falls by one each year; the year turns on 立春.
     int64_t s = 9 - vorane2::floorMod(static_cast<int64_t>(date.year) + 7, 9);
-    if (date.month == 1 || (date.month == 2 && date.day < y2risyun(date.year, date.longitude))) {
+    if (date.month == 1 ||
+        (date.month == 2 &&
+         date.day < vorane2::solarTermDay(vorane2::kRisshunTerm, date.year, date.longitude))) {
         s += 1;
     }
     if (s >= 9) s -= 9;
@@ -192,7 +205,7 @@ int32_t VRN_CALL ad2hkyusei(CalendarDate date) {
     return dayStar(date.year, [&](int32_t y, bool winter) {
         const t::YearSwitchDays& s =
             t::kDayStarSwitchDays[static_cast<std::size_t>(y - t::kDayStarSwitchTableFirstYear)];
-        return static_cast<double>(day - (winter ? s.winter : s.summer));
+        return day - (winter ? s.winter : s.summer);
     });
 }
 

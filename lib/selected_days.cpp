@@ -78,7 +78,7 @@ char solarMonthBranchMatches(const CalendarDate& date, const std::array<int32_t,
 // A leap month tests the days of the month whose number it bears. A month
 // outside 1..12, as in the result for a date beyond the stored new moons of
 // years up to `lastYear`, is never such a day.
-char isFujyojyu(CalendarDate date, int32_t lastYear) {
+char isFujyojyu(const CalendarDate& date, int32_t lastYear) {
     return vorane2::fujyojyuOf(vorane2::lunisolarDate(date, lastYear));
 }
 

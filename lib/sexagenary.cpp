@@ -9,8 +9,10 @@
 #include <cmath>
 #include <cstdint>
 
+#include "day_numbers.h"
 #include "numeric.h"
 #include "sectional_terms.h"
+#include "solar_terms.h"
 #include "tables/sexagenary_names.h"
 #include "vorane2.h"
 
@@ -22,13 +24,34 @@ constexpr int32_t previousInCycle(int32_t n) { return n == 0 ? 59 : n - 1; }
 
 }  // namespace
 
+namespace vorane2 {
+
+int32_t daySexagenaryFromJd(CalendarDate date) {
+    // The Julian day number N of a date gives the pair (N - 10) mod 60. The
+    // instant's own Julian day is used, so the number steps at 12:00
+    // Universal Time (21:00 at longitude 135).
+    //
+    // The remainder is taken into 0..59 by floor, not truncation: for the
+    // dates the library serves (Julian day >= 9) the two agree, and before
+    // that the cycle simply continues backwards instead of turning negative.
+    // A NaN or infinite day gives 0.
+    const double r = std::fmod(ad2jd(date) - 9.0, 60.0);
+    if (!std::isfinite(r)) return 0;
+    const int32_t n = vorane2::truncToInt32(std::floor(r));
+    return n < 0 ? n + 60 : n;
+}
+
+}  // namespace vorane2
+
 extern "C" {
 
 int32_t VRN_CALL ad2neto(CalendarDate date) {
     // January, and February before the day of 立春, still belong to the
     // stem-and-branch year that began in the previous Gregorian year.
     const bool beforeRisshun =
-        date.month == 1 || (date.month == 2 && date.day < y2risyun(date.year, date.longitude));
+        date.month == 1 ||
+        (date.month == 2 &&
+         date.day < vorane2::solarTermDay(vorane2::kRisshunTerm, date.year, date.longitude));
     const int64_t b = beforeRisshun ? 1 : 0;
     // AD 4 was a 甲子 year: (4 - 3) mod 60 = 1.
     return vorane2::floorMod(static_cast<int64_t>(date.year) - 3 - b, 60);
@@ -51,18 +74,13 @@ int32_t VRN_CALL ad2teto(CalendarDate date) {
 }
 
 int32_t VRN_CALL ad2heto(CalendarDate date) {
-    // The Julian day number N of a date gives the pair (N - 10) mod 60. The
-    // instant's own Julian day is used, so the number steps at 12:00
-    // Universal Time (21:00 at longitude 135).
-    //
-    // The remainder is taken into 0..59 by floor, not truncation: for the
-    // dates the library serves (Julian day >= 9) the two agree, and before
-    // that the cycle simply continues backwards instead of turning negative.
-    // A NaN or infinite day gives 0.
-    const double r = std::fmod(ad2jd(date) - 9.0, 60.0);
-    if (!std::isfinite(r)) return 0;
-    const int32_t n = vorane2::truncToInt32(std::floor(r));
-    return n < 0 ? n + 60 : n;
+    // 00:00 at 135 east lies 0.875 before the noon of the day number N, so
+    // the instant's pair is that of N itself: (N - 10) mod 60.
+    if (vorane2::isJapanMidnight(date) &&
+        vorane2::hasWholeDayNumber(date.year, date.month, date.day)) {
+        return vorane2::floorMod(vorane2::japanDayNumber(date.year, date.month, date.day) - 10, 60);
+    }
+    return vorane2::daySexagenaryFromJd(date);
 }
 
 int32_t VRN_CALL ht2teto(int32_t hour, int32_t dayNumber) {

@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "day_numbers.h"
 #include "lunar_day_cycles.h"
 #include "lunisolar.h"
 #include "new_moons.h"
@@ -22,15 +23,27 @@ namespace t = vorane2::tables;
 
 // Both cycles of a date from its lunisolar date built on the stored new
 // moons of years up to `lastYear`; -999 where those do not reach.
-int32_t sixDayIndex(CalendarDate date, int32_t lastYear) {
+int32_t sixDayIndex(const CalendarDate& date, int32_t lastYear) {
     return vorane2::sixDayIndexOf(vorane2::lunisolarDate(date, lastYear));
 }
 
-int32_t mansion27Index(CalendarDate date, int32_t lastYear) {
+int32_t mansion27Index(const CalendarDate& date, int32_t lastYear) {
     return vorane2::mansion27IndexOf(vorane2::lunisolarDate(date, lastYear));
 }
 
 }  // namespace
+
+namespace vorane2 {
+
+int32_t mansion28FromJd(CalendarDate date) {
+    // Noon at longitude 0 makes the Julian day a whole number, so the
+    // caller's clock time and meridian cannot move the day.
+    const CalendarDate noon{date.year, date.month, date.day, 12.0, 0.0, 0.0, 0.0};
+    const double jd = ad2jd(noon);
+    return vorane2::truncToInt32(std::fmod(jd + 11.0, 28.0));
+}
+
+}  // namespace vorane2
 
 extern "C" {
 
@@ -45,11 +58,12 @@ int32_t VRN_CALL ad26youL(CalendarDate date) {
 const char* VRN_CALL rno2name(int32_t index) { return t::lookupName(t::kSixDayNames, index); }
 
 int32_t VRN_CALL adto28(CalendarDate date) {
-    // Noon at longitude 0 makes the Julian day a whole number, so the
-    // caller's clock time and meridian cannot move the day.
-    const CalendarDate noon{date.year, date.month, date.day, 12.0, 0.0, 0.0, 0.0};
-    const double jd = ad2jd(noon);
-    return vorane2::truncToInt32(std::fmod(jd + 11.0, 28.0));
+    // Noon at Greenwich of a date is its day number N exactly: (N + 11) mod 28.
+    if (vorane2::hasWholeDayNumber(date.year, date.month, date.day)) {
+        return static_cast<int32_t>(
+            (vorane2::japanDayNumber(date.year, date.month, date.day) + 11) % 28);
+    }
+    return vorane2::mansion28FromJd(date);
 }
 
 const char* VRN_CALL A28toname(int32_t index) { return t::lookupName(t::kMansion28Names, index); }

@@ -10,7 +10,6 @@
 
 #include "numeric.h"
 #include "sectional_terms.h"
-#include "tables/solar_term_days.h"
 #include "vorane2.h"
 
 namespace {
@@ -70,10 +69,6 @@ constexpr std::array<TermWindow, vorane2::kSolarTermCount> kTerms = {{
 }};
 constexpr int32_t kVernalEquinox = 3;
 
-// The sectional terms by Gregorian month, January first: 小寒, 立春, 啓蟄,
-// 清明, 立夏, 芒種, 小暑, 立秋, 白露, 寒露, 立冬, 大雪.
-constexpr std::array<int32_t, 12> kSectionalByMonth = {22, 0, 2, 4, 6, 8, 10, 12, 14, 16, 18, 20};
-
 // The vernal equinox is the target 0: the longitudes are read across the
 // wrap, so that 359.x stays below and 0.x lies above 360.
 int32_t vernalEquinoxDay(int32_t year, double longitude) {
@@ -93,24 +88,6 @@ int32_t solarTermDayLive(int32_t term, int32_t year, double longitude) {
     if (term < 0 || term >= kSolarTermCount) return 0;
     if (term == kVernalEquinox) return vernalEquinoxDay(year, longitude);
     return termDay(kTerms[static_cast<std::size_t>(term)], year, longitude);
-}
-
-int32_t solarTermDay(int32_t term, int32_t year, double longitude) {
-    namespace t = tables;
-    // The meridian of Japan is what the calendar sheet and most callers
-    // ask for; every other meridian, and every year outside the table,
-    // takes the rule itself.
-    if (longitude == kJapanLongitude && year >= t::kSolarTermTableFirstYear &&
-        year <= t::kSolarTermTableLastYear && term >= 0 && term < kSolarTermCount) {
-        return t::kSolarTermDayTable[static_cast<std::size_t>(year - t::kSolarTermTableFirstYear)]
-                                    [static_cast<std::size_t>(term)];
-    }
-    return solarTermDayLive(term, year, longitude);
-}
-
-int32_t sectionalTermDay(int32_t year, int32_t month, double longitude) {
-    if (month < 1 || month > 12) return 0;
-    return solarTermDay(kSectionalByMonth[static_cast<std::size_t>(month - 1)], year, longitude);
 }
 
 }  // namespace vorane2

@@ -3,11 +3,16 @@
 // 大寒 (小寒 and 大寒 fall in January of the year asked for).
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+
+#include "numeric.h"
+#include "tables/solar_term_days.h"
 
 namespace vorane2 {
 
 inline constexpr int32_t kSolarTermCount = 24;
+inline constexpr int32_t kRisshunTerm = 0;          // 立春
 inline constexpr int32_t kSummerSolsticeTerm = 9;   // 夏至
 inline constexpr int32_t kWinterSolsticeTerm = 21;  // 冬至
 
@@ -21,6 +26,17 @@ inline constexpr int32_t kWinterSolsticeTerm = 21;  // 冬至
 // table at longitude exactly 135.0 within its years and otherwise works the
 // day out as the live rule does: the same result for every argument.
 int32_t solarTermDayLive(int32_t term, int32_t year, double longitude);
-int32_t solarTermDay(int32_t term, int32_t year, double longitude);
+inline int32_t solarTermDay(int32_t term, int32_t year, double longitude) {
+    namespace t = tables;
+    // The meridian of Japan is what the calendar sheet and most callers
+    // ask for; every other meridian, and every year outside the table,
+    // takes the rule itself.
+    if (longitude == kJapanLongitude && year >= t::kSolarTermTableFirstYear &&
+        year <= t::kSolarTermTableLastYear && term >= 0 && term < kSolarTermCount) {
+        return t::kSolarTermDayTable[static_cast<std::size_t>(year - t::kSolarTermTableFirstYear)]
+                                    [static_cast<std::size_t>(term)];
+    }
+    return solarTermDayLive(term, year, longitude);
+}
 
 }  // namespace vorane2

@@ -1,6 +1,6 @@
 #!/bin/sh
-# Fuzzes every export of the library, the month sheet's composition and
-# tenvo-term's command line (options, parsing and the views they choose) with
+# Fuzzes every export of the library, the month sheet's composition, the C++
+# interface and tenvo-term's command line (options, parsing and the views they choose) with
 # libFuzzer, under AddressSanitizer and UndefinedBehaviorSanitizer.
 #
 #   tools/fuzz.sh            brief: the committed seeds, then a few seconds each
@@ -13,7 +13,7 @@
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-10}
-targets=${2:-fuzz_exports fuzz_month_sheet fuzz_command_line}
+targets=${2:-fuzz_exports fuzz_month_sheet fuzz_command_line fuzz_cpp_interface}
 build="$root/build-fuzz"
 
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \

@@ -6,7 +6,8 @@ set -eu
 
 packages="g++ cmake ninja-build pkg-config libgtest-dev libbenchmark-dev clang clang-format libclang-rt-14-dev
   mingw-w64 wine wine32:i386 wine64 xvfb imagemagick fonts-ipafont-mincho fonts-ipafont-gothic fonts-wine
-  locales valgrind libical-dev"
+  locales valgrind libical-dev emscripten chromium
+  python3-dev python3-pybind11 python3-pytest python3-hypothesis lintian dpkg-dev file zip unzip"
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

@@ -2,9 +2,10 @@
 # Builds everything and runs every test: the native suites (g++, Release),
 # the same suites built with clang++ under AddressSanitizer and
 # UndefinedBehaviorSanitizer, the library's thread tests under
-# ThreadSanitizer, a brief fuzzing, and the Windows binaries under Wine (with
-# a random walk over the program). Warnings in our own code are errors here
-# (and only here). Installs what it needs first (idempotent).
+# ThreadSanitizer, a brief fuzzing, the web page (its module in Node, the
+# page in headless Chromium), the Windows binaries under Wine (with a random
+# walk over the program) and the packages. Warnings in our own code are
+# errors here (and only here). Installs what it needs first (idempotent).
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc 2>/dev/null || echo 2)
@@ -47,9 +48,15 @@ TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 "$root/build-tsan/tests/thr
 step "fuzzing every export and the month sheet, briefly"
 "$root/tools/fuzz.sh" 10
 
+step "the browser page: the WebAssembly module against the native sheets, the page in headless Chromium"
+"$root/tools/web-tests.sh" "$root/build"
+
 if [ -x "$root/tools/windows-tests.sh" ]; then
     step "Windows binaries under Wine"
     WINDOWS_CMAKE_OPTIONS=-DVORANE2_WERROR=ON "$root/tools/windows-tests.sh" "$root/build"
 fi
+
+step "packages: built, unpacked into a temporary root and used from there"
+"$root/tests/install/check_packages.sh"
 
 step "all tests passed"

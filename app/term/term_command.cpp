@@ -4,6 +4,8 @@
 //              [YEAR [MONTH]]
 //   tenvo-term --ics YEAR [--mode MODE] [--rule RULE] [--holidays law]
 //   tenvo-term --holidays law --list YEAR
+//   tenvo-term --almanac (--list YEAR | --ics YEAR) [--only NAMES] [--rule RULE]
+//   tenvo-term --day [YYYY-MM-DD] [--rule RULE]
 //
 // Prints the sheet of the current month, or of YEAR MONTH: the title with
 // the year, the day numbers and under each day the item of the chosen mode.
@@ -11,7 +13,9 @@
 // caller asks for colour. --sheet prints the sheet text exactly as the
 // program copies it, for scripts. With --holidays law the red days are the
 // holidays the law gave in that year, named under the months shown; --list
-// prints a year's holidays by law, one per line.
+// prints a year's holidays by law, one per line. Outside --sheet the cells
+// stand a column apart. --day, --almanac and the almanac mode's names read
+// the day's lore (day_lore.h), one record per day.
 #include "term_command.h"
 
 #include <algorithm>
@@ -43,6 +47,8 @@ constexpr char kUsage[] =
     "                  [YEAR [MONTH]]\n"
     "       tenvo-term --ics YEAR [--mode MODE] [--rule RULE] [--holidays law]\n"
     "       tenvo-term --holidays law --list YEAR\n"
+    "       tenvo-term --almanac --list YEAR [--only NAMES] [--rule RULE]\n"
+    "       tenvo-term --ics YEAR --almanac [--only NAMES] [--rule RULE]\n"
     "       tenvo-term --day [YYYY-MM-DD] [--rule RULE]\n"
     "Print the month sheet of the traditional Japanese calendar.\n"
     "\n"
@@ -59,7 +65,10 @@ constexpr char kUsage[] =
     "                 28      28 lunar mansions\n"
     "                 kanshi  stem and branch\n"
     "                 sekki   solar term beginning that day\n"
-    "  --rule RULE  how lunar months are numbered (six-day and 27 mansions):\n"
+    "                 almanac the day's most notable almanac item (暦注), and\n"
+    "                         every item of the months named under them\n"
+    "  --rule RULE  how lunar months are numbered (six-day, 27 mansions and\n"
+    "               不成就日):\n"
     "                 terms     by the principal term each month holds (default)\n"
     "                 solstice  from the month of the winter solstice, month 11\n"
     "  --holidays law\n"
@@ -70,10 +79,18 @@ constexpr char kUsage[] =
     "  --ics YEAR   write an iCalendar file of YEAR to standard output: one\n"
     "               all-day event per day with that day's item as its title;\n"
     "               with --holidays law also one per holiday with its name\n"
+    "  --almanac    with --list YEAR (1870 to 2100): every almanac item of\n"
+    "               YEAR, one per line as YYYY-MM-DD, a tab and its name\n"
+    "               (節分 彼岸入り .. 新月 上弦 満月 下弦); with --ics YEAR: the\n"
+    "               items as events, each period (天一天上, 八専, 十方暮) one\n"
+    "               event over its days\n"
+    "  --only NAMES with --almanac: only these items, separated by commas\n"
+    "               (--only 一粒万倍日,天赦日)\n"
     "  --day [YYYY-MM-DD]\n"
     "               the whole lore of a day (default: today), one labelled\n"
     "               item a line: dates, six-day name, stems and branches,\n"
-    "               nine stars, mansions, holiday\n"
+    "               nine stars, mansions, solar term, almanac items, the\n"
+    "               Moon's age, holiday\n"
     "  --help       show this help\n"
     "  --version    show the calendar library's version\n"
     "\n"
@@ -620,8 +637,21 @@ int runTermCommand(int argc, const char* const* argv, const TermContext& context
         out += std::string("tenvo-term, calendar library version ") + library.VRNVER() + "\n";
         return kTermSuccess;
     }
+    // A view that defaults to today needs a today within the calendar's
+    // span; a clock outside it is reported rather than read as a month
+    // the library cannot answer.
+    const bool needsToday = (options.day && !options.dayValue) ||
+                            (!options.day && !options.listYear && !options.icsYear &&
+                             !options.help && !options.version && !options.year);
+    const Date today{context.year, context.month, context.day};
+    if (needsToday && (today.year < kFirstYear || today.year > kLastYear || today.day < 1 ||
+                       today.day > daysInMonth(today.year, today.month))) {
+        err += "tenvo-term: today (" + std::to_string(today.year) + "-" +
+               std::to_string(today.month) + "-" + std::to_string(today.day) +
+               ") lies outside 1870-01-01 .. 2100-12-31; give YEAR MONTH or --day YYYY-MM-DD\n";
+        return kTermUsageError;
+    }
     if (options.day) {
-        const Date today{context.year, context.month, context.day};
         out += dayView(options.dayValue ? *parseDate(*options.dayValue) : today, library);
     } else if (options.listYear && options.almanac) {
         out += almanacList(*options.listYear, options.onlyItems, library);

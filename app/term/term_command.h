@@ -26,7 +26,9 @@ inline constexpr int kTermUsageError = 2;
 // Runs tenvo-term with `argv[0..argc)` (argv[0] is the program's name and is
 // not read). What the command prints goes to `out`, its one-line complaint
 // about bad arguments to `err`; both are appended to. Returns kTermSuccess,
-// or kTermUsageError with nothing appended to `out`.
+// or kTermUsageError with nothing appended to `out`. A view that defaults to
+// today (no YEAR MONTH, --day without a date) with a context date that is
+// not a day of 1870-01-01 .. 2100-12-31 is refused the same way.
 int runTermCommand(int argc, const char* const* argv, const TermContext& context, std::string& out,
                    std::string& err);
 

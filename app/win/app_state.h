@@ -23,7 +23,7 @@ struct AppState {
     LibraryBinding library{};       // as the sheet reads it, by the month rule
     LibraryBinding boundLibrary{};  // as bound from vorane2.dll
     bool solsticeRule = false;      // lunar months numbered from 冬至
-    HWND holidayTips = nullptr;     // the tooltips of the holidays by law, while they are shown
+    HWND dayTips = nullptr;         // the tooltips of the days: lore and holiday by law
     int32_t wheelPending = 0;       // wheel movement short of a whole notch
     WindowSize sheetSize{0, 0};     // the window's size for its font, once painted
 };
@@ -50,11 +50,11 @@ void paintSheet(HWND window);
 void copySheetToClipboard(HWND window);
 
 // holiday_tips.cpp
-// Names the holiday by law of the day under the pointer in a tooltip, for
-// the cell layout of the last paint (weekday columns 3 w apart from 2 w,
-// week lines 2 h apart from 3 h). While the fixed table is in use there is
-// no tooltip at all.
-void updateHolidayTips(HWND window, int32_t w, int32_t h);
+// Shows the whole lore of the day under the pointer in a tooltip, headed by
+// the name of its holiday by law while those holidays are chosen, for the
+// cell layout of the last paint (weekday columns 3 w apart from 2 w, week
+// lines 2 h apart from 3 h).
+void updateDayTips(HWND window, int32_t w, int32_t h);
 
 // dialogs.cpp
 INT_PTR CALLBACK dateEntryProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

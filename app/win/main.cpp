@@ -48,8 +48,8 @@ int runProgram(HINSTANCE instance, HINSTANCE previous, int showState) {
     if (bound != BindResult::Bound) return reportMissingLibrary(problem, bound);
     gApp.library = gApp.boundLibrary;
 
-    // The date dialog holds up-down controls; the holidays by law are named
-    // in tooltips.
+    // The date dialog holds up-down controls; each day's lore shows in a
+    // tooltip.
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_UPDOWN_CLASS | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
 

@@ -36,6 +36,7 @@ constexpr ModeCommand kModeCommands[] = {
     {IDM_MODE_SIXDAY, CalendarMode::SixDay},         {IDM_MODE_NINESTAR, CalendarMode::NineStar},
     {IDM_MODE_MANSION27, CalendarMode::Mansion27},   {IDM_MODE_MANSION28, CalendarMode::Mansion28},
     {IDM_MODE_STEMBRANCH, CalendarMode::Sexagenary}, {IDM_MODE_SOLARTERM, CalendarMode::SolarTerm},
+    {IDM_MODE_ALMANAC, CalendarMode::Almanac},
 };
 
 bool askToSave(HWND window, const char* question) {
@@ -53,6 +54,14 @@ void applyMonthRule(HWND window, bool solstice) {
                   MF_BYCOMMAND | (solstice ? MF_CHECKED : MF_UNCHECKED));
 }
 
+// Only the almanac item carries a check mark, set while its mode is shown:
+// the six older items look as they always did.
+void showModeCheck(HWND window) {
+    const bool almanac = gApp.sheet.mode == static_cast<int32_t>(CalendarMode::Almanac);
+    CheckMenuItem(GetMenu(window), IDM_MODE_ALMANAC,
+                  MF_BYCOMMAND | (almanac ? MF_CHECKED : MF_UNCHECKED));
+}
+
 void onCreate(HWND window) {
     // The opening picture closes itself after a second.
     DialogBoxParamA(gApp.instance, TENVO_RES_SPLASH_DIALOG, window, splashProc, 0);
@@ -65,6 +74,7 @@ void onCreate(HWND window) {
     Settings settings = readSettings();
     gApp.fontDescription = settings.font;
     gApp.sheet.mode = settings.calendarMode;
+    showModeCheck(window);
     applyMonthRule(window, settings.solsticeRule);
     if (settings.holidayRule == 1) {
         gApp.sheet.holidayRule = HolidayRule::ByLaw;
@@ -78,6 +88,7 @@ void onCreate(HWND window) {
 // The new mode shows at once; it is stored only when the user says so.
 void onModeCommand(HWND window, CalendarMode mode) {
     gApp.sheet.mode = static_cast<int32_t>(mode);
+    showModeCheck(window);
     if (askToSave(window, kSaveModeQuestion)) writeCalendarMode(gApp.sheet.mode);
     composeMonth(gApp.sheet, gApp.library);
     repaint(window);

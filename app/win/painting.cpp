@@ -55,7 +55,7 @@ void paintSheet(HWND window) {
                         GetSystemMetrics(SM_CYCAPTION));
     gApp.sheetSize = size;
     SetWindowPos(window, nullptr, 0, 0, size.width, size.height, SWP_NOMOVE);
-    updateHolidayTips(window, w, h);
+    updateDayTips(window, w, h);
 
     SelectObject(dc, gApp.titleFont);
     SetTextColor(dc, kBlack);

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "sheet_render.h"
@@ -65,17 +66,24 @@ TEST(TermCommand, TheContextStandsForClockAndTerminal) {
               2 * std::count(wide.out.begin(), wide.out.end(), '\n'));
 }
 
-TEST(TermCommand, BadArgumentsWriteOneLineAndNoOutput) {
-    for (const auto& arguments :
-         std::vector<std::vector<const char*>>{{"1998", "13"},
-                                               {"--mode"},
-                                               {"--ics", "2101"},
-                                               {"--list", "1947", "--holidays", "law"}}) {
-        const Answer a = command(arguments);
-        EXPECT_EQ(a.status, tenvo::kTermUsageError);
-        EXPECT_EQ(a.out, "");
-        EXPECT_EQ(a.err.rfind("tenvo-term: ", 0), 0u);
-        EXPECT_EQ(a.err.find('\n'), a.err.size() - 1);
+// A clock outside 1870..2100 (or no date at all) is no default month or day;
+// a view given its own date does not read it.
+TEST(TermCommand, ATodayOutsideTheSpanIsNoDefault) {
+    for (const auto& [y, m, d] : {std::tuple{2101, 1, 1}, std::tuple{1869, 12, 31},
+                                  std::tuple{2026, 2, 29}, std::tuple{2147483647, 13, 0}}) {
+        tenvo::TermContext context;
+        context.year = y;
+        context.month = m;
+        context.day = d;
+        for (const auto& arguments :
+             std::vector<std::vector<const char*>>{{}, {"-3"}, {"-y"}, {"--day"}, {"--sheet"}}) {
+            const Answer a = command(arguments, context);
+            EXPECT_EQ(a.status, tenvo::kTermUsageError);
+            EXPECT_EQ(a.out, "");
+            EXPECT_NE(a.err.find("YEAR MONTH"), std::string::npos);
+        }
+        EXPECT_EQ(command({"-3", "2026", "1"}, context).status, tenvo::kTermSuccess);
+        EXPECT_EQ(command({"--day", "2026-01-01"}, context).status, tenvo::kTermSuccess);
     }
 }
 

@@ -48,6 +48,11 @@ int main(int argc, char** argv) {
         "(%d, %d degrees)\n",
         firstYear, lastYear, seasons.largestSeconds, seasons.year, seasons.longitude);
 
-    if (!newmoongen::writeOutput(argv[3], renderHeader(tables))) return 1;
+    CompactAlmanac compact;
+    if (!compactAlmanac(tables, compact, error)) {
+        std::fprintf(stderr, "error: %s\n", error.c_str());
+        return 1;
+    }
+    if (!newmoongen::writeOutput(argv[3], renderHeader(tables, compact))) return 1;
     return 0;
 }

@@ -7,6 +7,7 @@
 #include <string>
 #include <tuple>
 
+#include "almanac.h"
 #include "almanac_term_days.h"
 #include "tables/almanac_instants.h"
 #include "tables/new_moon_days.h"
@@ -31,10 +32,57 @@ int32_t minuteOfDayAt135(int64_t minutes) {
     return static_cast<int32_t>((minutes + 540) % kMinutesPerDay);
 }
 
+// The committed table as the library decodes it.
+int64_t sun(int32_t year, int32_t row) { return vorane2::almanac::sunInstant(year, row); }
+int64_t moon(int32_t k) { return vorane2::almanac::moonPhaseMinutes(k); }
+
+// The committed table decodes to the generator's own minutes, every entry,
+// and its stored form stays small (the whole reason for the encoding).
+TEST(AlmanacTable, DecodesToTheGeneratedMinutes) {
+    almanacgen::AlmanacTables live;
+    std::string error;
+    ASSERT_TRUE(
+        almanacgen::buildAlmanac(t::kSunInstantFirstYear, t::kSunInstantLastYear, live, error))
+        << error;
+    ASSERT_EQ(live.sun.size(),
+              static_cast<size_t>(t::kSunInstantLastYear - t::kSunInstantFirstYear + 1) *
+                  t::kSunInstantsPerYear);
+    for (size_t i = 0; i < live.sun.size(); ++i) {
+        const auto year =
+            static_cast<int32_t>(i / t::kSunInstantsPerYear) + t::kSunInstantFirstYear;
+        const auto row = static_cast<int32_t>(i % t::kSunInstantsPerYear);
+        ASSERT_EQ(sun(year, row), almanacgen::utMinutesOf(live.sun[i])) << year << " " << row;
+    }
+    ASSERT_EQ(live.moon.size(), static_cast<size_t>(t::kMoonPhaseCount));
+    for (size_t k = 0; k < live.moon.size(); ++k) {
+        ASSERT_EQ(moon(static_cast<int32_t>(k)), almanacgen::utMinutesOf(live.moon[k])) << k;
+    }
+    // Out of range, the nearest stored entry.
+    EXPECT_EQ(sun(t::kSunInstantFirstYear - 50, -3), sun(t::kSunInstantFirstYear, 0));
+    EXPECT_EQ(sun(t::kSunInstantLastYear + 9, 99), sun(t::kSunInstantLastYear, 29));
+    EXPECT_EQ(moon(-1), moon(0));
+    EXPECT_EQ(moon(t::kMoonPhaseCount), moon(t::kMoonPhaseCount - 1));
+
+    // An instant too far from its line is refused, not stored wrapped.
+    almanacgen::CompactAlmanac compact;
+    ASSERT_TRUE(almanacgen::compactAlmanac(live, compact, error)) << error;
+    almanacgen::AlmanacTables strayed = live;
+    strayed.sun[100].jdUt += 300.0 / 1440.0;
+    EXPECT_FALSE(almanacgen::compactAlmanac(strayed, compact, error));
+    strayed = live;
+    strayed.moon[5000].jdUt += 3.0;
+    EXPECT_FALSE(almanacgen::compactAlmanac(strayed, compact, error));
+
+    EXPECT_LT(sizeof t::kSunRowBaseMinutes + sizeof t::kSunRowMilliMinutesPerYear +
+                  sizeof t::kSunInstantResiduals + sizeof t::kMoonPhaseSwingMinutes +
+                  sizeof t::kSineQ15 + sizeof t::kMoonPhaseResiduals,
+              20u * 1000u);
+}
+
 TEST(AlmanacTable, ShapeAndOrder) {
-    EXPECT_LT(sizeof t::kSunInstantMinutes + sizeof t::kMoonPhaseMinutes, 200u * 1024u);
     for (int32_t year = t::kSunInstantFirstYear; year <= t::kSunInstantLastYear; ++year) {
-        const int32_t* row = t::kSunInstantMinutes[year - t::kSunInstantFirstYear];
+        int64_t row[t::kSunInstantsPerYear];
+        for (int32_t i = 0; i < t::kSunInstantsPerYear; ++i) row[i] = sun(year, i);
         for (int32_t i = 0; i < t::kSunInstantsPerYear; ++i) {
             ASSERT_GE(row[i], minutesAt(year, 1, 1)) << year << " " << i;
             ASSERT_LT(row[i], minutesAt(year + 1, 1, 1)) << year << " " << i;
@@ -54,7 +102,7 @@ TEST(AlmanacTable, ShapeAndOrder) {
 
     ASSERT_EQ(t::kMoonPhaseCount % 4, 0);
     for (int32_t i = 1; i < t::kMoonPhaseCount; ++i) {
-        const int32_t gap = t::kMoonPhaseMinutes[i] - t::kMoonPhaseMinutes[i - 1];
+        const int64_t gap = moon(i) - moon(i - 1);
         ASSERT_GT(gap, 5 * kMinutesPerDay) << i;
         ASSERT_LT(gap, 10 * kMinutesPerDay) << i;
     }
@@ -62,18 +110,16 @@ TEST(AlmanacTable, ShapeAndOrder) {
     // missing or out of turn.
     for (int32_t i = 0; i + 4 < t::kMoonPhaseCount; i += 4) {
         for (const int32_t from : {i, i + 2}) {
-            const int32_t half = t::kMoonPhaseMinutes[from + 2] - t::kMoonPhaseMinutes[from];
+            const int64_t half = moon(from + 2) - moon(from);
             ASSERT_GT(half, 13 * kMinutesPerDay + 12 * 60) << i;
             ASSERT_LT(half, 16 * kMinutesPerDay) << i;
         }
     }
     // The last new moon before the span and the first last quarter after it.
-    EXPECT_LT(t::kMoonPhaseMinutes[0], minutesAt(t::kSunInstantFirstYear, 12, 1));
-    EXPECT_GE(t::kMoonPhaseMinutes[4], minutesAt(t::kSunInstantFirstYear, 12, 1));
-    EXPECT_GE(t::kMoonPhaseMinutes[t::kMoonPhaseCount - 1],
-              minutesAt(t::kSunInstantLastYear, 2, 1));
-    EXPECT_LT(t::kMoonPhaseMinutes[t::kMoonPhaseCount - 5],
-              minutesAt(t::kSunInstantLastYear, 2, 1));
+    EXPECT_LT(moon(0), minutesAt(t::kSunInstantFirstYear, 12, 1));
+    EXPECT_GE(moon(4), minutesAt(t::kSunInstantFirstYear, 12, 1));
+    EXPECT_GE(moon(t::kMoonPhaseCount - 1), minutesAt(t::kSunInstantLastYear, 2, 1));
+    EXPECT_LT(moon(t::kMoonPhaseCount - 5), minutesAt(t::kSunInstantLastYear, 2, 1));
 }
 
 // The new moons fall on the stored new-moon days of 1870-2100, except where
@@ -100,7 +146,7 @@ TEST(AlmanacTable, NewMoonsAgreeWithTheStoredDays) {
 
     size_t matched = 0;
     for (int32_t i = 0; i < t::kMoonPhaseCount; i += 4) {
-        const CivilDate d = dayAt135(t::kMoonPhaseMinutes[i]);
+        const CivilDate d = dayAt135(moon(i));
         if (d.year < t::kNewMoonTableFirstYear || d.year > t::kNewMoonTableLastYear) continue;
         if (stored.count({d.year, d.month, d.day}) == 1) {
             ++matched;
@@ -109,7 +155,7 @@ TEST(AlmanacTable, NewMoonsAgreeWithTheStoredDays) {
         const CivilDate next = newmoongen::civilFromDays(newmoongen::daysFromCivil(d) + 1);
         EXPECT_EQ(dayAfter.count({next.year, next.month, next.day}), 1u)
             << d.year << "-" << d.month << "-" << d.day;
-        EXPECT_GE(minuteOfDayAt135(t::kMoonPhaseMinutes[i]), 23 * 60 + 50);
+        EXPECT_GE(minuteOfDayAt135(moon(i)), 23 * 60 + 50);
     }
     EXPECT_EQ(matched + dayAfter.size(), stored.size());
 }
@@ -288,13 +334,13 @@ constexpr Published kPublished[] = {
 // Moon's phase of that kind nearest the published day.
 int64_t storedInstant(const Published& p) {
     if (p.item < 100) {
-        return t::kSunInstantMinutes[p.year - t::kSunInstantFirstYear][p.item];
+        return sun(p.year, p.item);
     }
     const int64_t published = minutesAt(p.year, p.month, p.day);
-    int64_t best = t::kMoonPhaseMinutes[p.item - 100];
+    int64_t best = moon(p.item - 100);
     for (int32_t i = p.item - 100; i < t::kMoonPhaseCount; i += 4) {
-        if (std::llabs(t::kMoonPhaseMinutes[i] - published) < std::llabs(best - published)) {
-            best = t::kMoonPhaseMinutes[i];
+        if (std::llabs(moon(i) - published) < std::llabs(best - published)) {
+            best = moon(i);
         }
     }
     return best;

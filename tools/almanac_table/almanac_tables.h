@@ -39,6 +39,7 @@ struct AlmanacTables {
     int32_t lastYear = 0;
     std::vector<LocalInstant> sun;   // [(year - firstYear) * 30 + i]
     std::vector<LocalInstant> moon;  // entry i is phase i % 4, from a new moon
+    int64_t firstLunation = 0;       // the lunation number of moon[0] (0 in January 2000)
 };
 
 // Computes every instant: the Sun's of firstYear..lastYear, and the Moon's
@@ -60,7 +61,46 @@ std::vector<NamedInstant> nearMidnightInstants(const AlmanacTables& tables);
 // "YYYY-MM-DD HH:MM:SS" in UTC+9.
 std::string localText(const LocalInstant& instant);
 
+// The stored form of the instants, decoded with integers only:
+//   Sun:  sunBase[i] + n * sunMilliPerYear[i] / 1000 + sunResidual[n * 30 + i]
+//         (n = year - firstYear; the division truncates, n is never negative)
+//   Moon: moonOrigin + k * kMoonQuarterMilliMinutes / 1000 + moonSwing(k) + moonResidual[k]
+// A row's instants move on by about a tropical year a year and stray from
+// that line by the nutation, Delta T and the planets, well inside a byte. The
+// true phases stray from the mean ones by up to 19 hours, nearly all of it
+// the two largest periodic terms (the Moon's and the Sun's mean anomalies),
+// which moonSwing gives from a sine table; the rest fits a byte.
+inline constexpr int64_t kMoonQuarterMilliMinutes = 10631012;  // 29.530589 days / 4
+inline constexpr int32_t kSunResidualLimit = 127;
+inline constexpr int32_t kMoonResidualLimit = 255;
+inline constexpr int32_t kSineSteps = 256;  // a turn, indexed by an angle's top byte
+
+struct CompactAlmanac {
+    std::array<int32_t, kSunInstantsPerYear> sunBase{};
+    std::array<int32_t, kSunInstantsPerYear> sunMilliPerYear{};
+    std::vector<int32_t> sunResidual;  // [(year - firstYear) * 30 + i], within +-kSunResidualLimit
+    int32_t moonOrigin = 0;
+    // Mean anomalies at phase 0 and their advance a phase, in 2^-32 turns.
+    uint32_t moonAnomalyFirst = 0;
+    uint32_t moonAnomalyPerPhase = 0;
+    uint32_t sunAnomalyFirst = 0;
+    uint32_t sunAnomalyPerPhase = 0;
+    // Minutes of the sine of each anomaly, by phase (new, first quarter,
+    // full, last quarter).
+    std::array<std::array<int32_t, 2>, 4> swingMinutes{};
+    std::array<int32_t, kSineSteps> sineQ15{};  // sin(2 pi j / 256) * 32767, rounded
+    std::vector<int32_t> moonResidual;          // 0 .. kMoonResidualLimit
+};
+
+// The periodic part of phase k in the stored form: both anomalies' terms,
+// each through the sine table, the sum floored to whole minutes.
+int32_t moonSwing(const CompactAlmanac& compact, size_t k);
+
+// The compact form of the tables, or false with a message when an instant
+// strays too far from its line to be stored.
+bool compactAlmanac(const AlmanacTables& tables, CompactAlmanac& out, std::string& error);
+
 // The text of the generated header, byte for byte.
-std::string renderHeader(const AlmanacTables& tables);
+std::string renderHeader(const AlmanacTables& tables, const CompactAlmanac& compact);
 
 }  // namespace almanacgen

@@ -3,15 +3,13 @@
 
 #include <array>
 
+#include "almanac.h"
 #include "numeric.h"
-#include "tables/almanac_instants.h"
 #include "vorane2.h"
 
 namespace almanacgen {
 
 namespace {
-
-namespace t = vorane2::tables;
 
 using TermExport = int32_t(VRN_CALL*)(int32_t, double);
 
@@ -40,8 +38,7 @@ constexpr int64_t kMjdOfUnixEpoch = 40587;
 
 LocalMinute tableTermAt135(int32_t year, int32_t term) {
     const int64_t local =
-        static_cast<int64_t>(t::kSunInstantMinutes[year - t::kSunInstantFirstYear][term]) +
-        kZoneMinutes;
+        static_cast<int64_t>(vorane2::almanac::sunInstant(year, term)) + kZoneMinutes;
     const int64_t day = local / kMinutesPerDay;  // never negative in the table
     return {newmoongen::civilFromDays(day - kMjdOfUnixEpoch),
             static_cast<int32_t>(local - day * kMinutesPerDay)};

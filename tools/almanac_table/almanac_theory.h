@@ -295,34 +295,7 @@ inline double quarterW(const LunarArguments& a) {
 
 // The planetary arguments A1..A14 (chapter 49), common to all phases, days.
 inline double planetaryCorrection(const LunarArguments& a) {
-    struct Planetary {
-        double amplitude;
-        double phase;
-        double rate;
-    };
-    static constexpr std::array<Planetary, 14> kPlanetary = {{
-        {0.000325, 299.77, 0.107408},  // A1 (its T^2 term is added below)
-        {0.000165, 251.88, 0.016321},
-        {0.000164, 251.83, 26.651886},
-        {0.000126, 349.42, 36.412478},
-        {0.000110, 84.66, 18.206239},
-        {0.000062, 141.74, 53.303771},
-        {0.000060, 207.14, 2.453732},
-        {0.000056, 154.84, 7.306860},
-        {0.000047, 34.52, 27.261239},
-        {0.000042, 207.19, 0.121824},
-        {0.000040, 291.34, 1.844379},
-        {0.000037, 161.72, 24.198154},
-        {0.000035, 239.56, 25.513099},
-        {0.000023, 331.55, 3.592518},
-    }};
-    double sum = 0.0;
-    for (size_t i = 0; i < kPlanetary.size(); ++i) {
-        double argument = kPlanetary[i].phase + kPlanetary[i].rate * a.k;
-        if (i == 0) argument -= 0.009173 * a.t * a.t;
-        sum += kPlanetary[i].amplitude * sinDeg(argument);
-    }
-    return sum;
+    return newmoongen::planetaryCorrection(a.k, a.t * a.t);
 }
 
 // The TD instant of a principal phase of lunation k (k = 0 at the new moon

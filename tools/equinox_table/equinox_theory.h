@@ -40,17 +40,10 @@ inline double cosDeg(double degrees) {
     return std::cos(std::fmod(degrees, 360.0) * newmoongen::kPi / 180.0);
 }
 
-// Julian Ephemeris Day (TD) of the March or September equinox of a year in
-// 1000..3000.
-inline double equinoxJde(int32_t year, Season season) {
-    const double y = (static_cast<double>(year) - 2000.0) / 1000.0;
-    const double y2 = y * y;
-    const double y3 = y2 * y;
-    const double y4 = y3 * y;
-    const double jde0 =
-        season == Season::March
-            ? 2451623.80984 + 365242.37404 * y + 0.05169 * y2 - 0.00411 * y3 - 0.00057 * y4
-            : 2451810.21715 + 365242.01767 * y - 0.11575 * y2 + 0.00337 * y3 + 0.00078 * y4;
+// The instant of an equinox or solstice from its mean instant JDE0: the sum
+// of the 24 periodic terms, scaled by the Sun's speed (the same terms serve
+// all four seasons).
+inline double withPeriodicTerms(double jde0) {
     const double t = (jde0 - 2451545.0) / 36525.0;
     // The Sun moves faster near perihelion: the periodic terms, which are in
     // longitude, take less time there.
@@ -75,6 +68,20 @@ inline double equinoxJde(int32_t year, Season season) {
     double s = 0.0;
     for (const Term& term : kTerms) s += term.amplitude * cosDeg(term.phase + term.rate * t);
     return jde0 + 0.00001 * s / speed;
+}
+
+// Julian Ephemeris Day (TD) of the March or September equinox of a year in
+// 1000..3000.
+inline double equinoxJde(int32_t year, Season season) {
+    const double y = (static_cast<double>(year) - 2000.0) / 1000.0;
+    const double y2 = y * y;
+    const double y3 = y2 * y;
+    const double y4 = y3 * y;
+    const double jde0 =
+        season == Season::March
+            ? 2451623.80984 + 365242.37404 * y + 0.05169 * y2 - 0.00411 * y3 - 0.00057 * y4
+            : 2451810.21715 + 365242.01767 * y - 0.11575 * y2 + 0.00337 * y3 + 0.00078 * y4;
+    return withPeriodicTerms(jde0);
 }
 
 using Equinox = newmoongen::LocalInstant;

@@ -91,6 +91,41 @@ inline constexpr double kUnixEpochJd = 2440587.5;
 
 inline double sinDeg(double degrees) { return std::sin(std::fmod(degrees, 360.0) * kPi / 180.0); }
 
+// The planetary arguments A1..A14 of the true phases, common to every phase
+// (new, quarters, full), in days: the pull of the planets on the Moon and
+// the Sun. `k` is the lunation number (a quarter for the quarters), `t2` the
+// square of its Julian centuries.
+inline double planetaryCorrection(double k, double t2) {
+    struct Planetary {
+        double amplitude;
+        double phase;
+        double rate;
+    };
+    static constexpr std::array<Planetary, 14> kPlanetary = {{
+        {0.000325, 299.77, 0.107408},  // A1 (its T^2 term is added below)
+        {0.000165, 251.88, 0.016321},
+        {0.000164, 251.83, 26.651886},
+        {0.000126, 349.42, 36.412478},
+        {0.000110, 84.66, 18.206239},
+        {0.000062, 141.74, 53.303771},
+        {0.000060, 207.14, 2.453732},
+        {0.000056, 154.84, 7.306860},
+        {0.000047, 34.52, 27.261239},
+        {0.000042, 207.19, 0.121824},
+        {0.000040, 291.34, 1.844379},
+        {0.000037, 161.72, 24.198154},
+        {0.000035, 239.56, 25.513099},
+        {0.000023, 331.55, 3.592518},
+    }};
+    double planetary = 0.0;
+    for (size_t i = 0; i < kPlanetary.size(); ++i) {
+        double argument = kPlanetary[i].phase + kPlanetary[i].rate * k;
+        if (i == 0) argument -= 0.009173 * t2;
+        planetary += kPlanetary[i].amplitude * sinDeg(argument);
+    }
+    return planetary;
+}
+
 // Julian Ephemeris Day (TD) of the true new moon of lunation k.
 inline double trueNewMoonJde(int64_t lunation) {
     const double k = static_cast<double>(lunation);
@@ -142,33 +177,7 @@ inline double trueNewMoonJde(int64_t lunation) {
     c += 0.00002 * sinDeg(4.0 * mp);
 
     // Planetary arguments: the pull of the planets on the Moon and the Sun.
-    struct Planetary {
-        double amplitude;
-        double phase;
-        double rate;
-    };
-    static constexpr std::array<Planetary, 14> kPlanetary = {{
-        {0.000325, 299.77, 0.107408},  // A1 (its T^2 term is added below)
-        {0.000165, 251.88, 0.016321},
-        {0.000164, 251.83, 26.651886},
-        {0.000126, 349.42, 36.412478},
-        {0.000110, 84.66, 18.206239},
-        {0.000062, 141.74, 53.303771},
-        {0.000060, 207.14, 2.453732},
-        {0.000056, 154.84, 7.306860},
-        {0.000047, 34.52, 27.261239},
-        {0.000042, 207.19, 0.121824},
-        {0.000040, 291.34, 1.844379},
-        {0.000037, 161.72, 24.198154},
-        {0.000035, 239.56, 25.513099},
-        {0.000023, 331.55, 3.592518},
-    }};
-    double planetary = 0.0;
-    for (size_t i = 0; i < kPlanetary.size(); ++i) {
-        double argument = kPlanetary[i].phase + kPlanetary[i].rate * k;
-        if (i == 0) argument -= 0.009173 * t2;
-        planetary += kPlanetary[i].amplitude * sinDeg(argument);
-    }
+    const double planetary = planetaryCorrection(k, t2);
     return meanJde + c + planetary;
 }
 

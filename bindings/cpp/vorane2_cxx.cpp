@@ -1,0 +1,269 @@
+// The compiled part of vorane2.hpp: the library's Shift-JIS names as UTF-8,
+// and the functions that go through the platform-free month model (the
+// solar terms of a year as the sheet names them, the holidays by law, the
+// month sheet).
+#include <iconv.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "annotations.h"
+#include "day_lore.h"
+#include "holidays_by_law.h"
+#include "library_binding_linked.h"
+#include "month_sheet.h"
+#include "sheet_text.h"
+#include "vorane2.hpp"
+
+namespace vorane2 {
+namespace {
+
+using std::chrono::month;
+using std::chrono::year;
+using Day = std::chrono::day;
+
+// Room for any of the library's names: the longest, "土用の丑の日", is 12
+// bytes of Shift-JIS and 18 of UTF-8; a 4-byte name is at most 12 (half-width
+// katakana take 3 each).
+constexpr std::size_t kNameBytes = 32;
+
+struct Utf8Name {
+    std::array<char, kNameBytes> text{};
+    uint8_t length = 0;
+};
+
+// One converter per thread, opened on the thread's first conversion: opening
+// one costs far more than a short conversion.
+struct Converter {
+    iconv_t cd = iconv_open("UTF-8", "CP932");
+    Converter() = default;
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
+    ~Converter() {
+        if (cd != reinterpret_cast<iconv_t>(-1)) iconv_close(cd);
+    }
+};
+
+// Shift-JIS to UTF-8 into `out`; a sequence that does not convert (or does
+// not fit) ends the text there, so a name is never garbled past its bytes.
+std::size_t toUtf8(const char* sjis, std::size_t length, char* out, std::size_t room) {
+    thread_local Converter converter;
+    if (converter.cd == reinterpret_cast<iconv_t>(-1)) return 0;
+    iconv(converter.cd, nullptr, nullptr, nullptr, nullptr);  // the initial state
+    // iconv's input is not written through, whatever its type says.
+    char* inPtr = const_cast<char*>(sjis);
+    std::size_t inLeft = length;
+    char* outPtr = out;
+    std::size_t outLeft = room;
+    iconv(converter.cd, &inPtr, &inLeft, &outPtr, &outLeft);
+    return room - outLeft;
+}
+
+Utf8Name utf8Of(const char* sjis) {
+    Utf8Name name;
+    if (sjis == nullptr) return name;
+    name.length =
+        static_cast<uint8_t>(toUtf8(sjis, std::strlen(sjis), name.text.data(), name.text.size()));
+    return name;
+}
+
+const tenvo::LibraryBinding& binding() {
+    static const tenvo::LibraryBinding linked = tenvo::linkedLibraryBinding();
+    return linked;
+}
+
+bool tableYear(int y) { return y >= first_table_year && y <= last_table_year; }
+
+}  // namespace
+
+namespace detail {
+
+const name_array& converted_names() {
+    static const name_array all = [] {
+        using Lookup = const char*(VRN_CALL*)(int32_t);
+        // In the order of `names`.
+        constexpr std::array<Lookup, 7> kLookups{&rno2name, &A27toname, &A28toname, &eno2name,
+                                                 &kno2name, &rek2name,  &sek2name};
+        name_array names{};
+        for (std::size_t t = 0; t < kLookups.size(); ++t) {
+            for (int32_t i = name_table_start[t]; i < name_table_start[t + 1]; ++i) {
+                const Utf8Name n = utf8Of(kLookups[t](i - name_table_start[t]));
+                utf8_name& to = names[static_cast<std::size_t>(i)];
+                to.length = static_cast<uint8_t>(std::min<std::size_t>(n.length, to.text.size()));
+                std::memcpy(to.text.data(), n.text.data(), to.length);
+            }
+        }
+        return names;
+    }();
+    return all;
+}
+
+}  // namespace detail
+
+std::optional<std::array<solar_term, 24>> solar_terms(year y, double longitude) {
+    if (!y.ok() || !tableYear(static_cast<int>(y)) || !detail::good_longitude(longitude)) {
+        return std::nullopt;
+    }
+    // The sheet's table of terms: two a month, the export of each and its
+    // Shift-JIS name, read here in month order.
+    static const auto names = [] {
+        std::array<Utf8Name, 24> n{};
+        for (std::size_t m = 1; m <= 12; ++m) {
+            for (std::size_t k = 0; k < 2; ++k) {
+                n[2 * (m - 1) + k] = utf8Of(tenvo::kSolarTermsByMonth[m][k].name);
+            }
+        }
+        return n;
+    }();
+    std::array<solar_term, 24> terms{};
+    const int32_t yy = static_cast<int32_t>(static_cast<int>(y));
+    for (std::size_t m = 1; m <= 12; ++m) {
+        for (std::size_t k = 0; k < 2; ++k) {
+            const tenvo::SolarTermEntry& entry = tenvo::kSolarTermsByMonth[m][k];
+            const int32_t d = (binding().*entry.dayOf)(yy, longitude);
+            const Utf8Name& name = names[2 * (m - 1) + k];
+            terms[2 * (m - 1) + k] = solar_term{
+                {name.text.data(), name.length},
+                year_month_day{y, month{static_cast<unsigned>(m)}, Day{static_cast<unsigned>(d)}}};
+        }
+    }
+    return terms;
+}
+
+std::optional<solar_term> solar_term_on(const year_month_day& date, double longitude) {
+    if (!date.ok()) return std::nullopt;
+    const auto terms = solar_terms(date.year(), longitude);
+    if (!terms) return std::nullopt;
+    for (const solar_term& t : *terms) {
+        if (t.date == date) return t;
+    }
+    return std::nullopt;
+}
+
+std::optional<day_lore> lore(const year_month_day& date, month_rule rule) {
+    if (!date.ok()) return std::nullopt;
+    static const tenvo::LibraryBinding solstice = tenvo::withSolsticeReading(binding());
+    // The holidays of the year asked last on this thread, found once for a
+    // walk through a year rather than for every day.
+    thread_local tenvo::LoreYear lastYear{};
+    const int32_t y = static_cast<int>(date.year());
+    if (lastYear.year != y) lastYear = tenvo::loreYear(y);
+    const tenvo::DayLore l =
+        tenvo::composeDayLore(rule == month_rule::solstice ? solstice : binding(), lastYear,
+                              static_cast<int32_t>(static_cast<unsigned>(date.month())),
+                              static_cast<int32_t>(static_cast<unsigned>(date.day())));
+    if (!l.valid) return std::nullopt;
+    using detail::name_utf8;
+    using detail::names;
+    const auto pair = [](int32_t n) { return named{n, name_utf8(names::sexagenary, n)}; };
+    const auto star = [](int32_t n) { return named{n, name_utf8(names::star, n)}; };
+
+    day_lore out;
+    out.date = date;
+    out.weekday = std::chrono::weekday{static_cast<unsigned>(l.weekday)};
+    if (l.era.era != tenvo::Era::None) {
+        // The five era names, converted once.
+        static const auto eras = [] {
+            std::array<Utf8Name, 6> n{};
+            for (int32_t e = 1; e <= 5; ++e) {
+                n[static_cast<std::size_t>(e)] =
+                    utf8Of(tenvo::eraNameShiftJis(static_cast<tenvo::Era>(e)));
+            }
+            return n;
+        }();
+        const Utf8Name& name = eras[static_cast<std::size_t>(l.era.era)];
+        out.era = era_date{{name.text.data(), name.length}, l.era.year, l.era.lunisolar};
+        const std::string text = tenvo::eraDateShiftJis(l.era, l.month, l.day);
+        out.era_text_length = static_cast<uint8_t>(
+            toUtf8(text.data(), text.size(), out.era_text_utf8.data(), out.era_text_utf8.size()));
+    }
+    if (l.lunisolar.month >= 1) {
+        out.lunisolar =
+            lunisolar_date{l.lunisolar.year, static_cast<uint32_t>(l.lunisolar.month),
+                           static_cast<uint32_t>(l.lunisolar.day), l.lunisolar.leap == 'Y'};
+    }
+    if (l.sixDay >= 0) out.rokuyo = named{l.sixDay, name_utf8(names::six_day, l.sixDay)};
+    out.kanshi = sexagenary{pair(l.yearPair), pair(l.monthPair), pair(l.dayPair)};
+    out.kyusei = nine_stars{star(l.yearStar), star(l.monthStar), star(l.dayStar)};
+    if (l.mansion27 >= 0) {
+        out.mansion27 = named{l.mansion27, name_utf8(names::mansion27, l.mansion27)};
+    }
+    out.mansion28 = named{l.mansion28, name_utf8(names::mansion28, l.mansion28)};
+    if (l.solarTerm >= 0) {
+        out.solar_term = named{l.solarTerm, name_utf8(names::solar_term, l.solarTerm)};
+    }
+    for (int32_t item = 0; item < VRN_ALMANAC_ITEMS; ++item) {
+        if (tenvo::hasItem(l, item)) out.almanac.push_back({item, name_utf8(names::almanac, item)});
+    }
+    if (l.moonAge >= 0) out.moon_age = l.moonAge / 10.0;
+    out.holiday = tenvo::lawHolidayNameUtf8(l.holiday);
+    return out;
+}
+
+std::optional<holiday_list> holidays(year y) {
+    const int yy = static_cast<int>(y);
+    if (!y.ok() || yy < tenvo::kLawFirstYear || yy > tenvo::kLawLastYear) return std::nullopt;
+    const tenvo::LawHolidayYear law = tenvo::lawHolidaysOfYear(yy);
+    holiday_list list;
+    for (int32_t i = 0; i < law.count && list.count_ < holiday_list::capacity; ++i) {
+        const tenvo::LawHoliday& h = law.days[static_cast<std::size_t>(i)];
+        list.items_[list.count_++] =
+            holiday{year_month_day{y, month{static_cast<unsigned>(h.month)},
+                                   Day{static_cast<unsigned>(h.day)}},
+                    tenvo::lawHolidayNameUtf8(h.name)};
+    }
+    return list;
+}
+
+std::optional<month_sheet> sheet(std::chrono::year_month ym, sheet_mode mode,
+                                 sheet_options options) {
+    const int yy = static_cast<int>(ym.year());
+    const auto m = static_cast<unsigned>(ym.month());
+    const auto code = static_cast<int32_t>(mode);
+    if (!ym.ok() || !tableYear(yy) || code < 0 || code > 6) return std::nullopt;
+
+    tenvo::MonthSheet model;
+    model.year = static_cast<uint16_t>(yy);
+    model.month = static_cast<uint16_t>(m);
+    model.mode = code;
+    model.holidayRule =
+        options.holidays_by_law ? tenvo::HolidayRule::ByLaw : tenvo::HolidayRule::FixedTable;
+    static const tenvo::LibraryBinding solstice = tenvo::withSolsticeReading(binding());
+    tenvo::composeMonth(model, options.rule == month_rule::solstice ? solstice : binding());
+
+    month_sheet out;
+    out.month = ym;
+    for (int32_t week = 0; week < tenvo::kRows; ++week) {
+        for (int32_t weekday = 0; weekday < tenvo::kColumns; ++weekday) {
+            const auto from = static_cast<std::size_t>(tenvo::cellIndex(weekday, week));
+            sheet_cell& cell = out.cells[static_cast<std::size_t>(7 * week + weekday)];
+            const char tens = model.dayText[from * 2];
+            const char ones = model.dayText[from * 2 + 1];
+            if (ones == ' ') continue;  // outside the month
+            cell.day = static_cast<uint32_t>((tens == ' ' ? 0 : tens - '0') * 10 + (ones - '0'));
+            cell.colour = static_cast<uint32_t>(model.colorClass[from]);
+            const char* note = model.noteText.data() + from * tenvo::kNoteTextBytes;
+            // The note is 4 bytes padded with spaces; the UTF-8 keeps no padding.
+            std::size_t used = 4;
+            while (used > 0 && note[used - 1] == ' ') --used;
+            cell.note_length = static_cast<uint8_t>(
+                toUtf8(note, used, cell.note_utf8.data(), cell.note_utf8.size()));
+        }
+    }
+    out.shift_jis_text = tenvo::composeSheetText(model);
+    return out;
+}
+
+std::string month_sheet::text() const {
+    std::string out;
+    for (int line = 0; line < tenvo::kSheetTextLines; ++line) {
+        std::array<char, 4 * tenvo::kSheetTextLineWidth> utf8{};
+        const std::size_t n = toUtf8(shift_jis_text.data() + line * tenvo::kSheetTextLineStride,
+                                     tenvo::kSheetTextLineWidth, utf8.data(), utf8.size());
+        out.append(utf8.data(), n);
+        out += '\n';
+    }
+    return out;
+}
+
+}  // namespace vorane2

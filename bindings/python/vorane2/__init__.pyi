@@ -1,0 +1,85 @@
+"""Type stubs of the vorane2 module."""
+
+import datetime
+from typing import Literal, NamedTuple, Optional
+
+__version__: str
+
+Rule = Literal["terms", "solstice"]
+Mode = Literal["rokuyo", "kyusei", "mansion27", "mansion28", "kanshi", "sekki", "almanac"]
+
+class Lunisolar(NamedTuple):
+    year: int
+    month: int
+    day: int
+    leap: bool
+
+class Kanshi(NamedTuple):
+    year: str
+    month: str
+    day: str
+
+class Kyusei(NamedTuple):
+    year: str
+    month: str
+    day: str
+
+class SelectedDays(NamedTuple):
+    tensha: bool
+    kurobi: bool
+    sanrinbo: bool
+    fujoju: bool
+    teniti: bool
+
+class SheetCell(NamedTuple):
+    day: Optional[int]
+    note: str
+    colour: int
+
+class Day(NamedTuple):
+    date: datetime.date
+    era: Optional[str]
+    lunisolar: Optional[Lunisolar]
+    rokuyo: Optional[str]
+    kanshi: Kanshi
+    kyusei: Kyusei
+    mansion27: Optional[str]
+    mansion28: str
+    solar_term: Optional[str]
+    almanac: list[str]
+    moon_age: Optional[float]
+    holiday: Optional[str]
+
+class MonthSheet:
+    @property
+    def year(self) -> int: ...
+    @property
+    def month(self) -> int: ...
+    @property
+    def mode(self) -> str: ...
+    @property
+    def cells(self) -> list[SheetCell]: ...
+    @property
+    def text(self) -> str: ...
+    @property
+    def shift_jis(self) -> bytes: ...
+
+def lunisolar(date: datetime.date, rule: Rule = "terms") -> Lunisolar: ...
+def rokuyo(date: datetime.date, rule: Rule = "terms") -> str: ...
+def mansion27(date: datetime.date, rule: Rule = "terms") -> str: ...
+def mansion28(date: datetime.date) -> str: ...
+def kanshi(date: datetime.date) -> Kanshi: ...
+def kyusei(date: datetime.date) -> Kyusei: ...
+def selected_days(date: datetime.date, rule: Rule = "terms") -> SelectedDays: ...
+def almanac(date: datetime.date, rule: Rule = "terms") -> list[str]: ...
+def day(date: datetime.date, rule: Rule = "terms") -> Day: ...
+def solar_term(date: datetime.date) -> Optional[str]: ...
+def solar_terms(year: int) -> list[tuple[datetime.date, str]]: ...
+def holidays(year: int) -> list[tuple[datetime.date, str]]: ...
+def month_sheet(
+    year: int,
+    month: int,
+    mode: Mode = "rokuyo",
+    rule: Rule = "terms",
+    holidays: Literal["fixed", "law"] = "fixed",
+) -> MonthSheet: ...

@@ -1,0 +1,428 @@
+// The Python module over the C++ interface (vorane2.hpp): datetime.date in,
+// str and named tuples out, ValueError for a date outside a function's span
+// and TypeError for an argument of the wrong type. Results are named tuples.
+#include <pybind11/pybind11.h>
+
+// pybind11 first: it brings Python.h, which datetime.h needs.
+#include <datetime.h>
+
+#include <array>
+#include <cstdio>
+#include <string>
+#include <tuple>
+
+#include "vorane2.hpp"
+
+namespace py = pybind11;
+using std::chrono::year_month_day;
+
+namespace {
+
+PyTypeObject* gLunisolarType = nullptr;
+PyTypeObject* gTripleType[2] = {nullptr, nullptr};  // Kanshi, Kyusei
+PyTypeObject* gSelectedType = nullptr;
+PyTypeObject* gCellType = nullptr;
+PyTypeObject* gDayType = nullptr;
+
+std::string isoDate(const year_month_day& d) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02u-%02u", static_cast<int>(d.year()),
+                  static_cast<unsigned>(d.month()), static_cast<unsigned>(d.day()));
+    return text;
+}
+
+std::string typeName(py::handle obj) { return Py_TYPE(obj.ptr())->tp_name; }
+
+year_month_day toDate(py::handle obj, const char* function) {
+    if (!PyDate_Check(obj.ptr())) {
+        throw py::type_error(std::string("vorane2.") + function +
+                             "() expects a datetime.date, not " + typeName(obj));
+    }
+    return year_month_day{
+        std::chrono::year{PyDateTime_GET_YEAR(obj.ptr())},
+        std::chrono::month{static_cast<unsigned>(PyDateTime_GET_MONTH(obj.ptr()))},
+        std::chrono::day{static_cast<unsigned>(PyDateTime_GET_DAY(obj.ptr()))}};
+}
+
+int toInt(py::handle obj, const char* function, const char* what) {
+    if (!PyLong_Check(obj.ptr()) || PyBool_Check(obj.ptr())) {
+        throw py::type_error(std::string("vorane2.") + function + "() expects an int " + what +
+                             ", not " + typeName(obj));
+    }
+    const long value = PyLong_AsLong(obj.ptr());
+    if (value == -1 && PyErr_Occurred()) {
+        PyErr_Clear();
+        throw py::value_error(std::string("vorane2.") + function + "(): " + what + " out of range");
+    }
+    // Within std::chrono::year's range, so that no year wraps into another.
+    if (value < -32767 || value > 32767) {
+        throw py::value_error(std::string("vorane2.") + function + "(): " + what + " " +
+                              std::to_string(value) + " out of range");
+    }
+    return static_cast<int>(value);
+}
+
+// A keyword that takes one of a few words.
+std::string toWord(py::handle obj, const char* function, const char* what) {
+    if (!PyUnicode_Check(obj.ptr())) {
+        throw py::type_error(std::string("vorane2.") + function + "() expects a str " + what +
+                             ", not " + typeName(obj));
+    }
+    return obj.cast<std::string>();
+}
+
+vorane2::month_rule toRule(py::handle obj, const char* function) {
+    const std::string rule = toWord(obj, function, "rule");
+    if (rule == "terms") return vorane2::month_rule::terms;
+    if (rule == "solstice") return vorane2::month_rule::solstice;
+    throw py::value_error(std::string("vorane2.") + function + "(): rule must be \"terms\" or " +
+                          "\"solstice\", not \"" + rule + "\"");
+}
+
+[[noreturn]] void outsideSpan(const char* function, const year_month_day& date, const char* span) {
+    throw py::value_error(std::string("vorane2.") + function + "(): " + isoDate(date) +
+                          " is outside " + span);
+}
+
+const char* lunisolarSpan() { return "the lunisolar span 1870-02-01 .. 2100-12-30"; }
+
+py::str utf8(std::string_view s) { return py::str(s.data(), s.size()); }
+
+py::object date(const year_month_day& d) {
+    PyObject* o = PyDate_FromDate(static_cast<int>(d.year()),
+                                  static_cast<int>(static_cast<unsigned>(d.month())),
+                                  static_cast<int>(static_cast<unsigned>(d.day())));
+    if (o == nullptr) throw py::error_already_set();
+    return py::reinterpret_steal<py::object>(o);
+}
+
+// An instance of the named tuple class `type` from its fields (stolen
+// references), allocated and filled as tuple's own constructor does for a
+// subclass: the class's Python-level __new__ would cost a frame.
+py::object namedTuple(PyTypeObject* type, std::initializer_list<PyObject*> fields) {
+    PyObject* o = type->tp_alloc(type, static_cast<Py_ssize_t>(fields.size()));
+    if (o == nullptr) {
+        for (PyObject* f : fields) Py_XDECREF(f);
+        throw py::error_already_set();
+    }
+    Py_ssize_t i = 0;
+    for (PyObject* f : fields) PyTuple_SET_ITEM(o, i++, f);
+    return py::reinterpret_steal<py::object>(o);
+}
+
+// Every name of the library's tables as a str, made once: a name the C++
+// interface gives points into its one array of names.
+std::array<PyObject*, std::tuple_size_v<vorane2::detail::name_array>> gNames{};
+
+PyObject* newStr(std::string_view s) {
+    const auto& all = vorane2::detail::converted_names();
+    const auto* first = reinterpret_cast<const char*>(all.data());
+    const auto* last = reinterpret_cast<const char*>(all.data() + all.size());
+    if (s.data() >= first && s.data() < last) {
+        const auto i =
+            static_cast<std::size_t>(s.data() - first) / sizeof(vorane2::detail::utf8_name);
+        if (gNames[i] != nullptr) return Py_NewRef(gNames[i]);
+    }
+    return PyUnicode_FromStringAndSize(s.data(), static_cast<Py_ssize_t>(s.size()));
+}
+
+// A collections.namedtuple class of this module.
+PyTypeObject* newType(const char* name, const char* fields, const char* doc) {
+    py::object type = py::module_::import("collections")
+                          .attr("namedtuple")(name, fields, py::arg("module") = "vorane2");
+    type.attr("__doc__") = doc;
+    return reinterpret_cast<PyTypeObject*>(type.release().ptr());
+}
+
+py::object lunisolar(py::handle d, py::handle rule) {
+    const year_month_day date = toDate(d, "lunisolar");
+    const auto l = vorane2::lunisolar(date, toRule(rule, "lunisolar"));
+    if (!l) outsideSpan("lunisolar", date, lunisolarSpan());
+    return namedTuple(gLunisolarType, {PyLong_FromLong(l->year), PyLong_FromUnsignedLong(l->month),
+                                       PyLong_FromUnsignedLong(l->day), PyBool_FromLong(l->leap)});
+}
+
+py::str rokuyo(py::handle d, py::handle rule) {
+    const year_month_day date = toDate(d, "rokuyo");
+    const auto r = vorane2::rokuyo(date, toRule(rule, "rokuyo"));
+    if (!r) outsideSpan("rokuyo", date, lunisolarSpan());
+    return utf8(r->name);
+}
+
+py::str mansion27(py::handle d, py::handle rule) {
+    const year_month_day date = toDate(d, "mansion27");
+    const auto m = vorane2::mansion27(date, toRule(rule, "mansion27"));
+    if (!m) outsideSpan("mansion27", date, lunisolarSpan());
+    return utf8(m->name);
+}
+
+py::str mansion28(py::handle d) {
+    const year_month_day date = toDate(d, "mansion28");
+    const auto m = vorane2::mansion28(date);
+    if (!m) outsideSpan("mansion28", date, "the Julian day numbers");
+    return utf8(m->name);
+}
+
+py::object kanshi(py::handle d) {
+    const year_month_day date = toDate(d, "kanshi");
+    const auto k = vorane2::kanshi(date);
+    if (!k) outsideSpan("kanshi", date, "the calendar");
+    return namedTuple(gTripleType[0],
+                      {newStr(k->year.name), newStr(k->month.name), newStr(k->day.name)});
+}
+
+py::object kyusei(py::handle d) {
+    const year_month_day date = toDate(d, "kyusei");
+    const auto k = vorane2::kyusei(date);
+    if (!k) outsideSpan("kyusei", date, "the calendar");
+    return namedTuple(gTripleType[1],
+                      {newStr(k->year.name), newStr(k->month.name), newStr(k->day.name)});
+}
+
+py::object selectedDays(py::handle d, py::handle rule) {
+    const year_month_day date = toDate(d, "selected_days");
+    const auto s = vorane2::selected(date, toRule(rule, "selected_days"));
+    if (!s) outsideSpan("selected_days", date, lunisolarSpan());
+    return namedTuple(gSelectedType, {PyBool_FromLong(s->tensha), PyBool_FromLong(s->kurobi),
+                                      PyBool_FromLong(s->sanrinbo), PyBool_FromLong(s->fujoju),
+                                      PyBool_FromLong(s->teniti)});
+}
+
+py::list almanacItems(const vorane2::almanac_list& items) {
+    PyObject* list = PyList_New(static_cast<Py_ssize_t>(items.size()));
+    if (list == nullptr) throw py::error_already_set();
+    Py_ssize_t i = 0;
+    for (const auto& item : items) PyList_SET_ITEM(list, i++, newStr(item.name));
+    return py::reinterpret_steal<py::list>(list);
+}
+
+const char* almanacSpan() { return "the almanac's span 1870-01-01 .. 2100-12-31"; }
+
+py::list almanac(py::handle d, py::handle rule) {
+    const year_month_day date = toDate(d, "almanac");
+    const auto items = vorane2::almanac(date, toRule(rule, "almanac"));
+    if (!items) outsideSpan("almanac", date, almanacSpan());
+    return almanacItems(*items);
+}
+
+PyObject* strOrNone(std::string_view s) { return s.empty() ? Py_NewRef(Py_None) : newStr(s); }
+
+PyObject* nameOrNone(const std::optional<vorane2::named>& n) {
+    return n ? newStr(n->name) : Py_NewRef(Py_None);
+}
+
+py::object day(py::handle d, py::handle rule) {
+    const year_month_day date = toDate(d, "day");
+    const auto lore = vorane2::lore(date, toRule(rule, "day"));
+    if (!lore) outsideSpan("day", date, almanacSpan());
+    PyObject* lunar = Py_NewRef(Py_None);
+    if (const auto& l = lore->lunisolar) {
+        Py_DECREF(lunar);
+        lunar =
+            namedTuple(gLunisolarType, {PyLong_FromLong(l->year), PyLong_FromUnsignedLong(l->month),
+                                        PyLong_FromUnsignedLong(l->day), PyBool_FromLong(l->leap)})
+                .release()
+                .ptr();
+    }
+    const auto triple = [](PyTypeObject* type, const auto& t) {
+        return namedTuple(type, {newStr(t.year.name), newStr(t.month.name), newStr(t.day.name)})
+            .release()
+            .ptr();
+    };
+    return namedTuple(
+        gDayType, {Py_NewRef(d.ptr()), strOrNone(lore->era_text()), lunar, nameOrNone(lore->rokuyo),
+                   triple(gTripleType[0], lore->kanshi), triple(gTripleType[1], lore->kyusei),
+                   nameOrNone(lore->mansion27), newStr(lore->mansion28.name),
+                   nameOrNone(lore->solar_term), almanacItems(lore->almanac).release().ptr(),
+                   lore->moon_age ? PyFloat_FromDouble(*lore->moon_age) : Py_NewRef(Py_None),
+                   strOrNone(lore->holiday)});
+}
+
+py::object solarTerm(py::handle d) {
+    const year_month_day date = toDate(d, "solar_term");
+    const int y = static_cast<int>(date.year());
+    if (y < vorane2::first_table_year || y > vorane2::last_table_year) {
+        outsideSpan("solar_term", date, "the years 1870 .. 2100");
+    }
+    const auto t = vorane2::solar_term_on(date);
+    if (!t) return py::none();
+    return utf8(t->name);
+}
+
+py::list solarTerms(py::handle y) {
+    const int year = toInt(y, "solar_terms", "year");
+    const auto terms = vorane2::solar_terms(std::chrono::year{year});
+    if (!terms) {
+        throw py::value_error("vorane2.solar_terms(): year " + std::to_string(year) +
+                              " is outside 1870 .. 2100");
+    }
+    py::list out;
+    for (const auto& t : *terms) out.append(py::make_tuple(date(t.date), utf8(t.name)));
+    return out;
+}
+
+py::list holidays(py::handle y) {
+    const int year = toInt(y, "holidays", "year");
+    const auto list = vorane2::holidays(std::chrono::year{year});
+    if (!list) {
+        throw py::value_error("vorane2.holidays(): year " + std::to_string(year) +
+                              " is outside 1948 .. 2100 (the holiday law took effect in 1948)");
+    }
+    py::list out;
+    for (const auto& h : *list) out.append(py::make_tuple(date(h.date), utf8(h.name)));
+    return out;
+}
+
+struct PySheet {
+    int year = 0;
+    int month = 0;
+    std::string mode;
+    vorane2::month_sheet sheet;
+};
+
+PySheet monthSheet(py::handle y, py::handle m, py::handle mode, py::handle rule,
+                   py::handle holidayRule) {
+    const int year = toInt(y, "month_sheet", "year");
+    const int month = toInt(m, "month_sheet", "month");
+    static constexpr const char* kModes[] = {"rokuyo", "kyusei", "mansion27", "mansion28",
+                                             "kanshi", "sekki",  "almanac"};
+    const std::string modeWord = toWord(mode, "month_sheet", "mode");
+    int code = -1;
+    for (int i = 0; i < 7; ++i) {
+        if (modeWord == kModes[i]) code = i;
+    }
+    if (code < 0) {
+        throw py::value_error(
+            "vorane2.month_sheet(): mode must be one of rokuyo, kyusei, "
+            "mansion27, mansion28, kanshi, sekki, almanac; not \"" +
+            modeWord + "\"");
+    }
+    vorane2::sheet_options options;
+    options.rule = toRule(rule, "month_sheet");
+    const std::string h = toWord(holidayRule, "month_sheet", "holidays");
+    if (h != "fixed" && h != "law") {
+        throw py::value_error(
+            "vorane2.month_sheet(): holidays must be \"fixed\" or \"law\", not \"" + h + "\"");
+    }
+    options.holidays_by_law = h == "law";
+    if (month < 1 || month > 12 || year < vorane2::first_table_year ||
+        year > vorane2::last_table_year) {
+        throw py::value_error("vorane2.month_sheet(): " + std::to_string(year) + "-" +
+                              std::to_string(month) + " is outside the months 1870-01 .. 2100-12");
+    }
+    const auto sheet =
+        vorane2::sheet(std::chrono::year{year} / std::chrono::month{static_cast<unsigned>(month)},
+                       static_cast<vorane2::sheet_mode>(code), options);
+    if (!sheet) throw py::value_error("vorane2.month_sheet(): no sheet for this month");
+    return PySheet{year, month, modeWord, *sheet};
+}
+
+py::list sheetCells(const PySheet& s) {
+    py::list out;
+    for (const auto& c : s.sheet.cells) {
+        PyObject* day = c.day == 0 ? Py_NewRef(Py_None) : PyLong_FromUnsignedLong(c.day);
+        out.append(
+            namedTuple(gCellType, {day, newStr(c.note()), PyLong_FromUnsignedLong(c.colour)}));
+    }
+    return out;
+}
+
+}  // namespace
+
+PYBIND11_MODULE(_vorane2, m) {
+    PyDateTime_IMPORT;
+    for (std::size_t i = 0; i < gNames.size(); ++i) {
+        const auto& n = vorane2::detail::converted_names()[i];
+        gNames[i] = PyUnicode_FromStringAndSize(n.text.data(), n.length);
+        if (gNames[i] == nullptr) throw py::error_already_set();
+    }
+    if (PyDateTimeAPI == nullptr) throw py::error_already_set();
+    // The stubs (__init__.pyi) give the signatures; pybind11's would name
+    // every argument's C++ type.
+    py::options options;
+    options.disable_function_signatures();
+    m.doc() = "The traditional Japanese calendar: lunisolar dates and the day's lore.";
+    m.attr("__version__") = VRNVER();
+
+    gLunisolarType = newType("Lunisolar", "year month day leap",
+                             "A lunisolar date: year, month 1..12, day 1..30, leap.");
+    gTripleType[0] =
+        newType("Kanshi", "year month day", "干支 of the year, the solar month and the day.");
+    gTripleType[1] =
+        newType("Kyusei", "year month day", "九星 of the year, the solar month and the day.");
+    gSelectedType = newType("SelectedDays", "tensha kurobi sanrinbo fujoju teniti",
+                            "Whether a date is 天赦日, 黒日, 三隣亡, 不成就日, a 癸巳 day.");
+    gDayType = newType("Day",
+                       "date era lunisolar rokuyo kanshi kyusei mansion27 mansion28 solar_term "
+                       "almanac moon_age holiday",
+                       "A day's whole lore: the date, its era date (和暦), lunisolar date, 六曜, "
+                       "干支 and 九星 of year, month and day, 二十七宿, 二十八宿, the solar term "
+                       "beginning that day, the almanac items, the Moon's age at noon in days "
+                       "and the holiday by law; None where the day has no such item.");
+    gCellType = newType("SheetCell", "day note colour",
+                        "A cell of a month sheet: day (None outside the month), the item "
+                        "under it, the colour class (weekday 0..6, 0 for a holiday too).");
+    m.attr("Lunisolar") = py::handle(reinterpret_cast<PyObject*>(gLunisolarType));
+    m.attr("Kanshi") = py::handle(reinterpret_cast<PyObject*>(gTripleType[0]));
+    m.attr("Kyusei") = py::handle(reinterpret_cast<PyObject*>(gTripleType[1]));
+    m.attr("SelectedDays") = py::handle(reinterpret_cast<PyObject*>(gSelectedType));
+    m.attr("Day") = py::handle(reinterpret_cast<PyObject*>(gDayType));
+    m.attr("SheetCell") = py::handle(reinterpret_cast<PyObject*>(gCellType));
+
+    const auto terms = py::str("terms");
+    m.def("lunisolar", &lunisolar, py::arg("date"), py::arg("rule") = terms,
+          "The lunisolar date (year, month, day, leap) of a date 1870-02-01 .. 2100-12-30;\n"
+          "rule \"terms\" numbers the months by their principal terms, \"solstice\" from the\n"
+          "month that holds the winter solstice.");
+    m.def("rokuyo", &rokuyo, py::arg("date"), py::arg("rule") = terms,
+          "The six-day name (六曜) of a date in the lunisolar span.");
+    m.def("mansion27", &mansion27, py::arg("date"), py::arg("rule") = terms,
+          "The 27-mansion name (二十七宿) of a date in the lunisolar span.");
+    m.def("mansion28", &mansion28, py::arg("date"), "The 28-mansion name (二十八宿) of a date.");
+    m.def("kanshi", &kanshi, py::arg("date"),
+          "The stem-and-branch names (干支) of the year, the solar month and the day.");
+    m.def("kyusei", &kyusei, py::arg("date"),
+          "The nine-star names (九星) of the year, the solar month and the day.");
+    m.def("selected_days", &selectedDays, py::arg("date"), py::arg("rule") = terms,
+          "Which selected days (天赦日, 黒日, 三隣亡, 不成就日, 癸巳) a date of the lunisolar span "
+          "is.");
+    m.def("almanac", &almanac, py::arg("date"), py::arg("rule") = terms,
+          "The almanac items (雑節, 暦注, the Moon's phases) of a date 1870-01-01 .. 2100-12-31\n"
+          "as a list of names in the almanac's order; rule as for lunisolar (不成就日).");
+    m.def("day", &day, py::arg("date"), py::arg("rule") = terms,
+          "The whole lore of a date 1870-01-01 .. 2100-12-31 as a Day.");
+    m.def("solar_term", &solarTerm, py::arg("date"),
+          "The name of the solar term that falls on a date of 1870 .. 2100, or None, by the\n"
+          "library's solar-term exports as the month sheet shows them (day(date).solar_term\n"
+          "is the almanac's, from the accurate theory; the two can differ by a day).");
+    m.def("solar_terms", &solarTerms, py::arg("year"),
+          "The 24 solar terms of a year 1870 .. 2100 as (date, name), 小寒 to 冬至.");
+    m.def("holidays", &holidays, py::arg("year"),
+          "The holidays by law of a year 1948 .. 2100 as (date, name), in date order.");
+
+    py::class_<PySheet>(m, "MonthSheet", "A month as the desk calendar lays it out.")
+        .def_readonly("year", &PySheet::year)
+        .def_readonly("month", &PySheet::month)
+        .def_readonly("mode", &PySheet::mode)
+        .def_property_readonly("cells", &sheetCells,
+                               "42 cells, week by week, Sunday first: (day, note, colour).")
+        .def_property_readonly(
+            "text", [](const PySheet& s) { return s.sheet.text(); },
+            "The sheet's 14 text lines in UTF-8.")
+        .def_property_readonly(
+            "shift_jis",
+            [](const PySheet& s) {
+                return py::bytes(s.sheet.shift_jis_text.data(), s.sheet.shift_jis_text.size() - 1);
+            },
+            "The sheet text exactly as the program copies it (Shift-JIS, CR LF lines).")
+        .def("__repr__", [](const PySheet& s) {
+            return "<vorane2.MonthSheet " + std::to_string(s.year) + "-" + std::to_string(s.month) +
+                   " " + s.mode + ">";
+        });
+    m.def("month_sheet", &monthSheet, py::arg("year"), py::arg("month"),
+          py::arg("mode") = py::str("rokuyo"), py::arg("rule") = terms,
+          py::arg("holidays") = py::str("fixed"),
+          "The month sheet of a month 1870-01 .. 2100-12: mode rokuyo, kyusei, mansion27,\n"
+          "mansion28, kanshi, sekki or almanac; holidays \"fixed\" (the program's default) or "
+          "\"law\".");
+}

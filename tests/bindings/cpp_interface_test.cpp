@@ -1,0 +1,324 @@
+// The C++ interface against the exports it stands for: every day 1870-2100,
+// every name of every table, the solar terms, holidays and month sheets, and
+// what it answers for dates and arguments it cannot take.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <limits>
+#include <string>
+
+#include "holidays_by_law.h"
+#include "support/sjis.h"
+#include "vorane2.hpp"
+
+namespace {
+
+using namespace std::chrono;
+using testsupport::toCp932;
+namespace v = vorane2;
+
+CalendarDate at(const year_month_day& d, double longitude = 135.0) {
+    return {static_cast<int>(d.year()),
+            static_cast<int>(static_cast<unsigned>(d.month())),
+            static_cast<int>(static_cast<unsigned>(d.day())),
+            0.0,
+            0.0,
+            0.0,
+            longitude};
+}
+
+// Every name the interface gives, turned back into Shift-JIS, is the
+// export's own bytes.
+TEST(CppInterface, NamesAreTheLibrarysInUtf8) {
+    const year_month_day d{year{2000}, January, day{1}};
+    for (int32_t i = 0; i < 60; ++i) {
+        const auto k = v::kanshi(sys_days{d} + days{i});
+        EXPECT_EQ(toCp932(std::string(k->day.name)), eno2name(k->day.number));
+    }
+    for (int32_t i = 0; i < 28; ++i) {
+        const auto m = v::mansion28(sys_days{d} + days{i});
+        EXPECT_EQ(toCp932(std::string(m->name)), A28toname(m->number));
+    }
+    int seen27 = 0, seen6 = 0, seenStars = 0;
+    for (int32_t i = 0; i < 400; ++i) {
+        const year_month_day day_i{sys_days{d} + days{i}};
+        const auto m = v::mansion27(day_i);
+        const auto r = v::rokuyo(day_i);
+        const auto k = v::kyusei(day_i);
+        EXPECT_EQ(toCp932(std::string(m->name)), A27toname(m->number));
+        EXPECT_EQ(toCp932(std::string(r->name)), rno2name(r->number));
+        EXPECT_EQ(toCp932(std::string(k->day.name)), kno2name(k->day.number));
+        seen27 |= 1 << m->number;
+        seen6 |= 1 << r->number;
+        seenStars |= 1 << k->day.number;
+    }
+    for (int32_t i = 0; i < VRN_ALMANAC_ITEMS; ++i) {
+        EXPECT_EQ(toCp932(std::string(v::detail::name_utf8(v::detail::names::almanac, i))),
+                  rek2name(i));
+    }
+    for (int32_t i = 0; i < 24; ++i) {
+        EXPECT_EQ(toCp932(std::string(v::detail::name_utf8(v::detail::names::solar_term, i))),
+                  sek2name(i));
+    }
+    EXPECT_TRUE(v::detail::name_utf8(v::detail::names::six_day, 6).empty());
+    EXPECT_TRUE(v::detail::name_utf8(v::detail::names::star, -1).empty());
+    EXPECT_TRUE(v::detail::name_utf8(static_cast<v::detail::names>(7), 0).empty());
+    EXPECT_EQ(seen27, (1 << 27) - 1);
+    EXPECT_EQ(seen6, 63);
+    EXPECT_EQ(seenStars, 511);
+}
+
+// One walk over every day 1870-2100 and a month on either side: each
+// function answers exactly what its exports answer, and nothing where they
+// have no answer.
+TEST(CppInterface, EqualsTheExportsOnEveryDay) {
+    const sys_days first{year{1869} / December / 1};
+    const sys_days last{year{2101} / January / 31};
+    int answered = 0;
+    for (sys_days t = first; t <= last; t += days{1}) {
+        const year_month_day d{t};
+        const CalendarDate c = at(d);
+        for (const v::month_rule rule : {v::month_rule::terms, v::month_rule::solstice}) {
+            const bool terms = rule == v::month_rule::terms;
+            const LunisolarDate l = terms ? adto9rekL(c) : adto9rekS(c);
+            const auto got = v::lunisolar(d, rule);
+            ASSERT_EQ(got.has_value(), l.month != -999) << static_cast<int>(d.year());
+            const auto r = v::rokuyo(d, rule);
+            const auto m = v::mansion27(d, rule);
+            const auto s = v::selected(d, rule);
+            ASSERT_EQ(r.has_value(), got.has_value());
+            ASSERT_EQ(m.has_value(), got.has_value());
+            ASSERT_EQ(s.has_value(), got.has_value());
+            if (!got) continue;
+            ++answered;
+            ASSERT_EQ(*got, (v::lunisolar_date{l.year, static_cast<uint32_t>(l.month),
+                                               static_cast<uint32_t>(l.day), l.leap == 'Y'}));
+            ASSERT_EQ(r->number, terms ? ad26youL(c) : ad26youS(c));
+            ASSERT_EQ(m->number, terms ? adto27L(c) : adto27S(c));
+            const v::selected_days want{tensyabi(c) == 'Y', kurobi(c) == 'Y', sanrinbo(c) == 'Y',
+                                        (terms ? fujyojyuL(c) : fujyojyuS(c)) == 'Y',
+                                        teniti(c) == 'Y'};
+            ASSERT_EQ(*s, want);
+        }
+        const auto k = v::kanshi(d);
+        ASSERT_EQ(k->year.number, ad2neto(c));
+        ASSERT_EQ(k->month.number, ad2teto(c));
+        ASSERT_EQ(k->day.number, ad2heto(c));
+        const auto stars = v::kyusei(d);
+        ASSERT_EQ(stars->year.number, ad2nkyusei(c));
+        ASSERT_EQ(stars->month.number, ad2tkyusei(c));
+        ASSERT_EQ(stars->day.number, ad2hkyusei(c));
+        ASSERT_EQ(v::mansion28(d)->number, adto28(c));
+
+        // The almanac and the whole lore, where the almanac exports answer.
+        const int32_t bits = ad2rekicyu(c);
+        const auto items = v::almanac(d);
+        const auto lore = v::lore(d);
+        ASSERT_EQ(items.has_value(), bits >= 0);
+        ASSERT_EQ(lore.has_value(), bits >= 0);
+        if (!lore) continue;
+        int32_t got = 0;
+        for (const v::almanac_item& item : *items) got |= 1 << item.number;
+        ASSERT_EQ(got, bits);
+        int32_t gotS = 0;
+        const auto itemsS = v::almanac(d, v::month_rule::solstice);
+        for (const v::almanac_item& item : *itemsS) gotS |= 1 << item.number;
+        ASSERT_EQ(gotS, ad2rekicyuS(c));
+        ASSERT_TRUE(
+            std::equal(lore->almanac.begin(), lore->almanac.end(), items->begin(), items->end()));
+        ASSERT_EQ(lore->weekday.c_encoding(), static_cast<unsigned>(ad2youbi(c)));
+        ASSERT_EQ(lore->lunisolar, v::lunisolar(d));
+        ASSERT_EQ(lore->rokuyo, v::rokuyo(d));
+        ASSERT_EQ(lore->mansion27, v::mansion27(d));
+        ASSERT_EQ(lore->mansion28, v::mansion28(d));
+        ASSERT_EQ(lore->kanshi.year, k->year);
+        ASSERT_EQ(lore->kanshi.day, k->day);
+        ASSERT_EQ(lore->kyusei.month, stars->month);
+        ASSERT_EQ(lore->solar_term ? lore->solar_term->number : -1, ad2sekki(c));
+        ASSERT_EQ(lore->moon_age.value_or(-99.9), ad2getrei(c) / 10.0);
+        ASSERT_EQ(lore->holiday, tenvo::lawHolidayNameUtf8(tenvo::lawHolidayOn(
+                                     static_cast<int>(d.year()), c.month, c.day)));
+        ASSERT_EQ(v::lore(d, v::month_rule::solstice)->lunisolar,
+                  v::lunisolar(d, v::month_rule::solstice));
+    }
+    // The span the header states is the exports' span.
+    EXPECT_EQ(
+        answered,
+        2 * ((sys_days{v::lunisolar_last_day} - sys_days{v::lunisolar_first_day}).count() + 1));
+    EXPECT_TRUE(v::lunisolar(v::lunisolar_first_day));
+    EXPECT_FALSE(v::lunisolar(year_month_day{sys_days{v::lunisolar_first_day} - days{1}}));
+    EXPECT_TRUE(v::lunisolar(v::lunisolar_last_day, v::month_rule::solstice));
+    EXPECT_FALSE(v::lunisolar(year_month_day{sys_days{v::lunisolar_last_day} + days{1}}));
+}
+
+// The era dates of the lore at the eras' first days and before 1873.
+TEST(CppInterface, EraDates) {
+    const std::array<std::pair<year_month_day, const char*>, 7> cases{{
+        {year{1870} / June / 1, "明治3年"},
+        {year{1873} / January / 1, "明治6年1月1日"},
+        {year{1912} / July / 29, "明治45年7月29日"},
+        {year{1912} / July / 30, "大正元年7月30日"},
+        {year{1926} / December / 25, "昭和元年12月25日"},
+        {year{1989} / January / 8, "平成元年1月8日"},
+        {year{2019} / May / 1, "令和元年5月1日"},
+    }};
+    for (const auto& [date, text] : cases) {
+        const auto lore = v::lore(date);
+        ASSERT_TRUE(lore && lore->era);
+        EXPECT_EQ(lore->era_text(), text);
+        EXPECT_EQ(
+            std::string(lore->era->name) + (lore->era->year == 1 ? "元" : ""),
+            std::string(text).substr(0, lore->era->name.size() + (lore->era->year == 1 ? 3 : 0)));
+    }
+    EXPECT_TRUE(v::lore(year{1870} / June / 1)->era->lunisolar_year);
+    EXPECT_FALSE(v::lore(year{1869} / December / 31));
+    EXPECT_FALSE(v::lore(year{2101} / January / 1));
+    EXPECT_FALSE(v::almanac(year{2020} / February / 30));
+}
+
+// Another meridian reaches the exports that read one.
+TEST(CppInterface, MeridianReachesTheExports) {
+    // The terms' days move with the meridian, and the year's and month's
+    // pairs and stars with them.
+    for (const double lon : {135.0, -170.0, 0.0}) {
+        for (int y = 1870; y <= 2100; y += 7) {
+            const year_month_day d{year{y}, February, day{4}};
+            EXPECT_EQ(v::kanshi(d, lon)->year.number, ad2neto(at(d, lon)));
+            EXPECT_EQ(v::kyusei(d, lon)->month.number, ad2tkyusei(at(d, lon)));
+            EXPECT_EQ(v::solar_terms(year{y}, lon)->at(2).date.day(),
+                      day{static_cast<unsigned>(y2risyun(y, lon))});
+            int32_t bits = 0;
+            const auto items = v::almanac(d, v::month_rule::terms, lon);
+            for (const auto& item : *items) bits |= 1 << item.number;
+            EXPECT_EQ(bits, ad2rekicyu(at(d, lon)));
+        }
+    }
+}
+
+TEST(CppInterface, SolarTermsOfEveryYear) {
+    using Term = int32_t(VRN_CALL*)(int32_t, double);
+    const std::array<Term, 24> exports{y2syokan, y2taikan, y2risyun, y2usui,   y2ktitu,  y2syunbn,
+                                       y2seimei, y2kokuu,  y2rikka,  y2syoman, y2bousyu, y2gesi,
+                                       y2syusyo, y2taisyo, y2risyuu, y2syosyo, y2hakuro, y2syuubn,
+                                       y2kanro,  y2soukou, y2rittou, y2syostu, y2taistu, y2touji};
+    const std::array<const char*, 24> names{"小寒", "大寒", "立春", "雨水", "啓蟄", "春分",
+                                            "清明", "穀雨", "立夏", "小満", "芒種", "夏至",
+                                            "小暑", "大暑", "立秋", "処暑", "白露", "秋分",
+                                            "寒露", "霜降", "立冬", "小雪", "大雪", "冬至"};
+    for (int y = 1870; y <= 2100; ++y) {
+        const auto terms = v::solar_terms(year{y});
+        ASSERT_TRUE(terms);
+        for (std::size_t i = 0; i < 24; ++i) {
+            const v::solar_term& t = (*terms)[i];
+            ASSERT_EQ(t.name, names[i]);
+            ASSERT_EQ(t.date, (year_month_day{year{y}, month{static_cast<unsigned>(i / 2 + 1)},
+                                              day{static_cast<unsigned>(exports[i](y, 135.0))}}));
+            ASSERT_EQ(v::solar_term_on(t.date)->name, names[i]);
+        }
+        ASSERT_FALSE(v::solar_term_on(year_month_day{sys_days{(*terms)[5].date} + days{1}}));
+    }
+}
+
+TEST(CppInterface, HolidaysByLaw) {
+    int total = 0;
+    for (int y = 1948; y <= 2100; ++y) {
+        const auto list = v::holidays(year{y});
+        ASSERT_TRUE(list);
+        year_month_day before{year{y}, January, day{0}};
+        for (const v::holiday& h : *list) {
+            ASSERT_TRUE(h.date.ok());
+            ASSERT_GT(sys_days{h.date}, sys_days{before});
+            before = h.date;
+            const auto name =
+                tenvo::lawHolidayOn(y, static_cast<int>(static_cast<unsigned>(h.date.month())),
+                                    static_cast<int>(static_cast<unsigned>(h.date.day())));
+            ASSERT_EQ(h.name, tenvo::lawHolidayNameUtf8(name));
+            ++total;
+        }
+    }
+    EXPECT_GT(total, 153 * 9);
+    EXPECT_EQ((*v::holidays(year{2019}))[0].name, "元日");
+}
+
+// Every month 1870-2100 laid out by the sheet: each day under its weekday,
+// with the item the other functions give for it.
+TEST(CppInterface, MonthSheetsCarryTheDaysItems) {
+    for (int y = 1870; y <= 2100; ++y) {
+        for (unsigned mo = 1; mo <= 12; ++mo) {
+            const year_month ym{year{y}, month{mo}};
+            const bool law = y % 2 == 0;
+            const auto sheet =
+                v::sheet(ym, y % 3 == 0 ? v::sheet_mode::kanshi : v::sheet_mode::rokuyo,
+                         {v::month_rule::terms, law});
+            ASSERT_TRUE(sheet);
+            const auto holidays = law ? v::holidays(year{y}) : std::nullopt;
+            int days_seen = 0;
+            for (std::size_t i = 0; i < 42; ++i) {
+                const v::sheet_cell& cell = sheet->cells[i];
+                if (cell.day == 0) continue;
+                ++days_seen;
+                const year_month_day d{ym / day{cell.day}};
+                ASSERT_EQ(weekday{sys_days{d}}.c_encoding(), i % 7);
+                const auto item = y % 3 == 0 ? std::optional{v::kanshi(d)->day} : v::rokuyo(d);
+                ASSERT_EQ(cell.note(), item ? item->name : "");
+                bool holiday = false;
+                if (holidays) {
+                    for (const v::holiday& h : *holidays) holiday |= h.date == d;
+                    ASSERT_EQ(cell.colour, holiday ? 0U : i % 7);
+                }
+            }
+            ASSERT_EQ(days_seen, static_cast<int>(static_cast<unsigned>((ym / last).day())));
+        }
+    }
+    const auto sheet = v::sheet(year{2033} / September, v::sheet_mode::mansion27,
+                                {v::month_rule::solstice, false});
+    EXPECT_EQ(sheet->cells[4].note(),
+              std::string(v::mansion27(year{2033} / September / 1, v::month_rule::solstice)->name) +
+                  "宿");
+    const std::string text = sheet->text();
+    EXPECT_EQ(text.substr(0, text.find('\n')), "９月                        ");
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 14);
+    EXPECT_EQ(sheet->shift_jis_text[420], '\0');
+}
+
+// Dates that are no dates, spans and years outside the tables, meridians
+// that are no meridians: nothing, never a sentinel.
+TEST(CppInterface, RefusesWhatItCannotAnswer) {
+    const year_month_day feb30{year{2020}, February, day{30}};
+    const year_month_day month13{year{2020}, month{13}, day{1}};
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    for (const year_month_day& d : {feb30, month13, year_month_day{year{2020}, month{0}, day{1}}}) {
+        EXPECT_FALSE(v::lunisolar(d));
+        EXPECT_FALSE(v::rokuyo(d, v::month_rule::solstice));
+        EXPECT_FALSE(v::mansion27(d));
+        EXPECT_FALSE(v::mansion28(d));
+        EXPECT_FALSE(v::kanshi(d));
+        EXPECT_FALSE(v::kyusei(d));
+        EXPECT_FALSE(v::selected(d));
+        EXPECT_FALSE(v::solar_term_on(d));
+    }
+    const year_month_day ok{year{2020}, June, day{1}};
+    for (const double lon : {nan, 180.5, -181.0, std::numeric_limits<double>::infinity()}) {
+        EXPECT_FALSE(v::kanshi(ok, lon));
+        EXPECT_FALSE(v::kyusei(ok, lon));
+        EXPECT_FALSE(v::selected(ok, v::month_rule::terms, lon));
+        EXPECT_FALSE(v::solar_terms(year{2020}, lon));
+        EXPECT_FALSE(v::almanac(ok, v::month_rule::terms, lon));
+    }
+    EXPECT_FALSE(v::solar_terms(year{1869}));
+    EXPECT_FALSE(v::solar_terms(year{2101}));
+    EXPECT_FALSE(v::holidays(year{1947}));
+    EXPECT_FALSE(v::holidays(year{2101}));
+    EXPECT_FALSE(v::sheet(year{1869} / December, v::sheet_mode::rokuyo));
+    EXPECT_FALSE(v::sheet(year{2101} / January, v::sheet_mode::rokuyo));
+    EXPECT_FALSE(v::sheet(year{2020} / month{13}, v::sheet_mode::rokuyo));
+    EXPECT_FALSE(v::sheet(year{2020} / June, static_cast<v::sheet_mode>(7)));
+    EXPECT_FALSE(v::sheet(year{2020} / June, static_cast<v::sheet_mode>(-1)));
+    // Years far from the tables still have a 干支 and a 28-mansion day.
+    EXPECT_TRUE(v::kanshi(year_month_day{year{-4000}, March, day{1}}));
+    EXPECT_TRUE(v::mansion28(year_month_day{year{9999}, March, day{1}}));
+}
+
+}  // namespace

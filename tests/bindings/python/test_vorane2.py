@@ -1,0 +1,229 @@
+"""The Python module against the library's exports, called through ctypes.
+
+VORANE2_LIBRARY names the shared library to compare with; the module is the
+one on PYTHONPATH.
+"""
+
+import ast
+import ctypes
+import datetime
+import os
+import pathlib
+
+import pytest
+from hypothesis import given, settings
+from hypothesis import strategies as st
+
+import vorane2
+
+
+class CalendarDate(ctypes.Structure):
+    _fields_ = [("year", ctypes.c_int32), ("month", ctypes.c_int32), ("day", ctypes.c_int32),
+                ("hour", ctypes.c_double), ("minute", ctypes.c_double),
+                ("second", ctypes.c_double), ("longitude", ctypes.c_double)]
+
+
+class LunisolarDate(ctypes.Structure):
+    _fields_ = [("leap", ctypes.c_char), ("year", ctypes.c_int32), ("month", ctypes.c_int32),
+                ("day", ctypes.c_int32), ("longitude", ctypes.c_double)]
+
+
+lib = ctypes.CDLL(os.environ["VORANE2_LIBRARY"])
+for _name in ("adto9rekL", "adto9rekS"):
+    getattr(lib, _name).restype = LunisolarDate
+for _name in ("rno2name", "A27toname", "A28toname", "eno2name", "kno2name", "rek2name",
+              "sek2name"):
+    getattr(lib, _name).restype = ctypes.c_char_p
+    getattr(lib, _name).argtypes = [ctypes.c_int32]
+
+
+def name_of(table, index, cache={}):
+    key = (table, index)
+    if key not in cache:
+        cache[key] = getattr(lib, table)(index).decode("cp932")
+    return cache[key]
+
+
+def test_every_day_equals_the_exports():
+    day = datetime.date(1870, 1, 1)
+    holidays = {d: name for year in range(1948, 2101) for d, name in vorane2.holidays(year)}
+    answered = 0
+    while day <= datetime.date(2100, 12, 31):
+        c = CalendarDate(day.year, day.month, day.day, 0.0, 0.0, 0.0, 135.0)
+        for rule, suffix in (("terms", "L"), ("solstice", "S")):
+            want = getattr(lib, "adto9rek" + suffix)(c)
+            if want.month == -999:
+                for f in (vorane2.lunisolar, vorane2.rokuyo, vorane2.mansion27):
+                    with pytest.raises(ValueError, match="outside the lunisolar span"):
+                        f(day, rule)
+                continue
+            answered += 1
+            assert vorane2.lunisolar(day, rule) == (want.year, want.month, want.day,
+                                                    want.leap == b"Y")
+            assert vorane2.rokuyo(day, rule) == name_of("rno2name",
+                                                        getattr(lib, "ad26you" + suffix)(c))
+            assert vorane2.mansion27(day, rule) == name_of("A27toname",
+                                                           getattr(lib, "adto27" + suffix)(c))
+        assert vorane2.mansion28(day) == name_of("A28toname", lib.adto28(c))
+        assert vorane2.kanshi(day) == tuple(name_of("eno2name", f(c)) for f in
+                                            (lib.ad2neto, lib.ad2teto, lib.ad2heto))
+        assert vorane2.kyusei(day) == tuple(name_of("kno2name", f(c)) for f in
+                                            (lib.ad2nkyusei, lib.ad2tkyusei, lib.ad2hkyusei))
+        bits = lib.ad2rekicyu(c)
+        items = [name_of("rek2name", i) for i in range(29) if bits >> i & 1]
+        assert vorane2.almanac(day) == items
+        lore = vorane2.day(day)
+        assert lore.date == day and lore.almanac == items
+        assert (lore.lunisolar, lore.rokuyo, lore.mansion27) == (
+            (vorane2.lunisolar(day), vorane2.rokuyo(day), vorane2.mansion27(day))
+            if lore.lunisolar else (None, None, None))
+        assert (lore.kanshi, lore.kyusei, lore.mansion28) == (
+            vorane2.kanshi(day), vorane2.kyusei(day), vorane2.mansion28(day))
+        term = lib.ad2sekki(c)
+        assert lore.solar_term == (name_of("sek2name", term) if term >= 0 else None)
+        assert lore.moon_age == lib.ad2getrei(c) / 10
+        assert lore.holiday == holidays.get(day)
+        assert lore.era.startswith(("明治", "大正", "昭和", "平成", "令和"))
+        day += datetime.timedelta(days=1)
+    assert answered == 2 * (datetime.date(2100, 12, 30) - datetime.date(1870, 2, 1)).days + 2
+
+
+def test_results_are_named():
+    day = datetime.date(2033, 12, 22)
+    terms, solstice = vorane2.lunisolar(day), vorane2.lunisolar(day, rule="solstice")
+    assert (terms.month, terms.leap) == (10, True)
+    assert (solstice.month, solstice.leap) == (11, True)
+    assert vorane2.kanshi(day).day == vorane2.kanshi(day)[2]
+    assert isinstance(vorane2.kyusei(day).year, str)
+    assert vorane2.selected_days(day)._fields == ("tensha", "kurobi", "sanrinbo", "fujoju",
+                                                  "teniti")
+
+
+def test_terms_holidays_and_sheets_agree():
+    for year in (1870, 1948, 2019, 2100):
+        terms = vorane2.solar_terms(year)
+        assert [d.month for d, _ in terms] == [m for m in range(1, 13) for _ in (0, 1)]
+        assert all(vorane2.solar_term(d) == name for d, name in terms)
+    holidays = dict(vorane2.holidays(2019))
+    assert holidays[datetime.date(2019, 5, 1)] == "天皇の即位の日"
+    for month in range(1, 13):
+        sheet = vorane2.month_sheet(2019, month, mode="kanshi", holidays="law")
+        for i, cell in enumerate(sheet.cells):
+            if cell.day is None:
+                assert cell.note == ""
+                continue
+            day = datetime.date(2019, month, cell.day)
+            assert (day.isoweekday() % 7) == i % 7
+            assert cell.note == vorane2.kanshi(day).day
+            assert cell.colour == (0 if day in holidays else i % 7)
+        assert sheet.text.splitlines() == sheet.shift_jis.decode("cp932").split("\r\n")[:14]
+    assert len(vorane2.month_sheet(2100, 12, "sekki", "solstice").shift_jis) == 420
+    # The almanac mode writes the most notable item: on 2025-07-19 土用入り.
+    july = vorane2.month_sheet(2025, 7, "almanac")
+    assert [c.note for c in july.cells if c.day == 19] == ["土用"]
+    assert "土用入り" in vorane2.almanac(datetime.date(2025, 7, 19))
+
+
+BAD_CALLS = [
+    (lambda: vorane2.lunisolar(datetime.date(1870, 1, 31)), ValueError, "1870-01-31 is outside"),
+    (lambda: vorane2.rokuyo(datetime.date(2100, 12, 31), "solstice"), ValueError, "outside"),
+    (lambda: vorane2.selected_days(datetime.date(1, 1, 1)), ValueError, "outside"),
+    (lambda: vorane2.solar_term(datetime.date(2101, 1, 5)), ValueError, "1870 .. 2100"),
+    (lambda: vorane2.almanac(datetime.date(1869, 12, 31)), ValueError, "1869-12-31 is outside"),
+    (lambda: vorane2.day(datetime.date(2101, 1, 1), "solstice"), ValueError, "2101-01-01"),
+    (lambda: vorane2.day(None), TypeError, "not NoneType"),
+    (lambda: vorane2.solar_terms(1869), ValueError, "outside 1870 .. 2100"),
+    (lambda: vorane2.holidays(1947), ValueError, "1948 .. 2100"),
+    (lambda: vorane2.holidays(2 ** 80), ValueError, "out of range"),
+    (lambda: vorane2.month_sheet(2020, 13), ValueError, "outside the months"),
+    (lambda: vorane2.month_sheet(2020, 2, mode="moon"), ValueError, "mode must be"),
+    (lambda: vorane2.month_sheet(2020, 2, holidays="none"), ValueError, "holidays must be"),
+    (lambda: vorane2.lunisolar(datetime.date(2020, 1, 1), rule="lunar"), ValueError, "rule must"),
+    (lambda: vorane2.lunisolar("2020-01-01"), TypeError, "expects a datetime.date, not str"),
+    (lambda: vorane2.kanshi(20200101), TypeError, "not int"),
+    (lambda: vorane2.lunisolar(datetime.date(2020, 1, 1), rule=1), TypeError, "str rule"),
+    (lambda: vorane2.holidays(2020.0), TypeError, "int year"),
+    (lambda: vorane2.holidays(True), TypeError, "int year"),
+    (lambda: vorane2.month_sheet("2020", 1), TypeError, "int year"),
+    (lambda: vorane2.lunisolar(), TypeError, ""),
+]
+
+
+@pytest.mark.parametrize("call,error,message", BAD_CALLS)
+def test_bad_input_raises_a_clear_error(call, error, message):
+    with pytest.raises(error, match=message):
+        call()
+
+
+DATE_FUNCTIONS = [vorane2.lunisolar, vorane2.rokuyo, vorane2.mansion27, vorane2.mansion28,
+                  vorane2.kanshi, vorane2.kyusei, vorane2.selected_days, vorane2.solar_term,
+                  vorane2.almanac, vorane2.day]
+
+
+@settings(max_examples=300, deadline=None)
+@given(st.dates(), st.sampled_from(DATE_FUNCTIONS))
+def test_any_date_answers_or_raises_value_error(day, function):
+    try:
+        result = function(day)
+    except ValueError as e:
+        assert day.isoformat() in str(e)
+        inside = datetime.date(1870, 2, 1) <= day <= datetime.date(2100, 12, 30)
+        assert not inside or function is vorane2.solar_term
+        return
+    if function is vorane2.day:
+        assert result.date == day and all(isinstance(x, str) for x in result.almanac)
+        assert result.moon_age is None or 0 <= result.moon_age < 31
+        return
+    if function is vorane2.lunisolar:
+        assert 1 <= result.month <= 12 and 1 <= result.day <= 30
+        assert result.year in (day.year, day.year - 1)
+    elif result is not None:
+        assert all(isinstance(x, (str, bool)) for x in
+                   (result if isinstance(result, (tuple, list)) else (result,)))
+        assert "-999" not in str(result)
+
+
+@settings(max_examples=200, deadline=None)
+@given(st.one_of(st.integers(), st.floats(), st.text(), st.none(), st.binary(),
+                 st.tuples(st.integers(1, 9999), st.integers(1, 12), st.integers(1, 28))),
+       st.sampled_from(DATE_FUNCTIONS))
+def test_anything_but_a_date_is_a_type_error(value, function):
+    with pytest.raises(TypeError):
+        function(value)
+
+
+@settings(max_examples=200, deadline=None)
+@given(st.integers(-10 ** 6, 10 ** 6), st.integers(-100, 100),
+       st.sampled_from(["rokuyo", "kyusei", "mansion27", "mansion28", "kanshi", "sekki",
+                        "almanac"]))
+def test_month_sheets_of_any_month(year, month, mode):
+    if not (1870 <= year <= 2100 and 1 <= month <= 12):
+        with pytest.raises(ValueError):
+            vorane2.month_sheet(year, month, mode)
+        return
+    sheet = vorane2.month_sheet(year, month, mode)
+    days = [c.day for c in sheet.cells if c.day is not None]
+    assert days == list(range(1, len(days) + 1)) and 28 <= len(days) <= 31
+
+
+@settings(max_examples=300, deadline=None)
+@given(st.one_of(st.integers(), st.integers(1800, 2200), st.sampled_from([67484, -63588, 2 ** 63])))
+def test_years_of_the_tables_and_no_other(year):
+    # 67484 and -63588 are 1948 modulo 2 ** 16.
+    for function, first in ((vorane2.holidays, 1948), (vorane2.solar_terms, 1870)):
+        if first <= year <= 2100:
+            assert function(year)[0][0].year == year
+        else:
+            with pytest.raises(ValueError):
+                function(year)
+
+
+def test_stubs_name_what_the_module_has():
+    stub = pathlib.Path(vorane2.__file__).with_name("__init__.pyi")
+    tree = ast.parse(stub.read_text(encoding="utf-8"))
+    stubbed = {n.name for n in tree.body if isinstance(n, (ast.FunctionDef, ast.ClassDef))}
+    public = {n for n in dir(vorane2) if not n.startswith("_") and n[0].isalpha()
+              and callable(getattr(vorane2, n))}
+    assert stubbed == public
+    assert all(getattr(vorane2, n).__doc__ for n in public)
+    assert (stub.parent / "py.typed").exists()

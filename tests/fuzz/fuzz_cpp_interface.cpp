@@ -1,0 +1,73 @@
+// Calls every function of the C++ interface with any date (std::chrono
+// accepts day 0..255 and month 0..255), any year, meridian, rule and mode,
+// and holds each answer to what the interface promises: nothing, or a
+// result inside its table with a name of the library's.
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include "fuzz_inputs.h"
+#include "vorane2.hpp"
+
+namespace {
+
+using namespace std::chrono;
+
+void check(bool ok) {
+    if (!ok) __builtin_trap();
+}
+
+void checkNamed(const std::optional<vorane2::named>& n, int32_t count) {
+    if (n) check(n->number >= 0 && n->number < count && !n->name.empty());
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    FuzzedDataProvider in(data, size);
+    const bool nearTables = in.ConsumeBool();
+    const int y =
+        nearTables ? in.ConsumeIntegralInRange<int>(1860, 2110) : in.ConsumeIntegral<int16_t>();
+    const year_month_day date{year{y}, month{in.ConsumeIntegral<uint8_t>()},
+                              day{in.ConsumeIntegral<uint8_t>()}};
+    const double longitude = fuzzinput::anyDouble(in);
+    const auto rule = in.ConsumeBool() ? vorane2::month_rule::terms : vorane2::month_rule::solstice;
+
+    const auto l = vorane2::lunisolar(date, rule);
+    if (l) check(date.ok() && l->month >= 1 && l->month <= 12 && l->day >= 1 && l->day <= 30);
+    const auto six = vorane2::rokuyo(date, rule);
+    check(six.has_value() == l.has_value());
+    checkNamed(six, 6);
+    checkNamed(vorane2::mansion27(date, rule), 27);
+    checkNamed(vorane2::mansion28(date), 28);
+    for (const double at : {longitude, vorane2::japan_meridian}) {
+        if (const auto k = vorane2::kanshi(date, at)) {
+            checkNamed(k->year, 60);
+            checkNamed(k->month, 60);
+            checkNamed(k->day, 60);
+        }
+        if (const auto s = vorane2::kyusei(date, at)) {
+            checkNamed(s->year, 9);
+            checkNamed(s->month, 9);
+            checkNamed(s->day, 9);
+        }
+        if (vorane2::selected(date, rule, at)) check(l.has_value() && date.ok());
+        if (const auto terms = vorane2::solar_terms(year{y}, at)) {
+            for (const auto& t : *terms) check(t.date.ok() && !t.name.empty());
+        }
+        if (const auto t = vorane2::solar_term_on(date, at)) check(t->date == date);
+    }
+    if (const auto h = vorane2::holidays(year{y})) {
+        for (const auto& day_off : *h) check(day_off.date.ok() && day_off.date.year() == year{y});
+    }
+    const auto mode = static_cast<vorane2::sheet_mode>(in.ConsumeIntegralInRange<int32_t>(-2, 7));
+    const bool byLaw = in.ConsumeBool();
+    if (const auto sheet = vorane2::sheet(year{y} / date.month(), mode, {rule, byLaw})) {
+        unsigned days = 0;
+        for (const auto& cell : sheet->cells) {
+            if (cell.day != 0) check(cell.day == ++days && cell.colour <= 6);
+        }
+        check(days >= 28 && days <= 31 && sheet->shift_jis_text[420] == '\0');
+        check(sheet->text().size() >= 14);
+    }
+    return 0;
+}

@@ -1,0 +1,109 @@
+// Every month 1870-2100 in every mode and option from the WebAssembly module,
+// hashed as the native reference hashes it (web_sheet_walk hashes), and the
+// module's answers to requests it must refuse.
+// Every day's lore likewise (web_sheet_walk lore).
+//   node module_walk.mjs MODULE_JS NATIVE_HASHES NATIVE_LORE_HASHES
+import { createRequire } from "node:module";
+import { readFileSync } from "node:fs";
+import { strict as assert } from "node:assert";
+
+const [moduleJs, hashesFile, loreFile] = process.argv.slice(2);
+// A failure prints its message alone, not the minified line it came through.
+process.on("uncaughtException", (error) => {
+  console.error(`module walk: ${error.message}`);
+  process.exit(1);
+});
+const require = createRequire(import.meta.url);
+const createCalendarModule = require(moduleJs);
+const module = await createCalendarModule({
+  wasmBinary: readFileSync(moduleJs.replace(/\.js$/, ".wasm")),
+});
+const text = (ptr) => module.UTF8ToString(ptr);
+
+function fnv1a(bytes, hash) {
+  for (const b of bytes) hash = Math.imul(hash ^ b, 16777619) >>> 0;
+  return hash;
+}
+
+const encoder = new TextEncoder();
+const pad = (n, width) => String(n).padStart(width, "0");
+
+// A month's cells as the native reference writes them; checks the layout on
+// the way: 42 cells, the days 1..n in order, blanks before and after.
+function monthText(year, month, mode, solstice, law) {
+  const lines = text(module._web_month(year, month, mode, solstice, law)).split("\n");
+  assert.equal(lines.pop(), "");
+  assert.equal(lines.length, 42, `${year}-${month}: 42 cells`);
+  let out = "";
+  let expected = 1;
+  for (const line of lines) {
+    const [day, colour, holiday, item, name] = line.split("\t");
+    if (day === "0") {
+      assert.ok(item === "" && name === "", `${year}-${month}: a blank cell is blank`);
+      continue;
+    }
+    assert.equal(Number(day), expected++, `${year}-${month}: days in order`);
+    if (law === 0) assert.equal(name, "", "the fixed table names no holiday");
+    else assert.equal(name !== "", holiday === "1", `${year}-${month}-${day}: named holidays`);
+    out += `${year}-${pad(month, 2)}-${pad(day, 2)}\t${colour}\t${holiday}\t${item}\n`;
+  }
+  assert.ok(expected >= 29, `${year}-${month}: a whole month`);
+  return out;
+}
+
+const rules = ["terms", "solstice"];
+const holidayRules = ["fixed", "law"];
+let mismatches = 0;
+let compared = 0;
+for (const line of readFileSync(hashesFile, "utf8").trim().split("\n")) {
+  const [mode, rule, holidays, year, hash] = line.split(" ");
+  let h = 2166136261;
+  for (let month = 1; month <= 12; ++month) {
+    h = fnv1a(encoder.encode(monthText(Number(year), month, Number(mode),
+      rules.indexOf(rule), holidayRules.indexOf(holidays))), h);
+  }
+  ++compared;
+  if (h.toString(16).padStart(8, "0") !== hash) {
+    if (mismatches++ < 10) console.error(`differs: mode ${mode} ${rule} ${holidays} ${year}`);
+  }
+}
+assert.equal(compared, 7 * 2 * 2 * 231, "the native walk covers every year and option");
+assert.equal(mismatches, 0, `${mismatches} years differ from the native sheets`);
+
+// Every day's lore. Days 1..31 of every month are asked: a day not in the
+// calendar must answer the empty text, which leaves the hash as it was, as
+// the native walk, which skips such days, leaves it.
+let loreYears = 0;
+for (const line of readFileSync(loreFile, "utf8").trim().split("\n")) {
+  const [rule, year, hash] = line.split(" ");
+  let h = 2166136261;
+  for (let month = 1; month <= 12; ++month) {
+    for (let day = 1; day <= 31; ++day) {
+      h = fnv1a(encoder.encode(text(module._web_day(Number(year), month, day,
+        rules.indexOf(rule)))), h);
+    }
+  }
+  assert.equal(h.toString(16).padStart(8, "0"), hash, `the lore of ${year} by ${rule}`);
+  ++loreYears;
+}
+assert.equal(loreYears, 2 * 231, "the native lore walk covers every year and rule");
+
+// Requests outside the calendar get the empty text, never a stray sheet.
+for (const [year, month, mode] of [[1869, 12, 0], [2101, 1, 0], [2026, 0, 0], [2026, 13, 0],
+  [2026, 5, -1], [2026, 5, 7], [-2147483648, 1, 0]]) {
+  assert.equal(text(module._web_month(year, month, mode, 0, 0)), "", `${year}-${month} mode ${mode}`);
+}
+for (const [year, month, day] of [[1869, 12, 31], [2101, 1, 1], [2026, 0, 1], [2026, 13, 1],
+  [2026, 5, 0], [2026, 5, 32]]) {
+  assert.equal(text(module._web_day(year, month, day, 0)), "", `no day ${year}-${month}-${day}`);
+}
+assert.equal(text(module._web_day(2026, 2, 30, 0)), "", "no 30 February");
+// The moment of writing is held to what the module's 32-bit time_t can say.
+for (const [stamp, written] of [[1796774400, "20261209T000000Z"], [4e9, "20380119T031407Z"],
+  [-5, "19700101T000000Z"], [NaN, "19700101T000000Z"]]) {
+  assert.match(text(module._web_year_calendar(2026, 0, 0, 0, stamp)),
+    new RegExp(`\r\nDTSTAMP:${written}\r\n`), `stamp ${stamp}`);
+}
+assert.equal(text(module._web_year_calendar(1869, 0, 0, 0, 0)), "", "no calendar of 1869");
+console.log(`module walk: ${compared * 12} months in every mode and option and every day's ` +
+  `lore of ${loreYears / 2} years by both rules equal to native`);

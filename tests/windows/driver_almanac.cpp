@@ -1,0 +1,358 @@
+// The driver's almanac scenario: the seventh calendar mode "&K暦注" as a
+// person chooses it (its question, what it stores, what a restart shows),
+// and the tooltip over a day, whose shown text must be that day's whole
+// lore, for days whose items are published facts.
+#include "driver_almanac.h"
+
+// clang-format off
+#include <commctrl.h>
+// clang-format on
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+#include "annotations.h"
+#include "day_lore.h"
+#include "holidays_by_law.h"
+#include "month_sheet.h"
+#include "resource.h"
+
+namespace tenvo_test {
+
+namespace {
+
+constexpr int32_t kAlmanacMode = 6;
+constexpr size_t kLoreLabelColumns = 12;  // where --day starts the values
+// Known days of October 2019: the autumn 土用 began on the 21st, and the
+// 22nd was the one-off holiday of the enthronement ceremony.
+constexpr char kDoyoBegins[] = "\x93\x79\x97\x70\x93\xfc\x82\xe8" /* 土用入り */;
+constexpr char kEnthronement[] =
+    "\x91\xa6\x88\xca\x97\xe7\x90\xb3\x93\x61\x82\xcc\x8b\x56" /* 即位礼正殿の儀 */;
+constexpr char kDateLabel[] = "\x93\xfa\x95\x74" /* 日付 */;
+
+bool contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+// "2019年10月21日", as the lore's date line writes a date.
+std::string dateText(int32_t year, int32_t month, int32_t day) {
+    return std::to_string(year) + "\x94\x4e" + std::to_string(month) + "\x8c\x8e" +
+           std::to_string(day) + "\x93\xfa";
+}
+
+// Sends a command that asks the mode's save question, and answers it.
+bool commandWithQuestion(const Program& program, int command, int button, const char* what) {
+    PostMessageA(program.window, WM_COMMAND, static_cast<WPARAM>(command), 0);
+    HWND box = waitForDialog(program, kSaveCaption);
+    check(box != nullptr && textOf(GetDlgItem(box, kMessageBoxTextId)) == kSaveModeQuestion,
+          "%s: the mode's save question appears", what);
+    if (box == nullptr) return false;
+    pressButton(box, button);
+    return waitForClose(box);
+}
+
+// Turns the page from year-month to the target with the wheel (a notch
+// towards the user is the next month), at most 200 notches a message.
+void turnTo(const Program& program, int32_t& year, int32_t& month, int32_t toYear,
+            int32_t toMonth) {
+    int32_t steps = (toYear - year) * 12 + (toMonth - month);
+    while (steps != 0) {
+        const int32_t part = std::clamp(steps, -200, 200);
+        PostMessageA(program.window, WM_MOUSEWHEEL,
+                     MAKEWPARAM(0, static_cast<WORD>(-part * WHEEL_DELTA)), 0);
+        steps -= part;
+    }
+    year = toYear;
+    month = toMonth;
+}
+
+// The text the tooltip shows now, in Shift-JIS; "" while it is hidden.
+std::string shownTipText(HWND tips) {
+    if (!IsWindowVisible(tips)) return "";
+    static wchar_t wide[4096];
+    wide[0] = L'\0';
+    DWORD_PTR length = 0;
+    SendMessageTimeoutW(tips, WM_GETTEXT, std::size(wide), reinterpret_cast<LPARAM>(wide),
+                        SMTO_ABORTIFHUNG, 2000, &length);
+    wide[std::size(wide) - 1] = L'\0';
+    static char bytes[8192];
+    const int n = WideCharToMultiByte(932, 0, wide, -1, bytes, sizeof bytes, nullptr, nullptr);
+    return n > 0 ? std::string(bytes, static_cast<size_t>(n - 1)) : std::string();
+}
+
+// The program's visible menu pop-ups, in no particular order.
+struct MenuSearch {
+    DWORD pid;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK findMenuPopup(HWND window, LPARAM lParam) {
+    auto* search = reinterpret_cast<MenuSearch*>(lParam);
+    if (processOf(window) == search->pid && IsWindowVisible(window) && classOf(window) == "#32768")
+        search->found.push_back(window);
+    return TRUE;
+}
+
+std::vector<HWND> menuPopups(const Program& program) {
+    MenuSearch search{program.process.dwProcessId, {}};
+    EnumWindows(findMenuPopup, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+bool twoMenusOpen(void* program) { return menuPopups(*static_cast<Program*>(program)).size() == 2; }
+bool noMenuOpen(void* program) { return menuPopups(*static_cast<Program*>(program)).empty(); }
+
+// The screen's pixels in a window's rectangle, 32 bits each, bottom row
+// first.
+std::vector<uint32_t> pixelsOf(HWND window) {
+    RECT rect;
+    GetWindowRect(window, &rect);
+    const LONG width = rect.right - rect.left;
+    const LONG height = rect.bottom - rect.top;
+    if (width <= 0 || height <= 0 || width > 4000 || height > 4000) return {};
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP dib = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ kept = SelectObject(memory, dib);
+    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+    GdiFlush();
+    const auto* first = static_cast<const uint32_t*>(bits);
+    std::vector<uint32_t> pixels(first, first + width * height);
+    SelectObject(memory, kept);
+    DeleteObject(dib);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+// The pop-ups "&C状態切替" and "&C暦情報" as drawn, opened from the
+// keyboard as a person does (Alt+C, then C: the first mode item is
+// highlighted) with the pointer and the tooltip out of the way, then closed
+// with Esc. Empty when they do not open.
+std::vector<uint32_t> modeMenuPixels(Program& program) {
+    SetCursorPos(0, 0);
+    PostMessageA(program.window, WM_MOUSEMOVE, 0, MAKELPARAM(0, 0));
+    Sleep(300);
+    PostMessageA(program.window, WM_SYSCOMMAND, SC_KEYMENU, 'c');
+    Sleep(300);
+    PostMessageA(program.window, WM_CHAR, 'c', 0);
+    std::vector<uint32_t> pixels;
+    if (waitUntil(3000, twoMenusOpen, &program)) {
+        Sleep(400);  // drawn after they show
+        std::vector<HWND> popups = menuPopups(program);
+        // Left to right: the first pop-up, then the one it opened.
+        std::sort(popups.begin(), popups.end(), [](HWND a, HWND b) {
+            RECT ra, rb;
+            GetWindowRect(a, &ra);
+            GetWindowRect(b, &rb);
+            return ra.left < rb.left;
+        });
+        for (HWND popup : popups) {
+            const std::vector<uint32_t> part = pixelsOf(popup);
+            pixels.insert(pixels.end(), part.begin(), part.end());
+        }
+    }
+    // Esc closes the pop-up opened last, then the first, then leaves the
+    // menu bar; with no menu open it does nothing.
+    for (int i = 0; i < 3; ++i) {
+        PostMessageA(program.window, WM_KEYDOWN, VK_ESCAPE, 0);
+        Sleep(200);
+    }
+    waitUntil(2000, noMenuOpen, &program);
+    return pixels;
+}
+
+// The first line of a text.
+std::string firstLine(const std::string& text) { return text.substr(0, text.find("\r\n")); }
+
+}  // namespace
+
+HWND dayTipsOf(const Program& program) {
+    HWND window = nullptr;
+    while ((window = FindWindowExA(nullptr, window, TOOLTIPS_CLASSA, nullptr)) != nullptr) {
+        if (processOf(window) == program.process.dwProcessId) return window;
+    }
+    return nullptr;
+}
+
+std::string tipShownFor(const Program& program, HWND tips, int32_t year, int32_t month, int32_t day,
+                        const std::string& expected) {
+    // The day's cell, from the month sheet's own layout.
+    tenvo::MonthSheet sheet;
+    sheet.year = static_cast<uint16_t>(year);
+    sheet.month = static_cast<uint16_t>(month);
+    tenvo::composeMonth(sheet, gLibrary);
+    const char wanted[2] = {day < 10 ? ' ' : static_cast<char>('0' + day / 10),
+                            static_cast<char>('0' + day % 10)};
+    int32_t column = -1;
+    int32_t row = -1;
+    for (int32_t c = 0; c < tenvo::kColumns; ++c) {
+        for (int32_t r = 0; r < tenvo::kRows; ++r) {
+            const auto at = static_cast<size_t>(tenvo::cellIndex(c, r) * tenvo::kDayTextBytes);
+            if (sheet.dayText[at] == wanted[0] && sheet.dayText[at + 1] == wanted[1]) {
+                column = c;
+                row = r;
+            }
+        }
+    }
+    if (column < 0) return "";
+
+    // The middle of the cell (the sheet is 25 average widths by 16 lines):
+    // the pointer itself must be there, and the window must hear of it.
+    RECT client;
+    GetClientRect(program.window, &client);
+    const POINT inside{(client.right * (7 + 6 * column)) / 50,
+                       (client.bottom * (4 + 2 * row)) / 16};
+    POINT at = inside;
+    ClientToScreen(program.window, &at);
+    SetCursorPos(at.x, at.y);
+    PostMessageA(program.window, WM_MOUSEMOVE, 0, MAKELPARAM(inside.x, inside.y));
+
+    std::string shown;
+    const DWORD start = GetTickCount();
+    while ((shown = shownTipText(tips)) != expected && GetTickCount() - start < 4000) Sleep(50);
+    return shown;
+}
+
+std::string expectedDayTip(int32_t year, int32_t month, int32_t day, bool holidayHeading,
+                           bool solstice) {
+    const tenvo::LibraryBinding library =
+        solstice ? tenvo::withSolsticeReading(gLibrary) : gLibrary;
+    const tenvo::DayLore lore = tenvo::composeDayLore(library, year, month, day);
+    std::string text = holidayHeading ? tenvo::lawHolidayNameShiftJis(lore.holiday) : "";
+    for (const tenvo::LoreLine& line :
+         tenvo::dayLoreLines(lore, library, tenvo::TextEncoding::ShiftJis)) {
+        if (!text.empty()) text += "\r\n";
+        const size_t width = line.label.size();  // Shift-JIS bytes are columns
+        text += line.label +
+                std::string(width < kLoreLabelColumns ? kLoreLabelColumns - width : 1, ' ') +
+                line.value;
+    }
+    return text;
+}
+
+void almanacScenario(const char* programPath) {
+    DeleteFileA(gIniPath.c_str());
+    Program program;
+    if (!startProgram(program, programPath, "almanac", false)) return;
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    int32_t year = now.wYear;
+    int32_t month = now.wMonth;
+
+    HWND tips = dayTipsOf(program);
+    DWORD_PTR tools = 0;
+    if (tips != nullptr) {
+        SendMessageTimeoutA(tips, TTM_GETTOOLCOUNT, 0, 0, SMTO_ABORTIFHUNG, 2000, &tools);
+    }
+    check(tips != nullptr && tools == 42,
+          "almanac: with no settings file, a tooltip with a tool per cell (%u)",
+          static_cast<unsigned>(tools));
+
+    // Only the almanac item ever carries a check mark: the menus as drawn
+    // change when its mode is chosen, and come back with its setting.
+    const std::vector<uint32_t> plainMenu = modeMenuPixels(program);
+    check(!plainMenu.empty(), "almanac: the mode menu opens from the keyboard");
+
+    turnTo(program, year, month, 2019, 10);
+    checkSheet(program, 2019, 10, 0, "almanac: turned to 2019-10");
+    check(expectedText(2019, 10, kAlmanacMode) != expectedText(2019, 10, 7),
+          "almanac: the mode writes items under the days of 2019-10");
+
+    if (commandWithQuestion(program, IDM_MODE_ALMANAC, IDCANCEL, "almanac with Cancel")) {
+        checkSheet(program, 2019, 10, kAlmanacMode, "almanac with Cancel");
+        check(!iniExists(), "almanac with Cancel: nothing is written");
+    }
+    if (commandWithQuestion(program, IDM_MODE_ALMANAC, IDOK, "almanac with OK")) {
+        const UINT stored = storedSoon("calmode", kAlmanacMode);
+        check(stored == kAlmanacMode, "almanac with OK: calmode=6 stored (%u)", stored);
+        checkSheet(program, 2019, 10, kAlmanacMode, "almanac with OK");
+    }
+    const std::vector<uint32_t> checkedMenu = modeMenuPixels(program);
+    check(
+        !checkedMenu.empty() && checkedMenu.size() == plainMenu.size() && checkedMenu != plainMenu,
+        "almanac: its menu item is drawn checked while it is shown");
+
+    // The tips, with the holidays by law off, on (the 22nd headed by its
+    // name, the 23rd not), and off again; each must be the day's lore.
+    struct TipCase {
+        int32_t year, month, day;
+        int command;  // answered with Cancel before pointing, 0 for none
+        bool heading;
+        bool solstice;
+        const char* mustHold;
+        const char* what;
+    };
+    const TipCase cases[] = {
+        {2019, 10, 21, 0, false, false, kDoyoBegins, "21st: 土用入り among its items"},
+        {2019, 10, 22, 0, false, false, kEnthronement, "22nd: its holiday among its items"},
+        {2019, 10, 22, IDM_HOLIDAYS_BY_LAW, true, false, kEnthronement,
+         "22nd with the holidays by law: headed by its name"},
+        {2019, 10, 23, 0, true, false, kDateLabel, "23rd with the holidays by law: no heading"},
+        {2019, 10, 22, IDM_HOLIDAYS_BY_LAW, false, false, kEnthronement,
+         "22nd, holidays by law off again: no heading"},
+        {1985, 1, 25, IDM_RULE_SOLSTICE, false, true, kDateLabel,
+         "1985-01-25 with the months from the winter solstice"},
+    };
+    for (const TipCase& c : cases) {
+        if (c.command != 0) commandWithQuestion(program, c.command, IDCANCEL, c.what);
+        if (c.year != year || c.month != month) {
+            turnTo(program, year, month, c.year, c.month);
+            checkSheet(program, c.year, c.month, kAlmanacMode, c.what, false, c.solstice);
+        }
+        const std::string expected = expectedDayTip(c.year, c.month, c.day, c.heading, c.solstice);
+        const std::string shown =
+            tips != nullptr ? tipShownFor(program, tips, c.year, c.month, c.day, expected) : "";
+        const std::string date = dateText(c.year, c.month, c.day);
+        const std::string first = firstLine(shown);
+        check(shown == expected && contains(shown, date) && contains(shown, c.mustHold) &&
+                  contains(first, c.heading ? c.mustHold : kDateLabel),
+              "almanac tip of the %s (%zu bytes shown, %zu expected; first line %s)", c.what,
+              shown.size(), expected.size(), hexBytes(first.data(), first.size()).c_str());
+    }
+    // Another mode takes the check mark away at once.
+    if (commandWithQuestion(program, IDM_MODE_SIXDAY, IDCANCEL, "six-day after the almanac")) {
+        check(modeMenuPixels(program) == plainMenu,
+              "six-day after the almanac: no menu item is checked");
+    }
+    // The reading matters for that day, or the last case proves nothing.
+    check(expectedDayTip(1985, 1, 25, false, true) != expectedDayTip(1985, 1, 25, false, false),
+          "almanac: the two readings give 1985-01-25 different lore");
+    check(GetPrivateProfileIntA("CalData", "monthrule", 77, gIniPath.c_str()) == 77 &&
+              GetPrivateProfileIntA("CalData", "holidays", 77, gIniPath.c_str()) == 77 &&
+              storedSoon("calmode", kAlmanacMode) == kAlmanacMode,
+          "almanac: the rules' questions answered with Cancel wrote nothing; calmode=6 stays");
+    stopProgram(program, "almanac");
+
+    // A restart shows the stored mode; an out-of-range one annotates
+    // nothing, as before, and the file is not rewritten.
+    if (startProgram(program, programPath, "restart with calmode=6", false)) {
+        checkSheet(program, now.wYear, now.wMonth, kAlmanacMode, "restart with calmode=6");
+        check(modeMenuPixels(program) == checkedMenu,
+              "restart with calmode=6: the almanac item is checked");
+        stopProgram(program, "restart with calmode=6");
+    }
+    const std::string outOfRange = "[CalData]\r\ncalmode=7\r\n";
+    writeFile(gIniPath, outOfRange);
+    if (startProgram(program, programPath, "settings with calmode=7", false)) {
+        checkSheet(program, now.wYear, now.wMonth, 7, "settings with calmode=7");
+        check(modeMenuPixels(program) == plainMenu,
+              "settings with calmode=7: no menu item is checked");
+        stopProgram(program, "settings with calmode=7");
+        std::string after;
+        readFile(gIniPath, after);
+        check(after == outOfRange, "settings with calmode=7: the file is not rewritten");
+    }
+    DeleteFileA(gIniPath.c_str());
+}
+
+}  // namespace tenvo_test

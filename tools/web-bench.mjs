@@ -1,0 +1,58 @@
+// Size and speed of the web page, for the README (not a test):
+//   node tools/web-bench.mjs [SITE_DIR]      (default build-web/site)
+// Gzipped sizes of the page's four files; in headless Chromium with the
+// cache off, the first render (from navigation start to the month drawn)
+// and a page turn (from the key to the next month laid out), median of 10.
+import { readFileSync } from "node:fs";
+import { dirname, join } from "node:path";
+import { fileURLToPath } from "node:url";
+import { gzipSync } from "node:zlib";
+import { launch, openPage, serve } from "../tests/web/cdp.mjs";
+
+const root = join(dirname(fileURLToPath(import.meta.url)), "..");
+const site = process.argv[2] || join(root, "build-web", "site");
+const RUNS = 10;
+const median = (values) => {
+  const sorted = [...values].sort((a, b) => a - b);
+  return (sorted[(RUNS - 1) >> 1] + sorted[RUNS >> 1]) / 2;
+};
+
+let total = 0;
+console.log("| file | bytes | gzipped |\n|---|---|---|");
+for (const file of ["index.html", "calendar.css", "calendar.js", "vorane2.wasm"]) {
+  const bytes = readFileSync(join(site, file));
+  const gz = gzipSync(bytes, { level: 9 }).length;
+  total += gz;
+  console.log(`| ${file} | ${bytes.length} | ${gz} |`);
+}
+console.log(`| all four | | ${total} |`);
+
+const server = await serve(site, "/");
+const browser = await launch(["--window-size=900,1000"]);
+try {
+  const page = await openPage(browser);
+  await page.send("Network.enable");
+  await page.send("Network.setCacheDisabled", { cacheDisabled: true });
+  const firstRender = [];
+  for (let i = 0; i < RUNS; ++i) {
+    await page.navigate(`${server.base}?year=2026&month=${1 + i}&holidays=law`);
+    firstRender.push(await page.evaluate(
+      `performance.getEntriesByName("calendar-first-render")[0].startTime`));
+  }
+  await page.navigate(`${server.base}?year=2026&month=12&mode=28&holidays=law`);
+  const turns = [];
+  for (let i = 0; i < RUNS; ++i) {
+    turns.push(await page.evaluate(`(() => {
+      const t0 = performance.now();
+      document.dispatchEvent(new KeyboardEvent("keydown", { key: "ArrowRight", bubbles: true }));
+      void document.getElementById("grid").offsetHeight;
+      return performance.now() - t0; })()`));
+  }
+  console.log(`\nfirst render: median ${median(firstRender).toFixed(1)} ms ` +
+    `(${firstRender.map((t) => t.toFixed(0)).join(" ")})`);
+  console.log(`page turn: median ${median(turns).toFixed(2)} ms ` +
+    `(${turns.map((t) => t.toFixed(1)).join(" ")})`);
+} finally {
+  await browser.close();
+  await server.close();
+}

@@ -1,0 +1,191 @@
+// The calendar for a web page: the month sheet, a day's items and a year's
+// iCalendar stream behind a few plain C functions that the page's script
+// calls. Every answer comes from the month sheet and the library as the
+// terminal view composes them; this file only chooses the options and
+// writes the answers out as UTF-8 text the script splits.
+//
+// Each function that returns text writes it into one buffer owned here and
+// returns a pointer to its NUL-terminated start; the next call overwrites
+// it. A page has one thread, so one buffer serves.
+#include <algorithm>
+#include <cstdint>
+#include <ctime>
+#include <limits>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "annotations.h"
+#include "civil_days.h"
+#include "day_lore.h"
+#include "holidays.h"
+#include "holidays_by_law.h"
+#include "icalendar.h"
+#include "library_binding_linked.h"
+#include "month_sheet.h"
+#include "sheet_render.h"
+#include "text_encoding.h"
+
+namespace {
+
+// The months a sheet can show: the span of the stored new moons' years.
+constexpr int32_t kFirstYear = 1870;
+constexpr int32_t kLastYear = 2100;
+constexpr int32_t kModeCount = 7;
+
+std::string g_text;
+
+const char* answer(std::string text) {
+    g_text = std::move(text);
+    return g_text.c_str();
+}
+
+// The moment of writing as a time_t. In WebAssembly time_t has 32 bits:
+// converting a later moment (after January 2038), a negative one or NaN
+// would be undefined, so they are held to the type's range (0 for NaN).
+std::time_t stampOf(double seconds) {
+    constexpr auto kLast = std::numeric_limits<std::time_t>::max();
+    if (!(seconds > 0.0)) return 0;
+    if (seconds >= static_cast<double>(kLast)) return kLast;
+    return static_cast<std::time_t>(seconds);
+}
+
+bool validMonth(int32_t year, int32_t month) {
+    return year >= kFirstYear && year <= kLastYear && month >= 1 && month <= 12;
+}
+
+tenvo::LibraryBinding binding(bool solstice) {
+    const tenvo::LibraryBinding linked = tenvo::linkedLibraryBinding();
+    return solstice ? tenvo::withSolsticeReading(linked) : linked;
+}
+
+tenvo::MonthSheet composed(int32_t year, int32_t month, int32_t mode, bool byLaw,
+                           const tenvo::LibraryBinding& library) {
+    tenvo::MonthSheet sheet;
+    sheet.year = static_cast<uint16_t>(year);
+    sheet.month = static_cast<uint16_t>(month);
+    sheet.mode = mode;
+    sheet.holidayRule = byLaw ? tenvo::HolidayRule::ByLaw : tenvo::HolidayRule::FixedTable;
+    tenvo::composeMonth(sheet, library);
+    return sheet;
+}
+
+// The item written under a cell, without its padding, in Shift-JIS.
+std::string_view itemOf(const tenvo::MonthSheet& sheet, std::size_t cell) {
+    const char* note = sheet.noteText.data() + cell * tenvo::kNoteTextBytes;
+    std::size_t length = tenvo::kNoteTextBytes - 1;
+    while (length > 0 && (note[length - 1] == ' ' || note[length - 1] == '\0')) --length;
+    return {note, length};
+}
+
+}  // namespace
+
+extern "C" {
+
+int32_t web_first_year() { return kFirstYear; }
+int32_t web_last_year() { return kLastYear; }
+int32_t web_mode_count() { return kModeCount; }
+
+// The sheet of `year`-`month` in `mode` (0..6 as CalendarMode), months
+// numbered from the winter solstice when `solstice` is non-zero, holidays by
+// law when `byLaw` is non-zero. One line per cell, week row by week row and
+// Sunday first: "day<TAB>colour<TAB>holiday<TAB>item<TAB>holiday name", day
+// 0 for a cell without a day, colour the sheet's class (0 red, 6 blue),
+// holiday 1 on a holiday of the chosen rule, the holiday's name only by law.
+// Outside 1870-01 .. 2100-12 or an unknown mode: the empty text.
+const char* web_month(int32_t year, int32_t month, int32_t mode, int32_t solstice, int32_t byLaw) {
+    if (!validMonth(year, month) || mode < 0 || mode >= kModeCount) return answer({});
+    const tenvo::LibraryBinding library = binding(solstice != 0);
+    const tenvo::MonthSheet sheet = composed(year, month, mode, byLaw != 0, library);
+    const int32_t equinoxDay = tenvo::equinoxDayOfMonth(library, year, month);
+    const tenvo::LawHolidayYear lawHolidays =
+        byLaw != 0 ? tenvo::lawHolidaysOfYear(year) : tenvo::LawHolidayYear{};
+
+    // Written in Shift-JIS, the sheet's own encoding, and converted once.
+    std::string text;
+    for (int32_t row = 0; row < tenvo::kRows; ++row) {
+        for (int32_t column = 0; column < tenvo::kColumns; ++column) {
+            const auto cell = static_cast<std::size_t>(tenvo::cellIndex(column, row));
+            const int32_t day = tenvo::dayOfCell(sheet, cell);
+            tenvo::LawHolidayName name = tenvo::LawHolidayName::None;
+            bool holiday = false;
+            if (day != 0 && byLaw != 0) {
+                name = tenvo::findLawHoliday(lawHolidays, month, day);
+                holiday = name != tenvo::LawHolidayName::None;
+            } else if (day != 0) {
+                holiday = tenvo::isHoliday(month, day, column, equinoxDay);
+            }
+            text += std::to_string(day) + '\t' + std::to_string(sheet.colorClass[cell]) + '\t' +
+                    (holiday ? "1" : "0") + '\t';
+            if (day != 0) text += itemOf(sheet, cell);
+            text += std::string("\t") + tenvo::lawHolidayNameShiftJis(name) + '\n';
+        }
+    }
+    return answer(tenvo::shiftJisToUtf8(std::string_view(text)));
+}
+
+// A day's whole lore, as the terminal view's day shows it: one
+// "label<TAB>value" line per item, in the record's order. The empty text for
+// a date outside 1870-01-01 .. 2100-12-31 or not in the calendar.
+const char* web_day(int32_t year, int32_t month, int32_t day, int32_t solstice) {
+    const tenvo::LibraryBinding library = binding(solstice != 0);
+    const tenvo::DayLore lore = tenvo::composeDayLore(library, year, month, day);
+    // Shift-JIS has no state to carry across lines: the text converted once
+    // is the lines converted one by one, with one call into the host.
+    std::string text;
+    for (const tenvo::LoreLine& line :
+         tenvo::dayLoreLines(lore, library, tenvo::TextEncoding::ShiftJis)) {
+        text += line.label + '\t' + line.value + '\n';
+    }
+    return answer(tenvo::shiftJisToUtf8(std::string_view(text)));
+}
+
+// The era years of a month for its title: "令和8年", or both eras where one
+// ends within the month ("昭和64年・平成元年"); before 1873 the era years of
+// the lunisolar years the month lies in. Empty where no era is known.
+const char* web_month_era(int32_t year, int32_t month) {
+    if (!validMonth(year, month)) return answer({});
+    const tenvo::LibraryBinding library = binding(false);
+    std::string text;
+    std::string previous;
+    for (const int32_t day : {1, tenvo::daysInMonth(year, month)}) {
+        const tenvo::EraDate era = tenvo::composeDayLore(library, year, month, day).era;
+        if (era.era == tenvo::Era::None) continue;
+        const std::string name =
+            tenvo::shiftJisToUtf8(std::string_view(tenvo::eraNameShiftJis(era.era))) +
+            (era.year == 1 ? std::string("元") : std::to_string(era.year)) + "年";
+        if (name == previous) continue;
+        if (!text.empty()) text += "・";
+        text += name;
+        previous = name;
+    }
+    return answer(std::move(text));
+}
+
+// The iCalendar stream of `year` as the terminal view writes it with the
+// same options: one event per day's item, with holidays by law one more per
+// holiday after its date's item. `stampSeconds` is the moment of writing
+// (seconds since 1970, UTC). The empty text outside 1870..2100 or for a mode
+// the stream has no items of.
+const char* web_year_calendar(int32_t year, int32_t mode, int32_t solstice, int32_t byLaw,
+                              double stampSeconds) {
+    if (!validMonth(year, 1) || mode < 0 || mode >= kModeCount) return answer({});
+    const tenvo::LibraryBinding library = binding(solstice != 0);
+    std::vector<tenvo::CalendarEvent> events = tenvo::dayItemEvents(
+        year, [&](int32_t y, int32_t m) { return composed(y, m, mode, byLaw != 0, library); });
+    // Every mode the stream can name has items in every year: no events
+    // means a mode it cannot name, and no file rather than an empty one.
+    if (events.empty()) return answer({});
+    if (byLaw != 0) {
+        const std::vector<tenvo::CalendarEvent> holidays = tenvo::lawHolidayEvents(year);
+        events.insert(events.end(), holidays.begin(), holidays.end());
+        std::stable_sort(events.begin(), events.end(), [](const auto& a, const auto& b) {
+            return a.month * 32 + a.day < b.month * 32 + b.day;
+        });
+    }
+    return answer(
+        tenvo::writeCalendar(tenvo::calendarName(static_cast<tenvo::CalendarMode>(mode), year),
+                             events, stampOf(stampSeconds)));
+}
+
+}  // extern "C"
