@@ -63,100 +63,49 @@ PixelCounts captureWindow(HWND window, const char* name, bool wholeWindow) {
         GetClientRect(window, &rect);
         MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&rect), 2);
     }
-    const int width = rect.right - rect.left;
-    const int height = rect.bottom - rect.top;
-    if (width <= 0 || height <= 0 || width > 4000 || height > 4000) return counts;
+    const ScreenPixels shot = grabScreen(rect);
+    if (shot.rgb.empty()) return counts;
 
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = height;  // bottom-up, as BMP files store it
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HBITMAP dib = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ kept = SelectObject(memory, dib);
-    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
-    GdiFlush();
-
-    const int stride = (width * 3 + 3) & ~3;
-    const auto* pixels = static_cast<const unsigned char*>(bits);
     std::vector<unsigned> seen;
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            const unsigned char* p = pixels + y * stride + x * 3;
-            const unsigned b = p[0], g = p[1], r = p[2];
-            const unsigned colour = (r << 16) | (g << 8) | b;
-            if (colour != 0xffffff) ++counts.nonWhite;
-            if (r > 160 && g < 100 && b < 100) ++counts.red;
-            if (b > 160 && r < 100 && g < 100) ++counts.blue;
-            if (r < 90 && g < 90 && b < 90) ++counts.dark;
-            if (seen.size() < 4096) {
-                bool known = false;
-                for (unsigned c : seen) known = known || c == colour;
-                if (!known) seen.push_back(colour);
-            }
+    for (const unsigned colour : shot.rgb) {
+        const unsigned r = colour >> 16, g = (colour >> 8) & 0xff, b = colour & 0xff;
+        if (colour != 0xffffff) ++counts.nonWhite;
+        if (r > 160 && g < 100 && b < 100) ++counts.red;
+        if (b > 160 && r < 100 && g < 100) ++counts.blue;
+        if (r < 90 && g < 90 && b < 90) ++counts.dark;
+        if (seen.size() < 4096 && std::find(seen.begin(), seen.end(), colour) == seen.end()) {
+            seen.push_back(colour);
         }
     }
     counts.distinctColours = static_cast<int>(seen.size());
 
-    const std::string path = gShotsDir + "\\" + name + ".bmp";
+    // A BMP stores its rows from the bottom, each padded to four bytes.
+    const int stride = (shot.width * 3 + 3) & ~3;
+    BITMAPINFOHEADER info{};
+    info.biSize = sizeof info;
+    info.biWidth = shot.width;
+    info.biHeight = shot.height;
+    info.biPlanes = 1;
+    info.biBitCount = 24;
+    info.biCompression = BI_RGB;
     BITMAPFILEHEADER header{};
     header.bfType = 0x4d42;
-    header.bfOffBits = sizeof header + sizeof info.bmiHeader;
-    header.bfSize = header.bfOffBits + static_cast<DWORD>(stride * height);
+    header.bfOffBits = sizeof header + sizeof info;
+    header.bfSize = header.bfOffBits + static_cast<DWORD>(stride * shot.height);
     std::string file(reinterpret_cast<const char*>(&header), sizeof header);
-    file.append(reinterpret_cast<const char*>(&info.bmiHeader), sizeof info.bmiHeader);
-    file.append(static_cast<const char*>(bits), static_cast<size_t>(stride * height));
-    writeFile(path, file);
-
-    SelectObject(memory, kept);
-    DeleteObject(dib);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
+    file.append(reinterpret_cast<const char*>(&info), sizeof info);
+    for (int y = shot.height - 1; y >= 0; --y) {
+        std::string row(static_cast<size_t>(stride), '\0');
+        for (int x = 0; x < shot.width; ++x) {
+            const unsigned colour = shot.at(x, y);
+            row[static_cast<size_t>(x * 3)] = static_cast<char>(colour & 0xff);
+            row[static_cast<size_t>(x * 3 + 1)] = static_cast<char>((colour >> 8) & 0xff);
+            row[static_cast<size_t>(x * 3 + 2)] = static_cast<char>(colour >> 16);
+        }
+        file += row;
+    }
+    writeFile(gShotsDir + "\\" + name + ".bmp", file);
     return counts;
-}
-
-// The screen's pixels in a rectangle, as 0xRRGGBB, row by row from the top.
-struct ScreenPixels {
-    int width = 0;
-    int height = 0;
-    std::vector<unsigned> rgb;
-    unsigned at(int x, int y) const { return rgb[static_cast<size_t>(y * width + x)]; }
-};
-
-ScreenPixels grabScreen(const RECT& rect) {
-    ScreenPixels out;
-    const int width = rect.right - rect.left;
-    const int height = rect.bottom - rect.top;
-    if (width <= 0 || height <= 0 || width > 4000 || height > 4000) return out;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HBITMAP dib = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ kept = SelectObject(memory, dib);
-    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
-    GdiFlush();
-    const auto* pixels = static_cast<const unsigned*>(bits);
-    out.width = width;
-    out.height = height;
-    out.rgb.assign(pixels, pixels + static_cast<size_t>(width) * static_cast<size_t>(height));
-    for (unsigned& p : out.rgb) p &= 0xffffff;
-    SelectObject(memory, kept);
-    DeleteObject(dib);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    return out;
 }
 
 bool isInk(unsigned rgb) {
@@ -910,17 +859,7 @@ int main(int argc, char** argv) {
         }
     }
 
-    char windowsDir[MAX_PATH];
-    GetWindowsDirectoryA(windowsDir, sizeof windowsDir);
-    gIniPath = std::string(windowsDir) + "\\MIVARO.INI";
-
-    HMODULE library = nullptr;
-    char problem[256];
-    if (tenvo::loadCalendarLibrary(gLibrary, library, problem, sizeof problem) !=
-        tenvo::BindResult::Bound) {
-        std::printf("FAIL the driver cannot bind the library: %s\n", problem);
-        return 1;
-    }
+    if (!bindLibraryAndSettings("the driver")) return 1;
 
     mainScenario(programPath);
     monthRuleScenario(programPath);

@@ -342,4 +342,49 @@ UINT storedSoon(const char* key, UINT expected) {
     return stored;
 }
 
+ScreenPixels grabScreen(const RECT& rect) {
+    ScreenPixels out;
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+    if (width <= 0 || height <= 0 || width > 4000 || height > 4000) return out;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP dib = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ kept = SelectObject(memory, dib);
+    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+    GdiFlush();
+    const auto* pixels = static_cast<const unsigned*>(bits);
+    out.width = width;
+    out.height = height;
+    out.rgb.assign(pixels, pixels + static_cast<size_t>(width) * static_cast<size_t>(height));
+    for (unsigned& p : out.rgb) p &= 0xffffff;
+    SelectObject(memory, kept);
+    DeleteObject(dib);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return out;
+}
+
+bool bindLibraryAndSettings(const char* who) {
+    char windowsDir[MAX_PATH];
+    GetWindowsDirectoryA(windowsDir, sizeof windowsDir);
+    gIniPath = std::string(windowsDir) + "\\MIVARO.INI";
+    HMODULE library = nullptr;
+    char problem[256];
+    if (tenvo::loadCalendarLibrary(gLibrary, library, problem, sizeof problem) !=
+        tenvo::BindResult::Bound) {
+        std::printf("FAIL %s cannot bind the library: %s\n", who, problem);
+        return false;
+    }
+    return true;
+}
+
 }  // namespace tenvo_test

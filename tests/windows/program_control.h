@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "library_loader.h"
 #include "sheet_text.h"
@@ -105,5 +106,20 @@ bool iniExists();
 // A key of "CalData" once it holds `expected`, or what it holds (77 when
 // absent) after three seconds.
 UINT storedSoon(const char* key, UINT expected);
+
+// The screen's pixels in a rectangle, as 0xRRGGBB, row by row from the top.
+struct ScreenPixels {
+    int width = 0;
+    int height = 0;
+    std::vector<unsigned> rgb;
+    unsigned at(int x, int y) const { return rgb[static_cast<size_t>(y * width + x)]; }
+};
+// Empty for an empty rectangle or one larger than any screen of ours.
+ScreenPixels grabScreen(const RECT& rect);
+
+// What every test program does first: the settings file's path in the
+// prefix's Windows folder, and the library bound by ordinal into gLibrary.
+// False, with one FAIL line naming `who`, when the library cannot be bound.
+bool bindLibraryAndSettings(const char* who);
 
 }  // namespace tenvo_test

@@ -598,16 +598,7 @@ int main(int argc, char** argv) {
     }
     const long actions = std::strtol(argv[2], nullptr, 10);
     const uint64_t seed = std::strtoull(argv[3], nullptr, 10);
-    char windowsDir[MAX_PATH];
-    GetWindowsDirectoryA(windowsDir, sizeof windowsDir);
-    gIniPath = std::string(windowsDir) + "\\MIVARO.INI";
-    HMODULE library = nullptr;
-    char problem[256];
-    if (tenvo::loadCalendarLibrary(gLibrary, library, problem, sizeof problem) !=
-        tenvo::BindResult::Bound) {
-        std::printf("FAIL the walk cannot bind the library: %s\n", problem);
-        return 1;
-    }
+    if (!bindLibraryAndSettings("the walk")) return 1;
     std::printf("random walk: seed %" PRIu64 ", %ld actions, %zu calendar modes\n", seed, actions,
                 kModeCount);
     std::fflush(stdout);
