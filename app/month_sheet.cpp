@@ -66,4 +66,14 @@ void composeMonth(MonthSheet& sheet, const LibraryBinding& library) {
     }
 }
 
+int32_t dayOfCell(const MonthSheet& sheet, std::size_t cell) {
+    if (cell >= static_cast<std::size_t>(kCells)) return 0;
+    int32_t day = 0;
+    for (std::size_t k = 0; k < static_cast<std::size_t>(kDayTextBytes); ++k) {
+        const char c = sheet.dayText[cell * kDayTextBytes + k];
+        if (c >= '0' && c <= '9') day = day * 10 + (c - '0');
+    }
+    return day;
+}
+
 }  // namespace tenvo

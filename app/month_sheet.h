@@ -6,6 +6,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 #include "library_binding.h"
@@ -81,5 +82,9 @@ struct MonthSheet {
 // outside 1..12 cannot be laid out; the sheet is then left blank (spaces and
 // weekday classes) rather than reading past the month table.
 void composeMonth(MonthSheet& sheet, const LibraryBinding& library);
+
+// The day number written in a cell (cells as cellIndex numbers them); 0 for
+// a cell without a day or outside the sheet.
+int32_t dayOfCell(const MonthSheet& sheet, std::size_t cell);
 
 }  // namespace tenvo

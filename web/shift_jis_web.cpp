@@ -1,12 +1,10 @@
-// The program's Shift-JIS conversion and the one helper of the terminal
-// renderer that the iCalendar stream needs, for the web module, which takes
-// neither the native conversion nor the renderer. Shift-JIS is
+// The program's Shift-JIS conversion for the web module, which does not take
+// the native one. Shift-JIS is
 // decoded by the host's own decoder (the browser's, or Node's), not by the C
 // library's iconv: that would bring its tables of every legacy encoding
 // into the module, several times the size of the calendar itself.
 #include <emscripten.h>
 
-#include "sheet_render.h"
 #include "text_encoding.h"
 
 // Decodes `length` Shift-JIS bytes at `text` and writes them as UTF-8 with a
@@ -29,16 +27,6 @@ std::string shiftJisToUtf8(const char* text, std::size_t length) {
                                              static_cast<int>(out.size()));
     out.resize(static_cast<std::size_t>(written));
     return out;
-}
-
-int32_t dayOfCell(const MonthSheet& sheet, std::size_t cell) {
-    if (cell >= static_cast<std::size_t>(kCells)) return 0;
-    int32_t day = 0;
-    for (std::size_t k = 0; k < static_cast<std::size_t>(kDayTextBytes); ++k) {
-        const char c = sheet.dayText[cell * kDayTextBytes + k];
-        if (c >= '0' && c <= '9') day = day * 10 + (c - '0');
-    }
-    return day;
 }
 
 }  // namespace tenvo

@@ -55,16 +55,6 @@ std::string titleLine(const MonthSheet& sheet, const BlockStyle& style, const ch
 
 }  // namespace
 
-int32_t dayOfCell(const MonthSheet& sheet, std::size_t cell) {
-    if (cell >= static_cast<std::size_t>(kCells)) return 0;
-    int32_t day = 0;
-    for (std::size_t k = 0; k < kDayTextBytes; ++k) {
-        const char c = sheet.dayText[cell * kDayTextBytes + k];
-        if (c >= '0' && c <= '9') day = day * 10 + (c - '0');
-    }
-    return day;
-}
-
 MonthBlock renderMonthBlock(const MonthSheet& sheet, const BlockStyle& style) {
     const std::array<char, kSheetTextBytes> text = composeSheetText(sheet);
     MonthBlock block;

@@ -28,10 +28,6 @@ inline constexpr int kSeparatedBlockColumns = kSheetTextLineWidth + kColumns - 1
 // Blank columns between months side by side.
 inline constexpr int kBlockGap = 2;
 
-// The day number written in a cell (cells as cellIndex numbers them); 0 for
-// a cell without a day or outside the sheet.
-int32_t dayOfCell(const MonthSheet& sheet, std::size_t cell);
-
 // What the first line of a month block says.
 enum class BlockTitle {
     SheetLabel,    // the sheet text's own label, "１２月" at the left

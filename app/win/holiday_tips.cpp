@@ -83,16 +83,6 @@ LONG scaled(int32_t units, int32_t size) {
     return static_cast<LONG>(std::clamp<int64_t>(int64_t{units} * size, INT32_MIN, INT32_MAX));
 }
 
-// The day of the month in a cell's day text (" 1" .. "31"), 0 for a blank.
-int32_t dayOfCell(const MonthSheet& sheet, int32_t cell) {
-    int32_t day = 0;
-    for (int32_t i = 0; i < kDayTextBytes; ++i) {
-        const char c = sheet.dayText[static_cast<size_t>(cell * kDayTextBytes + i)];
-        if (c >= '0' && c <= '9') day = day * 10 + (c - '0');
-    }
-    return day;
-}
-
 // The tip of one day: the holiday's name first when `nameHoliday`, then the
 // lore's lines, CR LF between lines. Only whole lines that fit the tip's
 // limit are taken.
@@ -141,7 +131,7 @@ void updateDayTips(HWND window, int32_t w, int32_t h) {
                              scaled(5 + 3 * column, w), scaled(5 + 2 * row, h)};
             SendMessageA(gApp.dayTips, TTM_NEWTOOLRECTA, 0, reinterpret_cast<LPARAM>(&tool));
             if (!newDays) continue;
-            const int32_t day = dayOfCell(sheet, cell);
+            const int32_t day = dayOfCell(sheet, static_cast<size_t>(cell));
             const std::string text =
                 day == 0 ? std::string()
                          : dayTipText(composeDayLore(gApp.library, sheet.year, sheet.month, day),
