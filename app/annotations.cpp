@@ -170,6 +170,7 @@ LibraryBinding withSolsticeReading(const LibraryBinding& library) {
     solstice.adto27 = library.adto27S;
     solstice.adto27L = library.adto27S;
     solstice.ad2rekicyu = library.ad2rekicyuS;
+    solstice.ad2gedan = library.ad2gedanS;
     return solstice;
 }
 

@@ -62,8 +62,8 @@ void annotateDay(const LibraryBinding& library, const CalendarDate& date, int32_
 // The library as the sheet reads it with the lunar months numbered from the
 // winter solstice (the month holding 冬至 is month 11): the lunisolar
 // members the annotations and the day's lore ask (adto9rek, adto9rekL,
-// adto27, adto27L, ad2rekicyu) answer from adto9rekS, adto27S and
-// ad2rekicyuS instead, over the whole span 1870-02-01 to
+// adto27, adto27L, ad2rekicyu, ad2gedan) answer from adto9rekS, adto27S,
+// ad2rekicyuS and ad2gedanS instead, over the whole span 1870-02-01 to
 // 2100-12-30. Everything else is the binding as given. The six-day and
 // 27-mansion items differ from the default only in the months where the two
 // readings number a month differently.

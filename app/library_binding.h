@@ -71,6 +71,11 @@ struct LibraryBinding {
     DateCodeFn ad2sekki = nullptr;     // 95
     NameFn rek2name = nullptr;         // 96
     NameFn sek2name = nullptr;         // 97
+    DateCodeFn ad2cyoku = nullptr;     // 98: the 直 0 建 .. 11 閉
+    DateCodeFn ad2gedan = nullptr;     // 99: the lower-row items as a bit set
+    DateCodeFn ad2gedanS = nullptr;    // 100: ad2gedan, 凶会日 with months from 冬至
+    NameFn cyo2name = nullptr;         // 101
+    NameFn ged2name = nullptr;         // 102
 };
 
 // The untyped form in which a loader hands over an export's address (for
@@ -100,8 +105,8 @@ bool isExportSet(const LibraryBinding& binding) {
 }
 }  // namespace detail
 
-// The 51 exports the sheet and the day's lore bind, in ordinal order.
-inline constexpr std::array<BindingSlot, 51> kBindingSlots{{
+// The 56 exports the sheet and the day's lore bind, in ordinal order.
+inline constexpr std::array<BindingSlot, 56> kBindingSlots{{
     {5, "adto9rek", &detail::storeExport<&LibraryBinding::adto9rek>,
      &detail::isExportSet<&LibraryBinding::adto9rek>},
     {19, "y2risyun", &detail::storeExport<&LibraryBinding::y2risyun>,
@@ -204,6 +209,16 @@ inline constexpr std::array<BindingSlot, 51> kBindingSlots{{
      &detail::isExportSet<&LibraryBinding::rek2name>},
     {97, "sek2name", &detail::storeExport<&LibraryBinding::sek2name>,
      &detail::isExportSet<&LibraryBinding::sek2name>},
+    {98, "ad2cyoku", &detail::storeExport<&LibraryBinding::ad2cyoku>,
+     &detail::isExportSet<&LibraryBinding::ad2cyoku>},
+    {99, "ad2gedan", &detail::storeExport<&LibraryBinding::ad2gedan>,
+     &detail::isExportSet<&LibraryBinding::ad2gedan>},
+    {100, "ad2gedanS", &detail::storeExport<&LibraryBinding::ad2gedanS>,
+     &detail::isExportSet<&LibraryBinding::ad2gedanS>},
+    {101, "cyo2name", &detail::storeExport<&LibraryBinding::cyo2name>,
+     &detail::isExportSet<&LibraryBinding::cyo2name>},
+    {102, "ged2name", &detail::storeExport<&LibraryBinding::ged2name>,
+     &detail::isExportSet<&LibraryBinding::ged2name>},
 }};
 
 // True when every export of the binding is set. The program does not start

@@ -55,6 +55,11 @@ LibraryBinding linkedLibraryBinding() {
     binding.ad2sekki = &::ad2sekki;
     binding.rek2name = &::rek2name;
     binding.sek2name = &::sek2name;
+    binding.ad2cyoku = &::ad2cyoku;
+    binding.ad2gedan = &::ad2gedan;
+    binding.ad2gedanS = &::ad2gedanS;
+    binding.cyo2name = &::cyo2name;
+    binding.ged2name = &::ged2name;
     return binding;
 }
 

@@ -160,6 +160,19 @@ int32_t solarMonthOf(const LocalDay& day) {
     return opened == 1 ? 12 : opened - 1;
 }
 
+int64_t solarMonthStartOf(const LocalDay& day, int32_t& month) {
+    // As solarMonthOf; before this month's term the month began with the
+    // term of the Gregorian month before (大雪 of the year before for early
+    // January).
+    const int32_t row = 2 * (day.month - 1);
+    const int64_t opening = sunDay(day, day.year, row);
+    month = row == kRowShokan ? 12 : row / 2;
+    if (opening <= day.mjd) return opening;
+    month = month == 1 ? 12 : month - 1;
+    if (row == kRowShokan) return sunDay(day, day.year - 1, kRowTaisetsu);
+    return sunDay(day, day.year, row - 2);
+}
+
 int32_t termStartingOn(const LocalDay& day) {
     // The two terms of the date's Gregorian month.
     for (const int32_t row : {2 * (day.month - 1), 2 * (day.month - 1) + 1}) {

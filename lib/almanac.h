@@ -71,6 +71,7 @@ inline constexpr int32_t kRowRikka = 8;       // 立夏, 45
 inline constexpr int32_t kRowRisshu = 14;     // 立秋, 135
 inline constexpr int32_t kRowShubun = 17;     // 秋分, 180
 inline constexpr int32_t kRowRitto = 20;      // 立冬, 225
+inline constexpr int32_t kRowTaisetsu = 22;   // 大雪, 255
 inline constexpr int32_t kRowDoyoFirst = 24;  // 土用入り at 297, 27, 117, 207
 inline constexpr int32_t kRowNyubai = 28;     // 80
 inline constexpr int32_t kRowHangesho = 29;   // 100
@@ -117,6 +118,10 @@ inline int64_t sunDay(const LocalDay& day, int32_t year, int32_t row) {
 // Solar month 1..12 of a local day (1 寅月 from 立春 .. 11 子月 from 大雪,
 // 12 丑月 from 小寒), each from the local day of its sectional term.
 int32_t solarMonthOf(const LocalDay& day);
+
+// The local day on which the solar month of `day` began (the day of its
+// sectional term), with that month 1..12 in `month`.
+int64_t solarMonthStartOf(const LocalDay& day, int32_t& month);
 
 // The term (longitude / 15: 0 春分 .. 23 啓蟄) that begins on a local day,
 // or -1.

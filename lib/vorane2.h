@@ -540,6 +540,58 @@ const char* VRN_CALL rek2name(int32_t item);
  * null outside 0..23. */
 const char* VRN_CALL sek2name(int32_t term);
 
+/* ---- Almanac rows: the 十二直 (中段) and the 暦注下段 ---------------------- */
+
+/* The lower-row items of a day, in the order of the almanac's list; bit n
+ * of a lower-row set is item n. Solar months are those of ad2rekicyu (寅月
+ * from the accurate 立春 day .. 丑月 from the 小寒 day), branches and stems
+ * those of the date's own 干支, and lunar months those of the lunisolar
+ * date, a leap month counting with its number. */
+enum {
+    VRN_TENON = 0,     /* 天恩日: 甲子..戊辰, 己卯..癸未, 己酉..癸丑 */
+    VRN_KAMIYOSHI = 1, /* 神吉日: 33 sexagenary days */
+    VRN_KISHUKU = 2,   /* 鬼宿日: the 28 mansion (adto28) is 鬼 */
+    VRN_TSUKITOKU = 3, /* 月徳日: stem 丙 甲 壬 庚 by solar month */
+    VRN_JISSHI = 4,    /* 十死日: branch 酉 巳 丑 by solar month */
+    VRN_GOMU = 5,      /* 五墓日: 乙丑 丙戌 戊辰 辛未 壬辰 */
+    VRN_KIKO = 6,      /* 帰忌日: branch 丑 寅 子 by solar month */
+    VRN_CHIIMI = 7,    /* 血忌日: branch by solar month */
+    VRN_TENKA = 8,     /* 天火日: branch 子 卯 午 酉 by solar month */
+    VRN_CHIKA = 9,     /* 地火日: branch by solar month */
+    VRN_KUE = 10,      /* 凶会日: sexagenary days by lunar month */
+    VRN_OMO = 11,      /* 往亡日: the Nth day of the solar month */
+    VRN_JUNICHI = 12,  /* 重日: every 巳 and 亥 day */
+    VRN_FUKU = 13,     /* 復日: stems by solar month */
+    VRN_TAIKA = 14,    /* 大禍日: branch by solar month */
+    VRN_ROJAKU = 15,   /* 狼藉日: branch 子 卯 午 酉 by solar month */
+    VRN_METSUMON = 16, /* 滅門日: branch by solar month */
+    VRN_LOWER_ROW_ITEMS = 17
+};
+
+/* The 直 of the local day of `date` (the arguments and the span as for
+ * ad2rekicyu): 0 建, 1 除, 2 満, 3 平, 4 定, 5 執, 6 破, 7 危, 8 成, 9 納,
+ * 10 開, 11 閉. 建 falls on the day whose branch is the solar month's own
+ * (寅 in 寅月 ..), the others follow day by day, so the day of a sectional
+ * term repeats the 直 of the day before. -999 outside the span. */
+int32_t VRN_CALL ad2cyoku(CalendarDate date);
+
+/* Every lower-row item of the local day of `date` as a bit set (the
+ * arguments and the span as for ad2rekicyu), or -999 outside the span.
+ * 凶会日 follows the lunar month of adto9rekL (months named by the principal
+ * terms); it is never set outside adto9rekL's span (1870-02-01 ..
+ * 2100-12-30). */
+int32_t VRN_CALL ad2gedan(CalendarDate date);
+
+/* ad2gedan with 凶会日 by the lunar month of adto9rekS (months numbered from
+ * the winter solstice); every other item is the same. */
+int32_t VRN_CALL ad2gedanS(CalendarDate date);
+
+/* Name of 直 0..11 ("建" .. "閉"); null outside 0..11. */
+const char* VRN_CALL cyo2name(int32_t choku);
+
+/* Name of lower-row item 0..16 ("天恩日" .. "滅門日"); null outside 0..16. */
+const char* VRN_CALL ged2name(int32_t item);
+
 /* ---- Divination tables ------------------------------------------------- */
 
 /* Stems are numbered 0 癸, 1 甲 .. 9 壬, branches 0 亥, 1 子 .. 11 戌, and

@@ -67,4 +67,42 @@ inline constexpr std::array<const char*, 24> kSolarTermNames = {
     "\x8c\x5b\xe5\xad", /* 23 啓蟄 */
 };
 
+// The twelve 直 of the middle row, 0 建 .. 11 閉 (ad2cyoku).
+inline constexpr std::array<const char*, 12> kChokuNames = {
+    "\x8c\x9a", /* 0 建 */
+    "\x8f\x9c", /* 1 除 */
+    "\x96\x9e", /* 2 満 */
+    "\x95\xbd", /* 3 平 */
+    "\x92\xe8", /* 4 定 */
+    "\x8e\xb7", /* 5 執 */
+    "\x94\x6a", /* 6 破 */
+    "\x8a\xeb", /* 7 危 */
+    "\x90\xac", /* 8 成 */
+    "\x94\x5b", /* 9 納 */
+    "\x8a\x4a", /* 10 開 */
+    "\x95\xc2", /* 11 閉 */
+};
+
+// The lower-row items, item n being bit n of a lower-row set (VRN_TENON ..
+// VRN_METSUMON).
+inline constexpr std::array<const char*, 17> kLowerRowItemNames = {
+    "\x93\x56\x89\xb6\x93\xfa", /* 0 天恩日 */
+    "\x90\x5f\x8b\x67\x93\xfa", /* 1 神吉日 */
+    "\x8b\x53\x8f\x68\x93\xfa", /* 2 鬼宿日 */
+    "\x8c\x8e\x93\xbf\x93\xfa", /* 3 月徳日 */
+    "\x8f\x5c\x8e\x80\x93\xfa", /* 4 十死日 */
+    "\x8c\xdc\x95\xe6\x93\xfa", /* 5 五墓日 */
+    "\x8b\x41\x8a\xf5\x93\xfa", /* 6 帰忌日 */
+    "\x8c\x8c\x8a\xf5\x93\xfa", /* 7 血忌日 */
+    "\x93\x56\x89\xce\x93\xfa", /* 8 天火日 */
+    "\x92\x6e\x89\xce\x93\xfa", /* 9 地火日 */
+    "\x8b\xa5\x89\xef\x93\xfa", /* 10 凶会日 */
+    "\x89\x9d\x96\x53\x93\xfa", /* 11 往亡日 */
+    "\x8f\x64\x93\xfa",         /* 12 重日 */
+    "\x95\x9c\x93\xfa",         /* 13 復日 */
+    "\x91\xe5\x89\xd0\x93\xfa", /* 14 大禍日 */
+    "\x98\x54\xe5\x53\x93\xfa", /* 15 狼藉日 */
+    "\x96\xc5\x96\xe5\x93\xfa", /* 16 滅門日 */
+};
+
 }  // namespace vorane2::tables

@@ -153,9 +153,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             const int32_t term = ad2sekki(date);
             check(term >= -1 ? term <= 23 : term == -999);
             const int32_t n = anyInt(in);
-            for (const char* name : {rek2name(n), sek2name(n)}) {
+            for (const char* name : {rek2name(n), sek2name(n), cyo2name(n), ged2name(n)}) {
                 if (name != nullptr) check(std::strlen(name) <= 12);
             }
+            // The two rows: the 直 0..11, lower-row sets of 17 bits whose
+            // readings differ in 凶会日 alone, over the same span.
+            const int32_t choku = ad2cyoku(date);
+            const int32_t lower = ad2gedan(date);
+            const int32_t lowerS = ad2gedanS(date);
+            check((choku == -999) == (items == -999) && (lower == -999) == (items == -999));
+            check(choku == -999 || (choku >= 0 && choku <= 11));
+            check(lower == -999 || (lower >= 0 && lower < (1 << VRN_LOWER_ROW_ITEMS)));
+            check(lower == -999 || ((lower ^ lowerS) & ~(1 << VRN_KUE)) == 0);
             break;
         }
         default:

@@ -88,6 +88,9 @@ Sig signatureOf(int ordinal, bool& known) {
         case 93:
         case 94:
         case 95:
+        case 98:
+        case 99:
+        case 100:
             return Sig::IntOfDate;
         case 87:
         case 91:
@@ -131,6 +134,8 @@ Sig signatureOf(int ordinal, bool& known) {
         case 83:
         case 96:
         case 97:
+        case 101:
+        case 102:
             return Sig::NameOfInt;
         case 81:
             return Sig::NameOfVoid;

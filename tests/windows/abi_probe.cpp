@@ -181,9 +181,14 @@ constexpr ExportSignature kSignatures[] = {
     {95, "ad2sekki", Sig::IntOfDate},
     {96, "rek2name", Sig::NameOfInt},
     {97, "sek2name", Sig::NameOfInt},
+    {98, "ad2cyoku", Sig::IntOfDate},
+    {99, "ad2gedan", Sig::IntOfDate},
+    {100, "ad2gedanS", Sig::IntOfDate},
+    {101, "cyo2name", Sig::NameOfInt},
+    {102, "ged2name", Sig::NameOfInt},
 };
 constexpr size_t kExportCount = sizeof(kSignatures) / sizeof(kSignatures[0]);
-static_assert(kExportCount == 97, "the library has 97 exports");
+static_assert(kExportCount == 102, "the library has 102 exports");
 
 // ---- Arguments --------------------------------------------------------
 
