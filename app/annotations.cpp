@@ -158,6 +158,10 @@ void annotateDay(const LibraryBinding& library, const CalendarDate& date, int32_
                     almanacShortNameShiftJis(topAlmanacItem(almanacItemsOf(library, date))));
             note[4] = '\0';
             break;
+        case static_cast<int32_t>(CalendarMode::Choku):
+            // Outside the almanac's span the code is -999, which has no name.
+            putName(note, library.cyo2name(library.ad2cyoku(date)));
+            break;
         default:
             break;
     }

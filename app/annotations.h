@@ -44,13 +44,14 @@ constexpr int32_t sixDayOf(const LunisolarDate& lunar) {
 //   SolarTerm   the name of the solar term that falls on the day
 //   Almanac     the day's most notable almanac item in two characters
 //               (topAlmanacItem and almanacShortNameShiftJis, day_lore.h)
+//   Choku       the day's 直 ("建" .. "閉") and two spaces
 // The six-day and 27-mansion modes ask adto9rek and adto27 first and, where
 // those answer with their error value (after 14 December 2020), adto9rekL
 // and adto27L, which reach to 30 December 2100.
 // Wherever there is nothing to show - no solar term that day, a date outside
 // the span of the stored new moons (before 1 February 1870 or after 30
 // December 2100), a name the library does not have - the note is 4 spaces
-// and a NUL. A mode outside 0..6 leaves `note` as it is.
+// and a NUL. A mode outside 0..7 leaves `note` as it is.
 //
 // The six-day mode asks the library for the lunisolar date only when the
 // cache's recompute flag is 'Y' (set by the caller at the start of every

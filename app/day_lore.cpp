@@ -128,6 +128,10 @@ DayLore composeWithHolidays(const LibraryBinding& library, int32_t year, int32_t
     lore.solarTerm = library.ad2sekki(date);
     lore.items = almanacItemsOf(library, date);
     lore.moonAge = library.ad2getrei(date);
+    const int32_t choku = library.ad2cyoku(date);
+    lore.choku = choku < 0 ? -1 : choku;
+    const int32_t lowerRow = library.ad2gedan(date);
+    lore.lowerRow = lowerRow > 0 ? lowerRow : 0;
     return lore;
 }
 
@@ -186,6 +190,12 @@ std::vector<LoreLine> dayLoreLines(const DayLore& lore, const LibraryBinding& li
         nameOr(library.sek2name(lore.solarTerm)));
     for (int32_t item = 0; item < VRN_ALMANAC_ITEMS; ++item) {
         if (hasItem(lore, item)) add(groupLabel(item), nameOr(library.rek2name(item)));
+    }
+    add("\x8f\x5c\x93\xf1\x92\xbc" /* 十二直 */, nameOr(library.cyo2name(lore.choku)));
+    for (int32_t item = 0; item < VRN_LOWER_ROW_ITEMS; ++item) {
+        if (hasLowerRowItem(lore, item)) {
+            add("\x89\xba\x92\x69" /* 下段 */, nameOr(library.ged2name(item)));
+        }
     }
     if (lore.moonAge >= 0) {
         add("\x8c\x8e\x97\xee" /* 月齢 */,

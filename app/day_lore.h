@@ -49,11 +49,20 @@ struct DayLore {
     // months from 冬至): bit n is item n, VRN_SETSUBUN .. VRN_KAGEN.
     int32_t items = 0;
     int32_t moonAge = -1;  // 月齢 at 12:00 in tenths of a day
+    int32_t choku = -1;    // 十二直 0 建 .. 11 閉 (ad2cyoku)
+    // The lower-row items (ad2gedan, or ad2gedanS with the months from 冬至):
+    // bit n is item n, VRN_TENON .. VRN_METSUMON.
+    int32_t lowerRow = 0;
 };
 
 // Whether the lore holds almanac item `item` (0..28).
 constexpr bool hasItem(const DayLore& lore, int32_t item) {
     return item >= 0 && item < VRN_ALMANAC_ITEMS && ((lore.items >> item) & 1) != 0;
+}
+
+// Whether the lore holds lower-row item `item` (0..16).
+constexpr bool hasLowerRowItem(const DayLore& lore, int32_t item) {
+    return item >= 0 && item < VRN_LOWER_ROW_ITEMS && ((lore.lowerRow >> item) & 1) != 0;
 }
 
 // The almanac items of one day, as the lore holds them: 0 where the library
@@ -105,8 +114,8 @@ struct LoreLine {
 // 曜日, 旧暦, 六曜, the 干支 and 九星 of year, month and day, 二十七宿,
 // 二十八宿, 二十四節気, each almanac item in item order (labelled 雑節 for
 // the seasonal days, 暦注 for the selected days, 月相 for the phases),
-// 月齢 and 祝日. An item the day does not have (no lunisolar date, no
-// holiday) has no line; an invalid lore has none at all.
+// 十二直, each lower-row item in item order (labelled 下段), 月齢 and 祝日. An item the day does
+// not have (no lunisolar date, no holiday) has no line; an invalid lore has none at all.
 std::vector<LoreLine> dayLoreLines(const DayLore& lore, const LibraryBinding& library,
                                    TextEncoding encoding);
 

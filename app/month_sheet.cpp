@@ -45,7 +45,7 @@ void composeMonth(MonthSheet& sheet, const LibraryBinding& library) {
         sheet.dayText[cell * kDayTextBytes] = kDayNumbers[2 * (day - 1)];
         sheet.dayText[cell * kDayTextBytes + 1] = kDayNumbers[2 * (day - 1) + 1];
 
-        if (sheet.mode >= 0 && sheet.mode <= 6) {
+        if (sheet.mode >= 0 && sheet.mode <= 7) {
             annotateDay(library, sheet.sheetDate, sheet.mode, sheet.lunarCache,
                         std::span<char, kNoteTextBytes>(
                             sheet.noteText.data() + cell * kNoteTextBytes, kNoteTextBytes));

@@ -24,6 +24,7 @@ enum class CalendarMode : int32_t {
     Sexagenary = 4,
     SolarTerm = 5,
     Almanac = 6,  // 暦注: the day's most notable almanac item (day_lore.h)
+    Choku = 7,    // 十二直: the day's 直 in one character
 };
 
 // Which public holidays the sheet marks red: the fixed table of holidays.h,
