@@ -93,31 +93,58 @@ constexpr std::array<uint64_t, 12> kKueDays = {
     pairs({25, 43, 49}),                                   // 11 戊子 丙午 壬子
     pairs({25, 44, 49, 0})};                               // 12 戊子 丁未 壬子 癸亥
 
+// The lists above folded into two lookups a day: the items of each
+// sexagenary number, and those of each solar month and day pair.
+constexpr std::array<int32_t, 60> makeSexagenaryItems() {
+    std::array<int32_t, 60> items{};
+    for (int32_t n = 0; n < 60; ++n) {
+        const int32_t branch = n % 12;
+        int32_t set = 0;
+        if (holds(kTenonDays, n)) set |= bit(VRN_TENON);
+        if (holds(kKamiyoshiDays, n)) set |= bit(VRN_KAMIYOSHI);
+        if (holds(kGomuDays, n)) set |= bit(VRN_GOMU);
+        if (branch == kBranchMi || branch == kBranchI) set |= bit(VRN_JUNICHI);
+        items[static_cast<std::size_t>(n)] = set;
+    }
+    return items;
+}
+constexpr std::array<int32_t, 60> kSexagenaryItems = makeSexagenaryItems();
+
+using MonthItems = std::array<std::array<int32_t, 60>, 12>;
+constexpr MonthItems makeMonthItems() {
+    MonthItems items{};
+    for (std::size_t m = 0; m < 12; ++m) {
+        for (int32_t n = 0; n < 60; ++n) {
+            const int32_t stem = n % 10;
+            const int32_t branch = n % 12;
+            int32_t set = 0;
+            if (branch == kJisshiBranch[m]) set |= bit(VRN_JISSHI);
+            if (branch == kKikoBranch[m]) set |= bit(VRN_KIKO);
+            if (branch == kChiimiBranch[m]) set |= bit(VRN_CHIIMI);
+            if (branch == kTenkaBranch[m]) set |= bit(VRN_TENKA) | bit(VRN_ROJAKU);
+            if (branch == kChikaBranch[m]) set |= bit(VRN_CHIKA);
+            if (branch == kTaikaBranch[m]) set |= bit(VRN_TAIKA);
+            if (branch == kMetsumonBranch[m]) set |= bit(VRN_METSUMON);
+            if (stem == kTsukitokuStem[m]) set |= bit(VRN_TSUKITOKU);
+            if (((kFukuStems[m] >> stem) & 1) != 0) set |= bit(VRN_FUKU);
+            items[m][static_cast<std::size_t>(n)] = set;
+        }
+    }
+    return items;
+}
+constexpr MonthItems kMonthItems = makeMonthItems();
+
 // The lower-row items of a local day other than 凶会日.
 int32_t lowerRowOf(const LocalDay& day) {
     const int32_t n = vorane2::almanac::sexagenaryOfDay(day.mjd);
-    const int32_t stem = n % 10;
-    const int32_t branch = n % 12;
-    int32_t set = 0;
-    if (holds(kTenonDays, n)) set |= bit(VRN_TENON);
-    if (holds(kKamiyoshiDays, n)) set |= bit(VRN_KAMIYOSHI);
-    if (holds(kGomuDays, n)) set |= bit(VRN_GOMU);
-    if (branch == kBranchMi || branch == kBranchI) set |= bit(VRN_JUNICHI);
+    int32_t set = kSexagenaryItems[static_cast<std::size_t>(n)];
     const int64_t jdn = day.mjd - vorane2::almanac::kMjdOfDayNumber;
     if (vorane2::floorMod(jdn + kMansionOffset, 28) == kMansionOni) set |= bit(VRN_KISHUKU);
 
     int32_t month = 0;
     const int64_t start = vorane2::almanac::solarMonthStartOf(day, month);
     const auto m = static_cast<std::size_t>(month - 1);
-    if (branch == kJisshiBranch[m]) set |= bit(VRN_JISSHI);
-    if (branch == kKikoBranch[m]) set |= bit(VRN_KIKO);
-    if (branch == kChiimiBranch[m]) set |= bit(VRN_CHIIMI);
-    if (branch == kTenkaBranch[m]) set |= bit(VRN_TENKA) | bit(VRN_ROJAKU);
-    if (branch == kChikaBranch[m]) set |= bit(VRN_CHIKA);
-    if (branch == kTaikaBranch[m]) set |= bit(VRN_TAIKA);
-    if (branch == kMetsumonBranch[m]) set |= bit(VRN_METSUMON);
-    if (stem == kTsukitokuStem[m]) set |= bit(VRN_TSUKITOKU);
-    if (((kFukuStems[m] >> stem) & 1) != 0) set |= bit(VRN_FUKU);
+    set |= kMonthItems[m][static_cast<std::size_t>(n)];
 
     if (day.mjd - start + 1 == kOmoDayOfMonth[m]) set |= bit(VRN_OMO);
     // 丑月 lasts 29 or 30 days, so its 30th day may already be the 立春 day
