@@ -5,8 +5,10 @@
 (() => {
   "use strict";
 
-  const MODES = ["rokuyo", "kyusei", "27", "28", "kanshi", "sekki", "almanac"];
-  const MODE_NAMES = ["六曜", "九星", "二十七宿", "二十八宿", "干支", "二十四節気", "暦注"];
+  // The address's values in the order of the module's mode codes: a new mode
+  // only ever comes last, so that every old link shows what it showed.
+  const MODES = ["rokuyo", "kyusei", "27", "28", "kanshi", "sekki", "almanac", "choku"];
+  const MODE_NAMES = ["六曜", "九星", "二十七宿", "二十八宿", "干支", "二十四節気", "暦注", "十二直"];
   const RULES = ["terms", "solstice"];
   const HOLIDAYS = ["fixed", "law"];
   const WEEKDAYS = ["日", "月", "火", "水", "木", "金", "土"];

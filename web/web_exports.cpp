@@ -31,7 +31,7 @@ namespace {
 // The months a sheet can show: the span of the stored new moons' years.
 constexpr int32_t kFirstYear = 1870;
 constexpr int32_t kLastYear = 2100;
-constexpr int32_t kModeCount = 7;
+constexpr int32_t kModeCount = 8;
 
 std::string g_text;
 
@@ -86,7 +86,7 @@ int32_t web_first_year() { return kFirstYear; }
 int32_t web_last_year() { return kLastYear; }
 int32_t web_mode_count() { return kModeCount; }
 
-// The sheet of `year`-`month` in `mode` (0..6 as CalendarMode), months
+// The sheet of `year`-`month` in `mode` (0..7 as CalendarMode), months
 // numbered from the winter solstice when `solstice` is non-zero, holidays by
 // law when `byLaw` is non-zero. One line per cell, week row by week row and
 // Sunday first: "day<TAB>colour<TAB>holiday<TAB>item<TAB>holiday name", day

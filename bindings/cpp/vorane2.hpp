@@ -117,6 +117,7 @@ enum class sheet_mode : int32_t {
     kanshi = 4,     // 干支 of the day
     sekki = 5,      // the solar term beginning that day
     almanac = 6,    // 暦注: the day's most notable almanac item
+    choku = 7,      // 十二直: the day's 直
 };
 
 struct sheet_options {
@@ -175,6 +176,37 @@ class almanac_list {
     std::size_t count_ = 0;
 };
 
+// One lower-row item of a day (暦注下段): its number 0..16 (vorane2.h,
+// VRN_TENON .. VRN_METSUMON) and its name ("天恩日" .. "滅門日").
+struct lower_row_item {
+    int32_t number = 0;
+    std::string_view name;
+    friend bool operator==(const lower_row_item&, const lower_row_item&) = default;
+};
+
+// The lower-row items of one day in item order; no allocation.
+class lower_row_list {
+  public:
+    static constexpr std::size_t capacity = VRN_LOWER_ROW_ITEMS;
+    const lower_row_item* begin() const { return items_.data(); }
+    const lower_row_item* end() const { return items_.data() + count_; }
+    std::size_t size() const { return count_; }
+    const lower_row_item& operator[](std::size_t i) const { return items_[i]; }
+    bool contains(int32_t number) const {
+        for (const lower_row_item& item : *this) {
+            if (item.number == number) return true;
+        }
+        return false;
+    }
+    void push_back(const lower_row_item& item) {
+        if (count_ < capacity) items_[count_++] = item;
+    }
+
+  private:
+    std::array<lower_row_item, capacity> items_{};
+    std::size_t count_ = 0;
+};
+
 // 和暦: the era name ("明治" .. "令和") and year (1 is 元年). Before 1873,
 // when Japan kept the lunisolar calendar, the year is the lunisolar year's
 // and the era date shows the year alone.
@@ -205,6 +237,10 @@ struct day_lore {
     std::array<char, 48> era_text_utf8{};
     uint8_t era_text_length = 0;
     std::string_view era_text() const { return {era_text_utf8.data(), era_text_length}; }
+    // 十二直 (0 建 .. 11 閉) and the lower-row items; with the solstice rule
+    // 凶会日 follows the months numbered from the winter solstice.
+    std::optional<named> choku;
+    lower_row_list lower_row;
 };
 
 namespace detail {
@@ -212,13 +248,24 @@ namespace detail {
 // The library's name tables, converted once to UTF-8 and kept back to back
 // in one array: table t at name_table_start[t] ..
 // name_table_start[t + 1] - 1. The longest name, "土用の丑の日", is 18 bytes.
-enum class names : int32_t { six_day, mansion27, mansion28, sexagenary, star, almanac, solar_term };
-inline constexpr std::array<int32_t, 8> name_table_start{0, 6, 33, 61, 121, 130, 159, 183};
+enum class names : int32_t {
+    six_day,
+    mansion27,
+    mansion28,
+    sexagenary,
+    star,
+    almanac,
+    solar_term,
+    choku,
+    lower_row
+};
+inline constexpr std::array<int32_t, 10> name_table_start{0,   6,   33,  61,  121,
+                                                          130, 159, 183, 195, 212};
 struct utf8_name {
     std::array<char, 31> text{};
     uint8_t length = 0;
 };
-using name_array = std::array<utf8_name, 183>;
+using name_array = std::array<utf8_name, 212>;
 const name_array& converted_names();  // converts on its first call
 
 inline std::string_view name_utf8(names table, int32_t index) {
@@ -333,6 +380,36 @@ inline std::optional<almanac_list> almanac(const year_month_day& date,
     for (int32_t item = 0; item < VRN_ALMANAC_ITEMS; ++item) {
         if (((bits >> item) & 1) != 0) {
             list.push_back({item, detail::name_utf8(detail::names::almanac, item)});
+        }
+    }
+    return list;
+}
+
+// 十二直 (中段) of a day 1870-01-01 .. 2100-12-31, 0 建 .. 11 閉 (ad2cyoku),
+// the day being the local day at `longitude`. 建 falls on the day whose
+// branch is the solar month's, so a sectional term's day repeats the 直 of
+// the day before.
+inline std::optional<named> choku(const year_month_day& date, double longitude = japan_meridian) {
+    if (!date.ok() || !detail::good_longitude(longitude)) return std::nullopt;
+    const int32_t index = ad2cyoku(detail::c_date(date, longitude));
+    if (index < 0) return std::nullopt;
+    return named{index, detail::name_utf8(detail::names::choku, index)};
+}
+
+// The lower-row items (暦注下段) of a day 1870-01-01 .. 2100-12-31 (ad2gedan;
+// with the solstice rule, 凶会日 by the months from the winter solstice),
+// the day being the local day at `longitude`.
+inline std::optional<lower_row_list> lower_row(const year_month_day& date,
+                                               month_rule rule = month_rule::terms,
+                                               double longitude = japan_meridian) {
+    if (!date.ok() || !detail::good_longitude(longitude)) return std::nullopt;
+    const CalendarDate c = detail::c_date(date, longitude);
+    const int32_t bits = rule == month_rule::terms ? ad2gedan(c) : ad2gedanS(c);
+    if (bits < 0) return std::nullopt;
+    lower_row_list list;
+    for (int32_t item = 0; item < VRN_LOWER_ROW_ITEMS; ++item) {
+        if (((bits >> item) & 1) != 0) {
+            list.push_back({item, detail::name_utf8(detail::names::lower_row, item)});
         }
     }
     return list;

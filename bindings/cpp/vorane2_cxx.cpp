@@ -82,8 +82,9 @@ const name_array& converted_names() {
     static const name_array all = [] {
         using Lookup = const char*(VRN_CALL*)(int32_t);
         // In the order of `names`.
-        constexpr std::array<Lookup, 7> kLookups{&rno2name, &A27toname, &A28toname, &eno2name,
-                                                 &kno2name, &rek2name,  &sek2name};
+        constexpr std::array<Lookup, 9> kLookups{&rno2name, &A27toname, &A28toname,
+                                                 &eno2name, &kno2name,  &rek2name,
+                                                 &sek2name, &cyo2name,  &ged2name};
         name_array names{};
         for (std::size_t t = 0; t < kLookups.size(); ++t) {
             for (int32_t i = name_table_start[t]; i < name_table_start[t + 1]; ++i) {
@@ -195,6 +196,12 @@ std::optional<day_lore> lore(const year_month_day& date, month_rule rule) {
     for (int32_t item = 0; item < VRN_ALMANAC_ITEMS; ++item) {
         if (tenvo::hasItem(l, item)) out.almanac.push_back({item, name_utf8(names::almanac, item)});
     }
+    if (l.choku >= 0) out.choku = named{l.choku, name_utf8(names::choku, l.choku)};
+    for (int32_t item = 0; item < VRN_LOWER_ROW_ITEMS; ++item) {
+        if (tenvo::hasLowerRowItem(l, item)) {
+            out.lower_row.push_back({item, name_utf8(names::lower_row, item)});
+        }
+    }
     if (l.moonAge >= 0) out.moon_age = l.moonAge / 10.0;
     out.holiday = tenvo::lawHolidayNameUtf8(l.holiday);
     return out;
@@ -220,7 +227,7 @@ std::optional<month_sheet> sheet(std::chrono::year_month ym, sheet_mode mode,
     const int yy = static_cast<int>(ym.year());
     const auto m = static_cast<unsigned>(ym.month());
     const auto code = static_cast<int32_t>(mode);
-    if (!ym.ok() || !tableYear(yy) || code < 0 || code > 6) return std::nullopt;
+    if (!ym.ok() || !tableYear(yy) || code < 0 || code > 7) return std::nullopt;
 
     tenvo::MonthSheet model;
     model.year = static_cast<uint16_t>(yy);

@@ -188,7 +188,9 @@ py::object selectedDays(py::handle d, py::handle rule) {
                                       PyBool_FromLong(s->teniti)});
 }
 
-py::list almanacItems(const vorane2::almanac_list& items) {
+// The names of a day's almanac or lower-row items, in item order.
+template <typename List>
+py::list itemNames(const List& items) {
     PyObject* list = PyList_New(static_cast<Py_ssize_t>(items.size()));
     if (list == nullptr) throw py::error_already_set();
     Py_ssize_t i = 0;
@@ -202,7 +204,21 @@ py::list almanac(py::handle d, py::handle rule) {
     const year_month_day date = toDate(d, "almanac");
     const auto items = vorane2::almanac(date, toRule(rule, "almanac"));
     if (!items) outsideSpan("almanac", date, almanacSpan());
-    return almanacItems(*items);
+    return itemNames(*items);
+}
+
+py::str choku(py::handle d) {
+    const year_month_day date = toDate(d, "choku");
+    const auto c = vorane2::choku(date);
+    if (!c) outsideSpan("choku", date, almanacSpan());
+    return utf8(c->name);
+}
+
+py::list lowerRow(py::handle d, py::handle rule) {
+    const year_month_day date = toDate(d, "lower_row");
+    const auto items = vorane2::lower_row(date, toRule(rule, "lower_row"));
+    if (!items) outsideSpan("lower_row", date, almanacSpan());
+    return itemNames(*items);
 }
 
 PyObject* strOrNone(std::string_view s) { return s.empty() ? Py_NewRef(Py_None) : newStr(s); }
@@ -233,9 +249,10 @@ py::object day(py::handle d, py::handle rule) {
         gDayType, {Py_NewRef(d.ptr()), strOrNone(lore->era_text()), lunar, nameOrNone(lore->rokuyo),
                    triple(gTripleType[0], lore->kanshi), triple(gTripleType[1], lore->kyusei),
                    nameOrNone(lore->mansion27), newStr(lore->mansion28.name),
-                   nameOrNone(lore->solar_term), almanacItems(lore->almanac).release().ptr(),
+                   nameOrNone(lore->solar_term), itemNames(lore->almanac).release().ptr(),
                    lore->moon_age ? PyFloat_FromDouble(*lore->moon_age) : Py_NewRef(Py_None),
-                   strOrNone(lore->holiday)});
+                   strOrNone(lore->holiday), nameOrNone(lore->choku),
+                   itemNames(lore->lower_row).release().ptr()});
 }
 
 py::object solarTerm(py::handle d) {
@@ -284,17 +301,18 @@ PySheet monthSheet(py::handle y, py::handle m, py::handle mode, py::handle rule,
                    py::handle holidayRule) {
     const int year = toInt(y, "month_sheet", "year");
     const int month = toInt(m, "month_sheet", "month");
-    static constexpr const char* kModes[] = {"rokuyo", "kyusei", "mansion27", "mansion28",
-                                             "kanshi", "sekki",  "almanac"};
+    // In the order of vorane2::sheet_mode.
+    static constexpr std::array<const char*, 8> kModes{"rokuyo", "kyusei", "mansion27", "mansion28",
+                                                       "kanshi", "sekki",  "almanac",   "choku"};
     const std::string modeWord = toWord(mode, "month_sheet", "mode");
     int code = -1;
-    for (int i = 0; i < 7; ++i) {
-        if (modeWord == kModes[i]) code = i;
+    for (std::size_t i = 0; i < kModes.size(); ++i) {
+        if (modeWord == kModes[i]) code = static_cast<int>(i);
     }
     if (code < 0) {
         throw py::value_error(
             "vorane2.month_sheet(): mode must be one of rokuyo, kyusei, "
-            "mansion27, mansion28, kanshi, sekki, almanac; not \"" +
+            "mansion27, mansion28, kanshi, sekki, almanac, choku; not \"" +
             modeWord + "\"");
     }
     vorane2::sheet_options options;
@@ -354,11 +372,12 @@ PYBIND11_MODULE(_vorane2, m) {
                             "Whether a date is 天赦日, 黒日, 三隣亡, 不成就日, a 癸巳 day.");
     gDayType = newType("Day",
                        "date era lunisolar rokuyo kanshi kyusei mansion27 mansion28 solar_term "
-                       "almanac moon_age holiday",
+                       "almanac moon_age holiday choku lower_row",
                        "A day's whole lore: the date, its era date (和暦), lunisolar date, 六曜, "
                        "干支 and 九星 of year, month and day, 二十七宿, 二十八宿, the solar term "
-                       "beginning that day, the almanac items, the Moon's age at noon in days "
-                       "and the holiday by law; None where the day has no such item.");
+                       "beginning that day, the almanac items, the Moon's age at noon in days, "
+                       "the holiday by law, the 十二直 and the lower-row items (暦注下段); None "
+                       "where the day has no such item.");
     gCellType = newType("SheetCell", "day note colour",
                         "A cell of a month sheet: day (None outside the month), the item "
                         "under it, the colour class (weekday 0..6, 0 for a holiday too).");
@@ -389,6 +408,11 @@ PYBIND11_MODULE(_vorane2, m) {
     m.def("almanac", &almanac, py::arg("date"), py::arg("rule") = terms,
           "The almanac items (雑節, 暦注, the Moon's phases) of a date 1870-01-01 .. 2100-12-31\n"
           "as a list of names in the almanac's order; rule as for lunisolar (不成就日).");
+    m.def("choku", &choku, py::arg("date"),
+          "The 十二直 (建 .. 閉) of a date 1870-01-01 .. 2100-12-31.");
+    m.def("lower_row", &lowerRow, py::arg("date"), py::arg("rule") = terms,
+          "The lower-row items (暦注下段: 天恩日 .. 滅門日) of a date 1870-01-01 .. 2100-12-31\n"
+          "as a list of names in the almanac's order; rule as for lunisolar (凶会日).");
     m.def("day", &day, py::arg("date"), py::arg("rule") = terms,
           "The whole lore of a date 1870-01-01 .. 2100-12-31 as a Day.");
     m.def("solar_term", &solarTerm, py::arg("date"),
@@ -419,10 +443,11 @@ PYBIND11_MODULE(_vorane2, m) {
             return "<vorane2.MonthSheet " + std::to_string(s.year) + "-" + std::to_string(s.month) +
                    " " + s.mode + ">";
         });
-    m.def("month_sheet", &monthSheet, py::arg("year"), py::arg("month"),
-          py::arg("mode") = py::str("rokuyo"), py::arg("rule") = terms,
-          py::arg("holidays") = py::str("fixed"),
-          "The month sheet of a month 1870-01 .. 2100-12: mode rokuyo, kyusei, mansion27,\n"
-          "mansion28, kanshi, sekki or almanac; holidays \"fixed\" (the program's default) or "
-          "\"law\".");
+    m.def(
+        "month_sheet", &monthSheet, py::arg("year"), py::arg("month"),
+        py::arg("mode") = py::str("rokuyo"), py::arg("rule") = terms,
+        py::arg("holidays") = py::str("fixed"),
+        "The month sheet of a month 1870-01 .. 2100-12: mode rokuyo, kyusei, mansion27,\n"
+        "mansion28, kanshi, sekki, almanac or choku; holidays \"fixed\" (the program's default) or "
+        "\"law\".");
 }

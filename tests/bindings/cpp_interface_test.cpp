@@ -62,9 +62,19 @@ TEST(CppInterface, NamesAreTheLibrarysInUtf8) {
         EXPECT_EQ(toCp932(std::string(v::detail::name_utf8(v::detail::names::solar_term, i))),
                   sek2name(i));
     }
+    for (int32_t i = 0; i < 12; ++i) {
+        EXPECT_EQ(toCp932(std::string(v::detail::name_utf8(v::detail::names::choku, i))),
+                  cyo2name(i));
+    }
+    for (int32_t i = 0; i < VRN_LOWER_ROW_ITEMS; ++i) {
+        EXPECT_EQ(toCp932(std::string(v::detail::name_utf8(v::detail::names::lower_row, i))),
+                  ged2name(i));
+    }
     EXPECT_TRUE(v::detail::name_utf8(v::detail::names::six_day, 6).empty());
     EXPECT_TRUE(v::detail::name_utf8(v::detail::names::star, -1).empty());
-    EXPECT_TRUE(v::detail::name_utf8(static_cast<v::detail::names>(7), 0).empty());
+    EXPECT_TRUE(v::detail::name_utf8(v::detail::names::choku, 12).empty());
+    EXPECT_TRUE(v::detail::name_utf8(v::detail::names::lower_row, VRN_LOWER_ROW_ITEMS).empty());
+    EXPECT_TRUE(v::detail::name_utf8(static_cast<v::detail::names>(9), 0).empty());
     EXPECT_EQ(seen27, (1 << 27) - 1);
     EXPECT_EQ(seen6, 63);
     EXPECT_EQ(seenStars, 511);
@@ -116,9 +126,25 @@ TEST(CppInterface, EqualsTheExportsOnEveryDay) {
         const int32_t bits = ad2rekicyu(c);
         const auto items = v::almanac(d);
         const auto lore = v::lore(d);
+        const auto choku = v::choku(d);
+        const auto lower = v::lower_row(d);
+        const auto lowerS = v::lower_row(d, v::month_rule::solstice);
         ASSERT_EQ(items.has_value(), bits >= 0);
         ASSERT_EQ(lore.has_value(), bits >= 0);
+        ASSERT_EQ(choku.has_value(), bits >= 0);
+        ASSERT_EQ(lower.has_value(), bits >= 0);
+        ASSERT_EQ(lowerS.has_value(), bits >= 0);
         if (!lore) continue;
+        ASSERT_EQ(choku->number, ad2cyoku(c));
+        int32_t lowerBits = 0;
+        for (const v::lower_row_item& item : *lower) lowerBits |= 1 << item.number;
+        ASSERT_EQ(lowerBits, ad2gedan(c));
+        int32_t lowerBitsS = 0;
+        for (const v::lower_row_item& item : *lowerS) lowerBitsS |= 1 << item.number;
+        ASSERT_EQ(lowerBitsS, ad2gedanS(c));
+        ASSERT_EQ(lore->choku, choku);
+        ASSERT_TRUE(std::equal(lore->lower_row.begin(), lore->lower_row.end(), lower->begin(),
+                               lower->end()));
         int32_t got = 0;
         for (const v::almanac_item& item : *items) got |= 1 << item.number;
         ASSERT_EQ(got, bits);
@@ -140,8 +166,10 @@ TEST(CppInterface, EqualsTheExportsOnEveryDay) {
         ASSERT_EQ(lore->moon_age.value_or(-99.9), ad2getrei(c) / 10.0);
         ASSERT_EQ(lore->holiday, tenvo::lawHolidayNameUtf8(tenvo::lawHolidayOn(
                                      static_cast<int>(d.year()), c.month, c.day)));
-        ASSERT_EQ(v::lore(d, v::month_rule::solstice)->lunisolar,
-                  v::lunisolar(d, v::month_rule::solstice));
+        const auto loreS = v::lore(d, v::month_rule::solstice);
+        ASSERT_EQ(loreS->lunisolar, v::lunisolar(d, v::month_rule::solstice));
+        ASSERT_TRUE(std::equal(loreS->lower_row.begin(), loreS->lower_row.end(), lowerS->begin(),
+                               lowerS->end()));
     }
     // The span the header states is the exports' span.
     EXPECT_EQ(
@@ -193,6 +221,11 @@ TEST(CppInterface, MeridianReachesTheExports) {
             const auto items = v::almanac(d, v::month_rule::terms, lon);
             for (const auto& item : *items) bits |= 1 << item.number;
             EXPECT_EQ(bits, ad2rekicyu(at(d, lon)));
+            EXPECT_EQ(v::choku(d, lon)->number, ad2cyoku(at(d, lon)));
+            int32_t lowerBits = 0;
+            const auto lower = v::lower_row(d, v::month_rule::terms, lon);
+            for (const auto& item : *lower) lowerBits |= 1 << item.number;
+            EXPECT_EQ(lowerBits, ad2gedan(at(d, lon)));
         }
     }
 }
@@ -249,9 +282,11 @@ TEST(CppInterface, MonthSheetsCarryTheDaysItems) {
         for (unsigned mo = 1; mo <= 12; ++mo) {
             const year_month ym{year{y}, month{mo}};
             const bool law = y % 2 == 0;
-            const auto sheet =
-                v::sheet(ym, y % 3 == 0 ? v::sheet_mode::kanshi : v::sheet_mode::rokuyo,
-                         {v::month_rule::terms, law});
+            const int kind = y % 3;  // 0 kanshi, 1 rokuyo, 2 choku
+            const v::sheet_mode mode = kind == 0   ? v::sheet_mode::kanshi
+                                       : kind == 1 ? v::sheet_mode::rokuyo
+                                                   : v::sheet_mode::choku;
+            const auto sheet = v::sheet(ym, mode, {v::month_rule::terms, law});
             ASSERT_TRUE(sheet);
             const auto holidays = law ? v::holidays(year{y}) : std::nullopt;
             int days_seen = 0;
@@ -261,7 +296,9 @@ TEST(CppInterface, MonthSheetsCarryTheDaysItems) {
                 ++days_seen;
                 const year_month_day d{ym / day{cell.day}};
                 ASSERT_EQ(weekday{sys_days{d}}.c_encoding(), i % 7);
-                const auto item = y % 3 == 0 ? std::optional{v::kanshi(d)->day} : v::rokuyo(d);
+                const auto item = kind == 0   ? std::optional{v::kanshi(d)->day}
+                                  : kind == 1 ? v::rokuyo(d)
+                                              : v::choku(d);
                 ASSERT_EQ(cell.note(), item ? item->name : "");
                 bool holiday = false;
                 if (holidays) {
@@ -298,6 +335,8 @@ TEST(CppInterface, RefusesWhatItCannotAnswer) {
         EXPECT_FALSE(v::kyusei(d));
         EXPECT_FALSE(v::selected(d));
         EXPECT_FALSE(v::solar_term_on(d));
+        EXPECT_FALSE(v::choku(d));
+        EXPECT_FALSE(v::lower_row(d, v::month_rule::solstice));
     }
     const year_month_day ok{year{2020}, June, day{1}};
     for (const double lon : {nan, 180.5, -181.0, std::numeric_limits<double>::infinity()}) {
@@ -306,7 +345,14 @@ TEST(CppInterface, RefusesWhatItCannotAnswer) {
         EXPECT_FALSE(v::selected(ok, v::month_rule::terms, lon));
         EXPECT_FALSE(v::solar_terms(year{2020}, lon));
         EXPECT_FALSE(v::almanac(ok, v::month_rule::terms, lon));
+        EXPECT_FALSE(v::choku(ok, lon));
+        EXPECT_FALSE(v::lower_row(ok, v::month_rule::solstice, lon));
     }
+    // The almanac's span, not the lunisolar one: January 1870 has its 直.
+    EXPECT_TRUE(v::choku(year{1870} / January / 1));
+    EXPECT_FALSE(v::choku(year{1869} / December / 31));
+    EXPECT_TRUE(v::lower_row(year{2100} / December / 31));
+    EXPECT_FALSE(v::lower_row(year{2101} / January / 1));
     EXPECT_FALSE(v::solar_terms(year{1869}));
     EXPECT_FALSE(v::solar_terms(year{2101}));
     EXPECT_FALSE(v::holidays(year{1947}));
@@ -314,7 +360,7 @@ TEST(CppInterface, RefusesWhatItCannotAnswer) {
     EXPECT_FALSE(v::sheet(year{1869} / December, v::sheet_mode::rokuyo));
     EXPECT_FALSE(v::sheet(year{2101} / January, v::sheet_mode::rokuyo));
     EXPECT_FALSE(v::sheet(year{2020} / month{13}, v::sheet_mode::rokuyo));
-    EXPECT_FALSE(v::sheet(year{2020} / June, static_cast<v::sheet_mode>(7)));
+    EXPECT_FALSE(v::sheet(year{2020} / June, static_cast<v::sheet_mode>(8)));
     EXPECT_FALSE(v::sheet(year{2020} / June, static_cast<v::sheet_mode>(-1)));
     // Years far from the tables still have a 干支 and a 28-mansion day.
     EXPECT_TRUE(v::kanshi(year_month_day{year{-4000}, March, day{1}}));

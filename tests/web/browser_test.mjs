@@ -11,7 +11,7 @@ import { launch, openPage, serve } from "./cdp.mjs";
 
 const [siteDir, sheetWalk, tenvoTerm, outDir] = process.argv.slice(2);
 mkdirSync(outDir, { recursive: true });
-const MODES = ["rokuyo", "kyusei", "27", "28", "kanshi", "sekki", "almanac"];
+const MODES = ["rokuyo", "kyusei", "27", "28", "kanshi", "sekki", "almanac", "choku"];
 
 const native = (...args) => execFileSync(sheetWalk, args.map(String), { encoding: "utf8" });
 
@@ -88,6 +88,12 @@ async function main() {
         checkGrid(cells, year, month, mode, rule, holidays);
       }
     }
+    // The 直 steps with the day's branch and stands still on a sectional
+    // term's day: 立春 2026-02-04 repeats the 危 of the day before.
+    await page.navigate(`${server.base}?year=2026&month=2&mode=choku`);
+    const choku = Object.fromEntries((await page.evaluate(GRID)).map((c) => [c.date, c.item]));
+    assert.deepEqual([choku["2026-02-02"], choku["2026-02-03"], choku["2026-02-04"],
+      choku["2026-02-05"]], ["破", "危", "危", "成"], "the 直 around 立春");
 
     // Titles carry the era years of the month, both where an era ends in it.
     for (const [year, month, title] of [[2026, 12, "2026年（令和8年）12月"],
@@ -168,7 +174,10 @@ async function main() {
     const dayLines = (date, ...options) => execFileSync(tenvoTerm, ["--day", date, ...options],
       { encoding: "utf8" }).replace(/\n$/, "").split("\n").map((l) => l.replace(/ +/, "\t"));
     assert.ok(!(await page.evaluate(`document.getElementById("lore").hidden`)), "panel shown");
-    assert.deepEqual(await page.evaluate(LORE), dayLines("2026-05-05"), "the program's lore");
+    const panel = await page.evaluate(LORE);
+    assert.deepEqual(panel, dayLines("2026-05-05"), "the program's lore");
+    assert.ok(panel.some((l) => /^十二直\t.$/.test(l)) && panel.some((l) => l.startsWith("下段\t")),
+      "the panel names the 直 and the lower-row items");
     await page.evaluate(`document.querySelector('td[data-date="2026-05-20"] button').focus()`);
     await key("Enter", 13);
     assert.equal(await page.evaluate(`document.getElementById("lore").dataset.date`), "2026-05-20");
@@ -213,6 +222,28 @@ async function main() {
     }
     assert.equal(stack.length, 0, "every component ended");
     assert.ok(events > 300, "an item on most days, and the holidays");
+
+    // The 直's file is the terminal view's: its stream where the view writes
+    // one, and a notice instead of a file where it refuses the mode.
+    let chokuFeed = null;
+    try {
+      chokuFeed = execFileSync(tenvoTerm, ["--ics", "2026", "--mode", "choku"],
+        { encoding: "utf8", stdio: ["ignore", "pipe", "ignore"] });
+    } catch {
+      // The view has no such feed: nor has the page.
+    }
+    await page.navigate(`${server.base}?year=2026&month=2&mode=choku`);
+    const chokuDone = new Promise((resolve) => browser.on("Browser.downloadProgress", (p) => {
+      if (p.state !== "inProgress") resolve(p.state);
+    }));
+    await page.evaluate(`document.getElementById("ics").click()`);
+    if (chokuFeed === null) {
+      assert.match((await page.evaluate(SHOWN)).notice, /^十二直の iCalendar ファイルはありません/);
+    } else {
+      assert.equal(await chokuDone, "completed", "the 直's file downloaded");
+      assert.equal(unstamped(readFileSync(join(downloads, "choku-2026.ics"), "utf8")),
+        unstamped(chokuFeed), "the 直's file is the program's stream");
+    }
 
     // Bad addresses: the nearest valid month, one line saying so, no error.
     const bad = [

@@ -10,7 +10,7 @@
 //   web_sheet_walk cells YEAR MONTH MODE RULE HOLIDAYS
 //       that form for one month: "YYYY-MM-DD<TAB>colour<TAB>holiday<TAB>item"
 //       per day, in date order
-// MODE is 0..6, RULE terms|solstice, HOLIDAYS fixed|law.
+// MODE is 0..7, RULE terms|solstice, HOLIDAYS fixed|law.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -118,7 +118,7 @@ int main(int argc, char** argv) {
     const tenvo::LibraryBinding linked = tenvo::linkedLibraryBinding();
     const tenvo::LibraryBinding solstice = tenvo::withSolsticeReading(linked);
     if (argc == 2 && std::strcmp(argv[1], "hashes") == 0) {
-        for (int32_t mode = 0; mode <= 6; ++mode) {
+        for (int32_t mode = 0; mode <= 7; ++mode) {
             for (int rule = 0; rule < 2; ++rule) {
                 for (int law = 0; law < 2; ++law) {
                     const Options options{mode, rule == 1, law == 1};

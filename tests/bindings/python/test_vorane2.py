@@ -32,7 +32,7 @@ lib = ctypes.CDLL(os.environ["VORANE2_LIBRARY"])
 for _name in ("adto9rekL", "adto9rekS"):
     getattr(lib, _name).restype = LunisolarDate
 for _name in ("rno2name", "A27toname", "A28toname", "eno2name", "kno2name", "rek2name",
-              "sek2name"):
+              "sek2name", "cyo2name", "ged2name"):
     getattr(lib, _name).restype = ctypes.c_char_p
     getattr(lib, _name).argtypes = [ctypes.c_int32]
 
@@ -72,8 +72,15 @@ def test_every_day_equals_the_exports():
         bits = lib.ad2rekicyu(c)
         items = [name_of("rek2name", i) for i in range(29) if bits >> i & 1]
         assert vorane2.almanac(day) == items
+        lower = {rule: [name_of("ged2name", i) for i in range(17) if bits >> i & 1]
+                 for rule, bits in (("terms", lib.ad2gedan(c)), ("solstice", lib.ad2gedanS(c)))}
+        assert vorane2.lower_row(day) == lower["terms"]
+        assert vorane2.lower_row(day, "solstice") == lower["solstice"]
+        choku = name_of("cyo2name", lib.ad2cyoku(c))
+        assert vorane2.choku(day) == choku
         lore = vorane2.day(day)
         assert lore.date == day and lore.almanac == items
+        assert (lore.choku, lore.lower_row) == (choku, lower["terms"])
         assert (lore.lunisolar, lore.rokuyo, lore.mansion27) == (
             (vorane2.lunisolar(day), vorane2.rokuyo(day), vorane2.mansion27(day))
             if lore.lunisolar else (None, None, None))
@@ -122,6 +129,13 @@ def test_terms_holidays_and_sheets_agree():
     july = vorane2.month_sheet(2025, 7, "almanac")
     assert [c.note for c in july.cells if c.day == 19] == ["土用"]
     assert "土用入り" in vorane2.almanac(datetime.date(2025, 7, 19))
+    # The 直 under each day; 立春 (2026-02-04) repeats the 危 of the day before.
+    february = vorane2.month_sheet(2026, 2, "choku")
+    assert [c.note for c in february.cells if c.day is not None] == [
+        vorane2.choku(datetime.date(2026, 2, d)) for d in range(1, 29)]
+    assert [vorane2.choku(datetime.date(2026, 2, d)) for d in (3, 4, 5)] == ["危", "危", "成"]
+    assert vorane2.day(datetime.date(2033, 12, 22), "solstice").lower_row == vorane2.lower_row(
+        datetime.date(2033, 12, 22), "solstice")
 
 
 BAD_CALLS = [
@@ -132,6 +146,10 @@ BAD_CALLS = [
     (lambda: vorane2.almanac(datetime.date(1869, 12, 31)), ValueError, "1869-12-31 is outside"),
     (lambda: vorane2.day(datetime.date(2101, 1, 1), "solstice"), ValueError, "2101-01-01"),
     (lambda: vorane2.day(None), TypeError, "not NoneType"),
+    (lambda: vorane2.choku(datetime.date(1869, 12, 31)), ValueError, "1869-12-31 is outside"),
+    (lambda: vorane2.lower_row(datetime.date(2101, 1, 1), "solstice"), ValueError, "2101-01-01"),
+    (lambda: vorane2.lower_row(datetime.date(2020, 1, 1), rule="lunar"), ValueError, "rule must"),
+    (lambda: vorane2.choku(datetime.datetime), TypeError, "expects a datetime.date"),
     (lambda: vorane2.solar_terms(1869), ValueError, "outside 1870 .. 2100"),
     (lambda: vorane2.holidays(1947), ValueError, "1948 .. 2100"),
     (lambda: vorane2.holidays(2 ** 80), ValueError, "out of range"),
@@ -157,7 +175,7 @@ def test_bad_input_raises_a_clear_error(call, error, message):
 
 DATE_FUNCTIONS = [vorane2.lunisolar, vorane2.rokuyo, vorane2.mansion27, vorane2.mansion28,
                   vorane2.kanshi, vorane2.kyusei, vorane2.selected_days, vorane2.solar_term,
-                  vorane2.almanac, vorane2.day]
+                  vorane2.almanac, vorane2.day, vorane2.choku, vorane2.lower_row]
 
 
 @settings(max_examples=300, deadline=None)
@@ -195,7 +213,7 @@ def test_anything_but_a_date_is_a_type_error(value, function):
 @settings(max_examples=200, deadline=None)
 @given(st.integers(-10 ** 6, 10 ** 6), st.integers(-100, 100),
        st.sampled_from(["rokuyo", "kyusei", "mansion27", "mansion28", "kanshi", "sekki",
-                        "almanac"]))
+                        "almanac", "choku"]))
 def test_month_sheets_of_any_month(year, month, mode):
     if not (1870 <= year <= 2100 and 1 <= month <= 12):
         with pytest.raises(ValueError):
