@@ -55,11 +55,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             for (const auto& t : *terms) check(t.date.ok() && !t.name.empty());
         }
         if (const auto t = vorane2::solar_term_on(date, at)) check(t->date == date);
+        // The 直 and the lower row answer over the same days; the rule moves
+        // 凶会日 alone.
+        const auto choku = vorane2::choku(date, at);
+        checkNamed(choku, 12);
+        const auto lower = vorane2::lower_row(date, rule, at);
+        check(lower.has_value() == choku.has_value());
+        if (lower) {
+            for (const auto& item : *lower) check(item.number >= 0 && item.number < 17);
+        }
     }
     if (const auto h = vorane2::holidays(year{y})) {
         for (const auto& day_off : *h) check(day_off.date.ok() && day_off.date.year() == year{y});
     }
-    const auto mode = static_cast<vorane2::sheet_mode>(in.ConsumeIntegralInRange<int32_t>(-2, 7));
+    const auto mode = static_cast<vorane2::sheet_mode>(in.ConsumeIntegralInRange<int32_t>(-2, 8));
     const bool byLaw = in.ConsumeBool();
     if (const auto sheet = vorane2::sheet(year{y} / date.month(), mode, {rule, byLaw})) {
         unsigned days = 0;
