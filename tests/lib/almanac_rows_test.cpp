@@ -1,0 +1,344 @@
+// The 十二直 and the lower-row days (ad2cyoku, ad2gedan, ad2gedanS): every
+// day of the span against the almanac's tables spelled out by name, the
+// edges of the span and of the arguments, and days that published almanac
+// pages print.
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <climits>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "support/civil.h"
+#include "support/sjis.h"
+#include "vorane2.h"
+
+namespace {
+
+using testsupport::Ymd;
+
+const int64_t kFirst = testsupport::daysFromCivil(1870, 1, 1);
+const int64_t kLast = testsupport::daysFromCivil(2100, 12, 31);
+
+CalendarDate at(Ymd d, double longitude = 135.0) {
+    return CalendarDate{d.year, d.month, d.day, 0.0, 0.0, 0.0, longitude};
+}
+std::string nameOr(const char* name) { return name == nullptr ? "(null)" : name; }
+
+// Space-separated UTF-8 names, each converted to the library's Shift-JIS.
+std::vector<std::string> names(const std::string& utf8) {
+    std::vector<std::string> out;
+    std::istringstream in(utf8);
+    for (std::string word; in >> word;) out.push_back(testsupport::toCp932(word));
+    return out;
+}
+int32_t indexOf(const std::vector<std::string>& list, const std::string& name) {
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        if (list[i] == name) return static_cast<int32_t>(i);
+    }
+    return -1;
+}
+// Per-month tables: twelve space-separated entries, months 1 (寅月) .. 12.
+std::vector<std::string> months(const std::string& utf8) {
+    std::vector<std::string> out = names(utf8);
+    EXPECT_EQ(out.size(), 12u) << utf8;
+    return out;
+}
+
+// The almanac's tables by name, as the rows of a printed almanac read them.
+const auto kChoku = names("建 除 満 平 定 執 破 危 成 納 開 閉");
+const auto kItems = names(
+    "天恩日 神吉日 鬼宿日 月徳日 十死日 五墓日 帰忌日 血忌日 天火日 地火日 凶会日 往亡日 重日 "
+    "復日 大禍日 狼藉日 滅門日");
+const auto kBranches = names("子 丑 寅 卯 辰 巳 午 未 申 酉 戌 亥");
+const auto kSetsu = names("立春 啓蟄 清明 立夏 芒種 小暑 立秋 白露 寒露 立冬 大雪 小寒");
+const auto kMonthBranch = months("寅 卯 辰 巳 午 未 申 酉 戌 亥 子 丑");
+const auto kTenon =
+    names("甲子 乙丑 丙寅 丁卯 戊辰 己卯 庚辰 辛巳 壬午 癸未 己酉 庚戌 辛亥 壬子 癸丑");
+const auto kKamiyoshi = names(
+    "乙丑 丁卯 己巳 庚午 壬申 癸酉 丁丑 己卯 壬午 甲申 乙酉 戊子 辛卯 甲午 丙申 丁酉 己亥 庚子 "
+    "辛丑 "
+    "癸卯 乙巳 丙午 丁未 戊申 己酉 辛亥 壬子 乙卯 戊午 己未 庚申 辛酉 癸亥");
+const auto kGomu = names("乙丑 丙戌 戊辰 辛未 壬辰");
+const auto kJunichi = names("巳 亥");
+const auto kJisshi = months("酉 巳 丑 酉 巳 丑 酉 巳 丑 酉 巳 丑");
+const auto kKiko = months("丑 寅 子 丑 寅 子 丑 寅 子 丑 寅 子");
+const auto kChiimi = months("丑 未 寅 申 卯 酉 辰 戌 巳 亥 午 子");
+const auto kTenka = months("子 卯 午 酉 子 卯 午 酉 子 卯 午 酉");  // and 狼藉日
+const auto kChika = months("巳 午 未 申 酉 戌 亥 子 丑 寅 卯 辰");
+const auto kTaika = months("亥 午 丑 申 卯 戌 巳 子 未 寅 酉 辰");
+const auto kMetsumon = months("巳 子 未 寅 酉 辰 亥 午 丑 申 卯 戌");
+const auto kTsukitoku = months("丙 甲 壬 庚 丙 甲 壬 庚 丙 甲 壬 庚");
+const auto kFuku =
+    months("甲庚 乙辛 戊己 丙壬 丁癸 戊己 甲庚 乙辛 戊己 丙壬 丁癸 戊己");  // 2 stems
+constexpr std::array<int64_t, 12> kOmoDay = {7, 14, 21, 8, 16, 24, 9, 18, 27, 10, 20, 30};
+const std::array<std::string, 12> kKue = {
+    "辛卯 甲寅",
+    "己卯 乙卯 辛酉",
+    "甲子 乙丑 丙寅 丁卯 戊辰 壬申 戊申 庚辰 甲申 甲辰 丙申 庚申",
+    "戊辰 辛未 癸未 乙未 己亥 丙午 丁未 戊午 己未 癸亥",
+    "丙午 戊午",
+    "己巳 丙午 丁未 丁巳 己未",
+    "乙酉 甲辰 庚申",
+    "己酉 乙卯 辛酉",
+    "甲戌 辛卯 壬辰 癸巳 甲午 乙未 丙申 丁酉 戊戌 庚戌 甲寅",
+    "乙丑 己巳 丁丑 戊子 己丑 戊戌 己亥 辛丑 壬子 癸丑 丁巳 癸亥",
+    "戊子 丙午 壬子",
+    "戊子 丁未 壬子 癸亥"};
+
+int32_t bit(const char* utf8Item) {
+    const int32_t k = indexOf(kItems, testsupport::toCp932(utf8Item));
+    EXPECT_GE(k, 0) << utf8Item;
+    return int32_t{1} << k;
+}
+
+// The item bits by name, looked up once.
+struct Bits {
+    int32_t tenon = bit("天恩日"), kamiyoshi = bit("神吉日"), kishuku = bit("鬼宿日");
+    int32_t tsukitoku = bit("月徳日"), jisshi = bit("十死日"), gomu = bit("五墓日");
+    int32_t kiko = bit("帰忌日"), chiimi = bit("血忌日"), tenka = bit("天火日");
+    int32_t chika = bit("地火日"), kue = bit("凶会日"), omo = bit("往亡日");
+    int32_t junichi = bit("重日"), fuku = bit("復日"), taika = bit("大禍日");
+    int32_t rojaku = bit("狼藉日"), metsumon = bit("滅門日");
+};
+
+struct Seen {
+    std::array<int32_t, 12> choku{};
+    std::array<int32_t, 17> items{};
+};
+
+// Walks every day of [from, to] (days since 1970-01-01, from a 1 January)
+// at one meridian, re-deriving every item from the tables above: the day's
+// pair by name, the solar month as ad2sekki's sectional terms open it, the
+// lunar month of both numberings and the 28 mansion. Counts each 直 and
+// item seen.
+Seen walk(int64_t from, int64_t to, double longitude) {
+    static const Bits b;
+    static const std::string oni = testsupport::toCp932("鬼");
+    static const std::vector<std::vector<std::string>> kue = [] {
+        std::vector<std::vector<std::string>> out;
+        for (const std::string& month : kKue) out.push_back(names(month));
+        return out;
+    }();
+    const auto kueOf = [&](const LunisolarDate& lunar, const std::string& pair) {
+        if (lunar.month < 1 || lunar.month > 12) return 0;  // outside the lunisolar span
+        return indexOf(kue[static_cast<std::size_t>(lunar.month - 1)], pair) >= 0 ? b.kue : 0;
+    };
+    Seen seen;
+    // 1 January lies in 子月, whose 大雪 day (6-8 December) is at least 24
+    // days back: its 往亡日, day 20, has passed.
+    int32_t month = 11;
+    int64_t monthStart = from - 24, shokan = from - 60;
+    for (int64_t d = from; d <= to; ++d) {
+        const Ymd ymd = testsupport::civilFromDays(d);
+        const CalendarDate c = at(ymd, longitude);
+        SCOPED_TRACE(testing::Message()
+                     << ymd.year << "-" << ymd.month << "-" << ymd.day << " at " << longitude);
+        const int32_t term = ad2sekki(c);
+        const int32_t setsu = term >= 0 ? indexOf(kSetsu, nameOr(sek2name(term))) : -1;
+        if (setsu >= 0) {
+            month = setsu + 1;
+            monthStart = d;
+            if (month == 12) shokan = d;
+        }
+        const auto m = static_cast<std::size_t>(month - 1);
+        const std::string pair = nameOr(eno2name(ad2heto(c)));
+        const std::string stem = pair.substr(0, 2), branch = pair.substr(2, 2);
+
+        // 建 on the day of the month's own branch, counting on by branch.
+        const int32_t choku =
+            (indexOf(kBranches, branch) - indexOf(kBranches, kMonthBranch[m]) + 12) % 12;
+        EXPECT_EQ(ad2cyoku(c), choku);
+        if (ad2cyoku(c) != choku) return seen;
+        EXPECT_EQ(nameOr(cyo2name(choku)), kChoku[static_cast<std::size_t>(choku)]);
+        ++seen.choku[static_cast<std::size_t>(choku)];
+
+        int32_t set = 0;
+        set |= indexOf(kTenon, pair) >= 0 ? b.tenon : 0;
+        set |= indexOf(kKamiyoshi, pair) >= 0 ? b.kamiyoshi : 0;
+        set |= nameOr(A28toname(adto28(c))) == oni ? b.kishuku : 0;
+        set |= stem == kTsukitoku[m] ? b.tsukitoku : 0;
+        set |= branch == kJisshi[m] ? b.jisshi : 0;
+        set |= indexOf(kGomu, pair) >= 0 ? b.gomu : 0;
+        set |= branch == kKiko[m] ? b.kiko : 0;
+        set |= branch == kChiimi[m] ? b.chiimi : 0;
+        set |= branch == kTenka[m] ? b.tenka | b.rojaku : 0;
+        set |= branch == kChika[m] ? b.chika : 0;
+        // The 30th day from 小寒 is marked even when 立春 has opened 寅月.
+        const bool omo = d - monthStart + 1 == kOmoDay[m] || (month == 1 && d - shokan + 1 == 30);
+        set |= omo ? b.omo : 0;
+        set |= indexOf(kJunichi, branch) >= 0 ? b.junichi : 0;
+        set |= kFuku[m].substr(0, 2) == stem || kFuku[m].substr(2, 2) == stem ? b.fuku : 0;
+        set |= branch == kTaika[m] ? b.taika : 0;
+        set |= branch == kMetsumon[m] ? b.metsumon : 0;
+
+        const int32_t gedan = ad2gedan(c), gedanS = ad2gedanS(c);
+        EXPECT_EQ(gedan, set | kueOf(adto9rekL(c), pair));
+        EXPECT_EQ(gedanS, set | kueOf(adto9rekS(c), pair));
+        if (gedan != (set | kueOf(adto9rekL(c), pair)) ||
+            gedanS != (set | kueOf(adto9rekS(c), pair))) {
+            return seen;
+        }
+        for (std::size_t k = 0; k < seen.items.size(); ++k) seen.items[k] += (gedan >> k) & 1;
+    }
+    return seen;
+}
+
+TEST(AlmanacRows, EveryDayOfTheSpanByTheTables) {
+    for (std::size_t k = 0; k < kItems.size(); ++k) {
+        ASSERT_EQ(nameOr(ged2name(static_cast<int32_t>(k))), kItems[k]);
+    }
+    const Seen japan = walk(kFirst, kLast, 135.0);
+    for (int32_t n : japan.choku) EXPECT_GT(n, 0);
+    for (int32_t n : japan.items) EXPECT_GT(n, 0);
+    // One 往亡日 in each solar month from 丑月 1870 to 子月 2100 (the 子月
+    // of 1869 had its 20th day in December 1869).
+    EXPECT_EQ(japan.items[11], 231 * 12);
+    // Other meridians move the sectional terms' local days, and with them
+    // the 直 and the items of the solar month.
+    const Seen east = walk(testsupport::daysFromCivil(2060, 1, 1), kLast, 139.75);
+    const Seen west = walk(testsupport::daysFromCivil(1990, 1, 1),
+                           testsupport::daysFromCivil(2040, 12, 31), -75.0);
+    EXPECT_EQ(east.items[11], 41 * 12);
+    EXPECT_EQ(west.items[11], 51 * 12);
+}
+
+// The ends of the span and of the arguments, and the 丑月 whose 30th day is
+// the 立春 day.
+TEST(AlmanacRows, EdgesOfSpanArgumentsAndNames) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    const CalendarDate outside[] = {
+        {1869, 12, 31, 0, 0, 0, 135.0}, {2101, 1, 1, 0, 0, 0, 135.0},   {2024, 6, 15, 0, 0, 0, nan},
+        {2024, 6, 15, 0, 0, 0, 181.0},  {2024, 6, 15, 0, 0, 0, -181.0}, {2024, 6, 15, 0, 0, 0, inf},
+        {1870, 1, 0, 0, 0, 0, 135.0},  // runs back to 1869-12-31
+    };
+    for (const CalendarDate& c : outside) {
+        SCOPED_TRACE(testing::Message()
+                     << c.year << "-" << c.month << "-" << c.day << " at " << c.longitude);
+        EXPECT_EQ(ad2cyoku(c), -999);
+        EXPECT_EQ(ad2gedan(c), -999);
+        EXPECT_EQ(ad2gedanS(c), -999);
+    }
+    // In span, each against the same day written plainly at 135 east: the
+    // first and last days, fields that run on, a clock time, and -180 where
+    // ad2heto already counts the next day.
+    struct Same {
+        CalendarDate date;
+        Ymd plain;
+    };
+    const Same same[] = {
+        {{1870, 1, 1, 0, 0, 0, 135.0}, {1870, 1, 1}},
+        {{2100, 12, 31, 23, 59, 59, 135.0}, {2100, 12, 31}},
+        {{2024, 12, 32, 0, 0, 0, 135.0}, {2025, 1, 1}},
+        {{2025, 2, 29, 0, 0, 0, 135.0}, {2025, 3, 1}},
+        {{2024, 6, 15, 0, 0, 0, -180.0}, {2024, 6, 15}},
+        {{2024, 6, 15, 0, 0, 0, 180.0}, {2024, 6, 15}},
+    };
+    for (const Same& s : same) {
+        SCOPED_TRACE(testing::Message()
+                     << s.plain.year << "-" << s.plain.month << "-" << s.plain.day);
+        EXPECT_GE(ad2cyoku(s.date), 0);
+        EXPECT_EQ(ad2cyoku(s.date), ad2cyoku(at(s.plain)));
+        EXPECT_EQ(ad2gedan(s.date), ad2gedan(at(s.plain)));
+    }
+    // A 丑月 of 29 days: its 30th day is the 立春 day, marked; in a 丑月 of
+    // 30 days (2022) the 30th is the day before 立春, and 立春 is not.
+    const std::string risshun = testsupport::toCp932("立春");
+    for (const Ymd d :
+         {Ymd{1871, 2, 4}, Ymd{1945, 2, 4}, Ymd{2021, 2, 3}, Ymd{2024, 2, 4}, Ymd{2099, 2, 3}}) {
+        EXPECT_EQ(nameOr(sek2name(ad2sekki(at(d)))), risshun) << d.year;
+        EXPECT_NE(ad2gedan(at(d)) & bit("往亡日"), 0) << d.year;
+    }
+    EXPECT_NE(ad2gedan(at({2022, 2, 3})) & bit("往亡日"), 0);
+    EXPECT_EQ(ad2gedan(at({2022, 2, 4})) & bit("往亡日"), 0);
+    EXPECT_EQ(nameOr(sek2name(ad2sekki(at({2022, 2, 4})))), risshun);
+
+    // Names: in range the table's, outside null.
+    EXPECT_EQ(nameOr(cyo2name(0)), kChoku[0]);
+    EXPECT_EQ(nameOr(cyo2name(11)), kChoku[11]);
+    EXPECT_EQ(nameOr(ged2name(16)), kItems[16]);
+    for (int32_t n : {-1, 12, INT_MIN, INT_MAX}) EXPECT_EQ(cyo2name(n), nullptr) << n;
+    for (int32_t n : {-1, 17, INT_MIN, INT_MAX}) EXPECT_EQ(ged2name(n), nullptr) << n;
+}
+
+// Days as almanac pages print them: the 直, the items the page names, and the items whose presence
+// or absence it states (a page that shows 天赦日 or 十死日 leaves the others out).
+struct Published {
+    Ymd date;
+    const char* choku;
+    const char* named;
+    const char* stated;
+};
+constexpr const char* kKoyominote = "天恩日 神吉日 鬼宿日 月徳日 十死日";
+
+TEST(AlmanacRows, PublishedAlmanacPages) {
+    const Published pages[] = {
+        // https://www.takanohakusan.jp/blog/article/3700/ (令和3年12月; 大雪 on the 7th)
+        {{2021, 12, 5}, "建", "", ""},
+        {{2021, 12, 6}, "除", "", ""},
+        {{2021, 12, 7}, "除", "", ""},
+        {{2021, 12, 8}, "満", "", ""},
+        {{2021, 12, 9}, "平", "", ""},
+        {{2021, 12, 10}, "定", "", ""},
+        {{2021, 12, 11}, "執", "", ""},
+        {{2021, 12, 12}, "破", "", ""},
+        {{2021, 12, 13}, "危", "", ""},
+        {{2021, 12, 14}, "成", "", ""},
+        // https://higoyo.me/?p=5161
+        {{2025, 2, 10}, "成", "", ""},
+        // https://koyominote.com/post/calendar-day/?date=YYYY-MM-DD, one page a day
+        {{1900, 1, 5}, "満", "", kKoyominote},
+        {{1900, 7, 6}, "開", "天恩日 鬼宿日", kKoyominote},
+        {{1900, 10, 15}, "閉", "神吉日", kKoyominote},
+        {{1942, 5, 11}, "危", "天恩日", kKoyominote},
+        {{1943, 3, 22}, "建", "天恩日 神吉日", kKoyominote},
+        {{1944, 6, 5}, "危", "神吉日 月徳日", kKoyominote},
+        {{1966, 6, 20}, "定", "天恩日", kKoyominote},
+        {{2021, 12, 1}, "成", "天恩日", kKoyominote},
+        {{2022, 10, 22}, "開", "", ""},  // 天赦日
+        {{2024, 12, 6}, "執", "鬼宿日 月徳日", kKoyominote},
+        {{2025, 2, 5}, "平", "神吉日", kKoyominote},
+        {{2026, 9, 26}, "破", "神吉日", kKoyominote},
+        {{2030, 9, 30}, "危", "天恩日", kKoyominote},
+        {{2033, 1, 13}, "閉", "", ""},  // 天赦日
+        {{2039, 1, 22}, "平", "", kKoyominote},
+        {{2044, 1, 22}, "執", "神吉日 月徳日", kKoyominote},
+        {{2044, 10, 22}, "破", "", kKoyominote},
+        {{2047, 7, 27}, "納", "", kKoyominote},
+        {{2058, 12, 28}, "建", "", ""},  // 天赦日
+        {{2061, 9, 4}, "除", "十死日", "十死日"},
+        {{2061, 10, 20}, "納", "", kKoyominote},
+        {{2067, 12, 29}, "建", "天恩日 神吉日 月徳日", kKoyominote},
+        {{2071, 1, 12}, "執", "天恩日 神吉日", kKoyominote},
+        {{2071, 7, 20}, "成", "神吉日", kKoyominote},
+        {{2071, 10, 8}, "除", "天恩日 神吉日", kKoyominote},
+        {{2075, 2, 10}, "破", "神吉日", kKoyominote},
+        {{2077, 1, 23}, "建", "十死日", "十死日"},
+        {{2084, 10, 19}, "納", "", kKoyominote},
+        {{2094, 12, 20}, "除", "天恩日 神吉日", kKoyominote},
+        // https://koyominote.com/calendar/day-0124/?y=2064
+        {{2064, 1, 24}, "定", "", kKoyominote},
+    };
+    for (const Published& p : pages) {
+        SCOPED_TRACE(testing::Message() << p.date.year << "-" << p.date.month << "-" << p.date.day);
+        const CalendarDate c = at(p.date);
+        EXPECT_EQ(nameOr(cyo2name(ad2cyoku(c))), testsupport::toCp932(p.choku));
+        const int32_t gedan = ad2gedan(c);
+        for (const std::string& item : names(p.stated)) {
+            const int32_t k = indexOf(kItems, item);
+            EXPECT_EQ((gedan >> k) & 1, indexOf(names(p.named), item) >= 0 ? 1 : 0)
+                << nameOr(ged2name(k));
+        }
+        for (const std::string& item : names(p.named)) {
+            EXPECT_NE(indexOf(names(p.stated), item), -1) << "named but not stated";
+        }
+    }
+}
+
+}  // namespace
