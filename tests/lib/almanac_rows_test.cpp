@@ -204,8 +204,13 @@ TEST(AlmanacRows, EveryDayOfTheSpanByTheTables) {
     const Seen east = walk(testsupport::daysFromCivil(2060, 1, 1), kLast, 139.75);
     const Seen west = walk(testsupport::daysFromCivil(1990, 1, 1),
                            testsupport::daysFromCivil(2040, 12, 31), -75.0);
+    // A meridian a fraction of a minute from Greenwich reads the instants
+    // with one division; the terms' days and the rows must still agree.
+    const Seen odd = walk(testsupport::daysFromCivil(1870, 1, 1),
+                          testsupport::daysFromCivil(1899, 12, 31), 100.1234);
     EXPECT_EQ(east.items[11], 41 * 12);
     EXPECT_EQ(west.items[11], 51 * 12);
+    EXPECT_EQ(odd.items[11], 30 * 12);
 }
 
 // The ends of the span and of the arguments, and the 丑月 whose 30th day is
