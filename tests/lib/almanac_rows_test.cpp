@@ -273,8 +273,8 @@ TEST(AlmanacRows, EdgesOfSpanArgumentsAndNames) {
 }
 
 // Days as almanac pages print them: the 直 (empty where a page gives none), the items the page
-// names, and the items whose presence or absence it states (a page that shows 天赦日 or 十死日
-// leaves the others out).
+// names, and the items whose presence or absence it states (a page that shows 天赦日, 受死日 or
+// 十死日 leaves the others out).
 struct Published {
     Ymd date;
     const char* choku;
@@ -339,6 +339,8 @@ TEST(AlmanacRows, PublishedAlmanacPages) {
         {{2071, 11, 23}, "開", "十死日", "十死日"},
         {{2080, 11, 23}, "開", "十死日", "十死日"},
         {{2081, 1, 23}, "納", "", kKoyominote},
+        {{2017, 12, 22}, "危", "天恩日", kKoyominote},
+        {{2093, 12, 27}, "平", "", ""},  // 受死日
         // https://koyominote.com/calendar/day-0124/?y=2064
         {{2064, 1, 24}, "定", "", kKoyominote},
         // https://koyominote.com/post/calendar-day-0113/?y=2023
@@ -349,6 +351,20 @@ TEST(AlmanacRows, PublishedAlmanacPages) {
         {{2022, 1, 7}, "危", "神吉日 鬼宿日 月徳日", kGoodDays},
         // https://koyomishokunin.com/?p=9898
         {{2022, 1, 17}, "執", "神吉日 月徳日", kGoodDays},
+        // https://shino168.com/news/2021-4-14%e6%b0%b4%e3%81%ae%e3%81%93%e3%82%88%e3%81%bf%e3%80%80%e6%8b%9b%e7%a6%8f%e3%81%ae%e6%89%8b%e3%81%b3%e3%81%8d
+        {{2021, 4, 14}, "建", "", ""},
+        // https://shino168.com/news/2021-12-12_koyomi
+        {{2021, 12, 12}, "破", "", ""},
+        // https://www.shino168.com/news/2022-5-11_koyomi/
+        {{2022, 5, 11}, "危", "", ""},
+        // https://shino168.com/news/2022-12-1_koyomi
+        {{2022, 12, 1}, "除", "", ""},
+        // https://www.shino168.com/news/2022-12-2_koyomi/
+        {{2022, 12, 2}, "満", "", ""},
+        // https://www.shino168.com/news/2023-2-20_koyomi/
+        {{2023, 2, 20}, "危", "", ""},
+        // https://www.shino168.com/news/2025-9-08_koyomi
+        {{2025, 9, 8}, "危", "", ""},
         // https://santai-jinja.jp/blog/ichiryumambaibi
         {{2024, 1, 1}, "", "天恩日", "天恩日"},
         // https://2996.info/kaiun/356/ (2022年5月; 立夏 on the 5th)
