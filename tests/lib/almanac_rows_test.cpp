@@ -303,6 +303,8 @@ TEST(AlmanacRows, PublishedAlmanacPages) {
         {{2021, 12, 14}, "成", "", ""},
         // https://higoyo.me/?p=5161
         {{2025, 2, 10}, "成", "", ""},
+        // https://higoyo.me/?p=6765
+        {{2026, 3, 18}, "建", "", ""},
         // https://koyominote.com/post/calendar-day/?date=YYYY-MM-DD, one page a day
         {{1900, 1, 5}, "満", "", kKoyominote},
         {{1900, 7, 6}, "開", "天恩日 鬼宿日", kKoyominote},
@@ -340,7 +342,12 @@ TEST(AlmanacRows, PublishedAlmanacPages) {
         {{2080, 11, 23}, "開", "十死日", "十死日"},
         {{2081, 1, 23}, "納", "", kKoyominote},
         {{2017, 12, 22}, "危", "天恩日", kKoyominote},
-        {{2093, 12, 27}, "平", "", ""},  // 受死日
+        {{2018, 3, 9}, "納", "神吉日 鬼宿日", "天恩日 神吉日 鬼宿日"},  // the page cut short
+        {{2046, 3, 26}, "執", "神吉日 月徳日", kKoyominote},
+        {{2098, 3, 18}, "破", "天恩日", "天恩日"},  // the page cut short
+        {{2093, 12, 27}, "平", "", ""},             // 受死日
+        // https://koyominote.com/post/calendar-day-0317/?y=2026
+        {{2026, 3, 17}, "閉", "", kKoyominote},
         // https://koyominote.com/calendar/day-0124/?y=2064
         {{2064, 1, 24}, "定", "", kKoyominote},
         // https://koyominote.com/post/calendar-day-0113/?y=2023
