@@ -43,56 +43,62 @@ int32_t indexOf(const std::vector<std::string>& list, const std::string& name) {
     }
     return -1;
 }
-// Per-month tables: twelve space-separated entries, months 1 (寅月) .. 12.
-std::vector<std::string> months(const std::string& utf8) {
-    std::vector<std::string> out = names(utf8);
-    EXPECT_EQ(out.size(), 12u) << utf8;
-    return out;
-}
 
-// The almanac's tables by name, as the rows of a printed almanac read them.
-const auto kChoku = names("建 除 満 平 定 執 破 危 成 納 開 閉");
-const auto kItems = names(
-    "天恩日 神吉日 鬼宿日 月徳日 十死日 五墓日 帰忌日 血忌日 天火日 地火日 凶会日 往亡日 重日 "
-    "復日 大禍日 狼藉日 滅門日");
-const auto kBranches = names("子 丑 寅 卯 辰 巳 午 未 申 酉 戌 亥");
-const auto kSetsu = names("立春 啓蟄 清明 立夏 芒種 小暑 立秋 白露 寒露 立冬 大雪 小寒");
-const auto kMonthBranch = months("寅 卯 辰 巳 午 未 申 酉 戌 亥 子 丑");
-const auto kTenon =
-    names("甲子 乙丑 丙寅 丁卯 戊辰 己卯 庚辰 辛巳 壬午 癸未 己酉 庚戌 辛亥 壬子 癸丑");
-const auto kKamiyoshi = names(
-    "乙丑 丁卯 己巳 庚午 壬申 癸酉 丁丑 己卯 壬午 甲申 乙酉 戊子 辛卯 甲午 丙申 丁酉 己亥 庚子 "
-    "辛丑 "
-    "癸卯 乙巳 丙午 丁未 戊申 己酉 辛亥 壬子 乙卯 戊午 己未 庚申 辛酉 癸亥");
-const auto kGomu = names("乙丑 丙戌 戊辰 辛未 壬辰");
-const auto kJunichi = names("巳 亥");
-const auto kJisshi = months("酉 巳 丑 酉 巳 丑 酉 巳 丑 酉 巳 丑");
-const auto kKiko = months("丑 寅 子 丑 寅 子 丑 寅 子 丑 寅 子");
-const auto kChiimi = months("丑 未 寅 申 卯 酉 辰 戌 巳 亥 午 子");
-const auto kTenka = months("子 卯 午 酉 子 卯 午 酉 子 卯 午 酉");  // and 狼藉日
-const auto kChika = months("巳 午 未 申 酉 戌 亥 子 丑 寅 卯 辰");
-const auto kTaika = months("亥 午 丑 申 卯 戌 巳 子 未 寅 酉 辰");
-const auto kMetsumon = months("巳 子 未 寅 酉 辰 亥 午 丑 申 卯 戌");
-const auto kTsukitoku = months("丙 甲 壬 庚 丙 甲 壬 庚 丙 甲 壬 庚");
-const auto kFuku =
-    months("甲庚 乙辛 戊己 丙壬 丁癸 戊己 甲庚 乙辛 戊己 丙壬 丁癸 戊己");  // 2 stems
+// The almanac's tables by name, as the rows of a printed almanac read them,
+// converted once on first use.
+struct Tables {
+    std::vector<std::string> choku = names("建 除 満 平 定 執 破 危 成 納 開 閉");
+    std::vector<std::string> items = names(
+        "天恩日 神吉日 鬼宿日 月徳日 十死日 五墓日 帰忌日 血忌日 天火日 地火日 凶会日 往亡日 "
+        "重日 復日 大禍日 狼藉日 滅門日");
+    std::vector<std::string> branches = names("子 丑 寅 卯 辰 巳 午 未 申 酉 戌 亥");
+    std::vector<std::string> setsu =
+        names("立春 啓蟄 清明 立夏 芒種 小暑 立秋 白露 寒露 立冬 大雪 小寒");
+    // By the day's pair or branch.
+    std::vector<std::string> tenon =
+        names("甲子 乙丑 丙寅 丁卯 戊辰 己卯 庚辰 辛巳 壬午 癸未 己酉 庚戌 辛亥 壬子 癸丑");
+    std::vector<std::string> kamiyoshi = names(
+        "乙丑 丁卯 己巳 庚午 壬申 癸酉 丁丑 己卯 壬午 甲申 乙酉 "
+        "戊子 辛卯 甲午 丙申 丁酉 己亥 庚子 辛丑 癸卯 乙巳 丙午 "
+        "丁未 戊申 己酉 辛亥 壬子 乙卯 戊午 己未 庚申 辛酉 癸亥");
+    std::vector<std::string> gomu = names("乙丑 丙戌 戊辰 辛未 壬辰");
+    std::vector<std::string> junichi = names("巳 亥");
+    // By solar month 1 (寅月) .. 12, one entry a month.
+    std::vector<std::string> monthBranch = names("寅 卯 辰 巳 午 未 申 酉 戌 亥 子 丑");
+    std::vector<std::string> jisshi = names("酉 巳 丑 酉 巳 丑 酉 巳 丑 酉 巳 丑");
+    std::vector<std::string> kiko = names("丑 寅 子 丑 寅 子 丑 寅 子 丑 寅 子");
+    std::vector<std::string> chiimi = names("丑 未 寅 申 卯 酉 辰 戌 巳 亥 午 子");
+    std::vector<std::string> tenka = names("子 卯 午 酉 子 卯 午 酉 子 卯 午 酉");  // and 狼藉日
+    std::vector<std::string> chika = names("巳 午 未 申 酉 戌 亥 子 丑 寅 卯 辰");
+    std::vector<std::string> taika = names("亥 午 丑 申 卯 戌 巳 子 未 寅 酉 辰");
+    std::vector<std::string> metsumon = names("巳 子 未 寅 酉 辰 亥 午 丑 申 卯 戌");
+    std::vector<std::string> tsukitoku = names("丙 甲 壬 庚 丙 甲 壬 庚 丙 甲 壬 庚");
+    std::vector<std::string> fuku =  // two stems a month
+        names("甲庚 乙辛 戊己 丙壬 丁癸 戊己 甲庚 乙辛 戊己 丙壬 丁癸 戊己");
+    // 凶会日 by lunar month 1 .. 12.
+    std::vector<std::vector<std::string>> kue = {
+        names("辛卯 甲寅"),
+        names("己卯 乙卯 辛酉"),
+        names("甲子 乙丑 丙寅 丁卯 戊辰 壬申 戊申 庚辰 甲申 甲辰 丙申 庚申"),
+        names("戊辰 辛未 癸未 乙未 己亥 丙午 丁未 戊午 己未 癸亥"),
+        names("丙午 戊午"),
+        names("己巳 丙午 丁未 丁巳 己未"),
+        names("乙酉 甲辰 庚申"),
+        names("己酉 乙卯 辛酉"),
+        names("甲戌 辛卯 壬辰 癸巳 甲午 乙未 丙申 丁酉 戊戌 庚戌 甲寅"),
+        names("乙丑 己巳 丁丑 戊子 己丑 戊戌 己亥 辛丑 壬子 癸丑 丁巳 癸亥"),
+        names("戊子 丙午 壬子"),
+        names("戊子 丁未 壬子 癸亥")};
+};
+const Tables& tables() {
+    static const Tables t;
+    return t;
+}
+// 往亡日: the Nth day of solar month 1 .. 12, its sectional term's day first.
 constexpr std::array<int64_t, 12> kOmoDay = {7, 14, 21, 8, 16, 24, 9, 18, 27, 10, 20, 30};
-const std::array<std::string, 12> kKue = {
-    "辛卯 甲寅",
-    "己卯 乙卯 辛酉",
-    "甲子 乙丑 丙寅 丁卯 戊辰 壬申 戊申 庚辰 甲申 甲辰 丙申 庚申",
-    "戊辰 辛未 癸未 乙未 己亥 丙午 丁未 戊午 己未 癸亥",
-    "丙午 戊午",
-    "己巳 丙午 丁未 丁巳 己未",
-    "乙酉 甲辰 庚申",
-    "己酉 乙卯 辛酉",
-    "甲戌 辛卯 壬辰 癸巳 甲午 乙未 丙申 丁酉 戊戌 庚戌 甲寅",
-    "乙丑 己巳 丁丑 戊子 己丑 戊戌 己亥 辛丑 壬子 癸丑 丁巳 癸亥",
-    "戊子 丙午 壬子",
-    "戊子 丁未 壬子 癸亥"};
 
 int32_t bit(const char* utf8Item) {
-    const int32_t k = indexOf(kItems, testsupport::toCp932(utf8Item));
+    const int32_t k = indexOf(tables().items, testsupport::toCp932(utf8Item));
     EXPECT_GE(k, 0) << utf8Item;
     return int32_t{1} << k;
 }
@@ -118,16 +124,12 @@ struct Seen {
 // lunar month of both numberings and the 28 mansion. Counts each 直 and
 // item seen.
 Seen walk(int64_t from, int64_t to, double longitude) {
+    const Tables& t = tables();
     static const Bits b;
     static const std::string oni = testsupport::toCp932("鬼");
-    static const std::vector<std::vector<std::string>> kue = [] {
-        std::vector<std::vector<std::string>> out;
-        for (const std::string& month : kKue) out.push_back(names(month));
-        return out;
-    }();
     const auto kueOf = [&](const LunisolarDate& lunar, const std::string& pair) {
         if (lunar.month < 1 || lunar.month > 12) return 0;  // outside the lunisolar span
-        return indexOf(kue[static_cast<std::size_t>(lunar.month - 1)], pair) >= 0 ? b.kue : 0;
+        return indexOf(t.kue[static_cast<std::size_t>(lunar.month - 1)], pair) >= 0 ? b.kue : 0;
     };
     Seen seen;
     // 1 January lies in 子月, whose 大雪 day (6-8 December) is at least 24
@@ -140,7 +142,7 @@ Seen walk(int64_t from, int64_t to, double longitude) {
         SCOPED_TRACE(testing::Message()
                      << ymd.year << "-" << ymd.month << "-" << ymd.day << " at " << longitude);
         const int32_t term = ad2sekki(c);
-        const int32_t setsu = term >= 0 ? indexOf(kSetsu, nameOr(sek2name(term))) : -1;
+        const int32_t setsu = term >= 0 ? indexOf(t.setsu, nameOr(sek2name(term))) : -1;
         if (setsu >= 0) {
             month = setsu + 1;
             monthStart = d;
@@ -152,30 +154,30 @@ Seen walk(int64_t from, int64_t to, double longitude) {
 
         // 建 on the day of the month's own branch, counting on by branch.
         const int32_t choku =
-            (indexOf(kBranches, branch) - indexOf(kBranches, kMonthBranch[m]) + 12) % 12;
+            (indexOf(t.branches, branch) - indexOf(t.branches, t.monthBranch[m]) + 12) % 12;
         EXPECT_EQ(ad2cyoku(c), choku);
         if (ad2cyoku(c) != choku) return seen;
-        EXPECT_EQ(nameOr(cyo2name(choku)), kChoku[static_cast<std::size_t>(choku)]);
+        EXPECT_EQ(nameOr(cyo2name(choku)), t.choku[static_cast<std::size_t>(choku)]);
         ++seen.choku[static_cast<std::size_t>(choku)];
 
         int32_t set = 0;
-        set |= indexOf(kTenon, pair) >= 0 ? b.tenon : 0;
-        set |= indexOf(kKamiyoshi, pair) >= 0 ? b.kamiyoshi : 0;
+        set |= indexOf(t.tenon, pair) >= 0 ? b.tenon : 0;
+        set |= indexOf(t.kamiyoshi, pair) >= 0 ? b.kamiyoshi : 0;
         set |= nameOr(A28toname(adto28(c))) == oni ? b.kishuku : 0;
-        set |= stem == kTsukitoku[m] ? b.tsukitoku : 0;
-        set |= branch == kJisshi[m] ? b.jisshi : 0;
-        set |= indexOf(kGomu, pair) >= 0 ? b.gomu : 0;
-        set |= branch == kKiko[m] ? b.kiko : 0;
-        set |= branch == kChiimi[m] ? b.chiimi : 0;
-        set |= branch == kTenka[m] ? b.tenka | b.rojaku : 0;
-        set |= branch == kChika[m] ? b.chika : 0;
+        set |= stem == t.tsukitoku[m] ? b.tsukitoku : 0;
+        set |= branch == t.jisshi[m] ? b.jisshi : 0;
+        set |= indexOf(t.gomu, pair) >= 0 ? b.gomu : 0;
+        set |= branch == t.kiko[m] ? b.kiko : 0;
+        set |= branch == t.chiimi[m] ? b.chiimi : 0;
+        set |= branch == t.tenka[m] ? b.tenka | b.rojaku : 0;
+        set |= branch == t.chika[m] ? b.chika : 0;
         // The 30th day from 小寒 is marked even when 立春 has opened 寅月.
         const bool omo = d - monthStart + 1 == kOmoDay[m] || (month == 1 && d - shokan + 1 == 30);
         set |= omo ? b.omo : 0;
-        set |= indexOf(kJunichi, branch) >= 0 ? b.junichi : 0;
-        set |= kFuku[m].substr(0, 2) == stem || kFuku[m].substr(2, 2) == stem ? b.fuku : 0;
-        set |= branch == kTaika[m] ? b.taika : 0;
-        set |= branch == kMetsumon[m] ? b.metsumon : 0;
+        set |= indexOf(t.junichi, branch) >= 0 ? b.junichi : 0;
+        set |= t.fuku[m].substr(0, 2) == stem || t.fuku[m].substr(2, 2) == stem ? b.fuku : 0;
+        set |= branch == t.taika[m] ? b.taika : 0;
+        set |= branch == t.metsumon[m] ? b.metsumon : 0;
 
         const int32_t gedan = ad2gedan(c), gedanS = ad2gedanS(c);
         EXPECT_EQ(gedan, set | kueOf(adto9rekL(c), pair));
@@ -190,8 +192,13 @@ Seen walk(int64_t from, int64_t to, double longitude) {
 }
 
 TEST(AlmanacRows, EveryDayOfTheSpanByTheTables) {
-    for (std::size_t k = 0; k < kItems.size(); ++k) {
-        ASSERT_EQ(nameOr(ged2name(static_cast<int32_t>(k))), kItems[k]);
+    const Tables& t = tables();
+    for (std::size_t k = 0; k < t.items.size(); ++k) {
+        ASSERT_EQ(nameOr(ged2name(static_cast<int32_t>(k))), t.items[k]);
+    }
+    for (const auto* month : {&t.monthBranch, &t.jisshi, &t.kiko, &t.chiimi, &t.tenka, &t.chika,
+                              &t.taika, &t.metsumon, &t.tsukitoku, &t.fuku}) {
+        ASSERT_EQ(month->size(), 12u);
     }
     const Seen japan = walk(kFirst, kLast, 135.0);
     for (int32_t n : japan.choku) EXPECT_GT(n, 0);
@@ -265,9 +272,9 @@ TEST(AlmanacRows, EdgesOfSpanArgumentsAndNames) {
     EXPECT_EQ(nameOr(sek2name(ad2sekki(at({2022, 2, 4})))), risshun);
 
     // Names: in range the table's, outside null.
-    EXPECT_EQ(nameOr(cyo2name(0)), kChoku[0]);
-    EXPECT_EQ(nameOr(cyo2name(11)), kChoku[11]);
-    EXPECT_EQ(nameOr(ged2name(16)), kItems[16]);
+    EXPECT_EQ(nameOr(cyo2name(0)), tables().choku[0]);
+    EXPECT_EQ(nameOr(cyo2name(11)), tables().choku[11]);
+    EXPECT_EQ(nameOr(ged2name(16)), tables().items[16]);
     for (int32_t n : {-1, 12, INT_MIN, INT_MAX}) EXPECT_EQ(cyo2name(n), nullptr) << n;
     for (int32_t n : {-1, 17, INT_MIN, INT_MAX}) EXPECT_EQ(ged2name(n), nullptr) << n;
 }
@@ -399,7 +406,8 @@ TEST(AlmanacRows, PublishedAlmanacPages) {
         }
         const int32_t gedan = ad2gedan(c);
         for (const std::string& item : names(p.stated)) {
-            const int32_t k = indexOf(kItems, item);
+            const int32_t k = indexOf(tables().items, item);
+            ASSERT_GE(k, 0);
             EXPECT_EQ((gedan >> k) & 1, indexOf(names(p.named), item) >= 0 ? 1 : 0)
                 << nameOr(ged2name(k));
         }
