@@ -231,6 +231,15 @@ BENCHMARK(BM_moon_age)->Name("almanac/ad2getrei");
 void BM_term_of_day(benchmark::State& state) { perDay(state, ad2sekki); }
 BENCHMARK(BM_term_of_day)->Name("almanac/ad2sekki");
 
+// The 十二直 and the lower row: the day's solar month from the stored
+// sectional terms and the day's pair; ad2gedan adds the lunisolar date for
+// 凶会日.
+void BM_choku(benchmark::State& state) { perDay(state, ad2cyoku); }
+BENCHMARK(BM_choku)->Name("almanac/ad2cyoku");
+
+void BM_lower_row(benchmark::State& state) { perDay(state, ad2gedan); }
+BENCHMARK(BM_lower_row)->Name("almanac/ad2gedan");
+
 // A day's whole lore as a caller asks for it, each export of a date once:
 // the lunisolar date, 六曜, the mansions, the stems and branches, the nine
 // stars, the weekday, the term of the day, the almanac items and the age.
@@ -304,6 +313,8 @@ const std::map<std::string, std::string> kFloorOf = {
     {"almanac/ad2rekicyu at 139.75", "floor/ad2jd + table read"},
     {"almanac/ad2getrei", "floor/ad2jd + table read"},
     {"almanac/ad2sekki", "floor/ad2jd + table read"},
+    {"almanac/ad2cyoku", "floor/ad2jd + table read"},
+    {"almanac/ad2gedan", "floor/ad2jd + table read"},
     {"almanac/every date export of a day once", "floor/ad2jd + table read"},
 };
 
