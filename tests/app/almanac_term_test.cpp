@@ -206,7 +206,7 @@ TEST(AlmanacTerm, LowerRowDaysFollowEachDaysItems) {
     }
     const std::string list = command({"--almanac", "--list", "2026", "--lower-row"}).out;
     EXPECT_EQ(linesOf(list), expectedList(2026, false, true));
-    std::array<int, 17> days{};
+    int days[17] = {};
     const tenvo::LoreYear year = tenvo::loreYear(2026);
     for (int m = 1; m <= 12; ++m) {
         for (int d = 1; d <= tenvo::daysInMonth(2026, m); ++d) {
