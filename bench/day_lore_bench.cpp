@@ -4,17 +4,25 @@
 // building the record, and the date's own Julian day (ad2jd), the least any
 // answer about a date costs. A summary after the table prints the ratios.
 //
+// The year lists of tenvo-term, run in-process through runTermCommand over
+// the years 1870-2100 in turn, stand beside a year of lores (365 times the
+// record): `--almanac --list YEAR` (every lore of the year) and
+// `--list YEAR --mode MODE` in each mode (twelve month sheets).
+//
 //   build/bench/day_lore_bench [--benchmark_filter=...]
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "civil_days.h"
 #include "day_lore.h"
 #include "library_binding_linked.h"
+#include "term_command.h"
 
 namespace {
 
@@ -84,10 +92,26 @@ void BM_LoreExportsAlone(benchmark::State& state) {
         benchmark::DoNotOptimize(ad2sekki(date));
         benchmark::DoNotOptimize(ad2rekicyu(date));
         benchmark::DoNotOptimize(ad2getrei(date));
+        benchmark::DoNotOptimize(ad2cyoku(date));
+        benchmark::DoNotOptimize(ad2gedan(date));
         i = i + 1 == days.size() ? 0 : i + 1;
     }
 }
 BENCHMARK(BM_LoreExportsAlone);
+
+// The part of that floor the 直 and the lower row take, alone.
+void BM_RowExportsAlone(benchmark::State& state) {
+    const auto& days = everyDay();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const Day& d = days[i];
+        const CalendarDate date{d.year, d.month, d.day, 0.0, 0.0, 0.0, 135.0};
+        benchmark::DoNotOptimize(ad2cyoku(date));
+        benchmark::DoNotOptimize(ad2gedan(date));
+        i = i + 1 == days.size() ? 0 : i + 1;
+    }
+}
+BENCHMARK(BM_RowExportsAlone);
 
 void BM_JulianDayFloor(benchmark::State& state) {
     const auto& days = everyDay();
@@ -100,6 +124,57 @@ void BM_JulianDayFloor(benchmark::State& state) {
 }
 BENCHMARK(BM_JulianDayFloor);
 
+// tenvo-term with `arguments` and the year in place of "YEAR", the years in
+// turn; the output's size is counted so that nothing is left unused.
+void runYearLists(benchmark::State& state, std::vector<std::string> arguments) {
+    const tenvo::TermContext context;
+    int32_t year = tenvo::kLoreFirstYear;
+    std::size_t bytes = 0;
+    for (auto _ : state) {
+        std::vector<std::string> words{"tenvo-term"};
+        for (const std::string& a : arguments)
+            words.push_back(a == "YEAR" ? std::to_string(year) : a);
+        std::vector<const char*> argv;
+        for (const std::string& w : words) argv.push_back(w.c_str());
+        std::string out, err;
+        const int status =
+            tenvo::runTermCommand(static_cast<int>(argv.size()), argv.data(), context, out, err);
+        if (status != tenvo::kTermSuccess) {
+            state.SkipWithError(err.c_str());
+            break;
+        }
+        bytes += out.size();
+        benchmark::DoNotOptimize(bytes);
+        year = year == tenvo::kLoreLastYear ? tenvo::kLoreFirstYear : year + 1;
+    }
+}
+BENCHMARK_CAPTURE(runYearLists, almanac, std::vector<std::string>{"--almanac", "--list", "YEAR"})
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(runYearLists, rokuyo,
+                  std::vector<std::string>{"--list", "YEAR", "--mode", "rokuyo"})
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(runYearLists, kyusei,
+                  std::vector<std::string>{"--list", "YEAR", "--mode", "kyusei"})
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(runYearLists, mansion27,
+                  std::vector<std::string>{"--list", "YEAR", "--mode", "27"})
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(runYearLists, mansion28,
+                  std::vector<std::string>{"--list", "YEAR", "--mode", "28"})
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(runYearLists, kanshi,
+                  std::vector<std::string>{"--list", "YEAR", "--mode", "kanshi"})
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(runYearLists, sekki,
+                  std::vector<std::string>{"--list", "YEAR", "--mode", "sekki"})
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(runYearLists, almanac_mode,
+                  std::vector<std::string>{"--list", "YEAR", "--mode", "almanac"})
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(runYearLists, choku,
+                  std::vector<std::string>{"--list", "YEAR", "--mode", "choku"})
+    ->Unit(benchmark::kMicrosecond);
+
 // Collects each benchmark's CPU time per iteration for the summary.
 class SummaryReporter : public benchmark::ConsoleReporter {
   public:
@@ -109,6 +184,11 @@ class SummaryReporter : public benchmark::ConsoleReporter {
             if (run.benchmark_name() == "BM_DayLore") lore_ = ns;
             if (run.benchmark_name() == "BM_LoreExportsAlone") exports_ = ns;
             if (run.benchmark_name() == "BM_JulianDayFloor") julian_ = ns;
+            if (run.benchmark_name() == "BM_RowExportsAlone") rows_ = ns;
+            // The year lists are reported in microseconds.
+            if (run.benchmark_name().starts_with("runYearLists/")) {
+                lists_.push_back({run.benchmark_name().substr(13), ns * 1000.0});
+            }
         }
         ConsoleReporter::ReportRuns(runs);
     }
@@ -117,10 +197,20 @@ class SummaryReporter : public benchmark::ConsoleReporter {
         std::printf(
             "\nday's lore %.1f ns: %.2f x its exports alone (%.1f ns), %.1f x ad2jd (%.1f ns)\n",
             lore_, lore_ / exports_, exports_, lore_ / julian_, julian_);
+        if (rows_ > 0.0) {
+            std::printf("the 直 and the lower row alone %.1f ns: %.2f of the exports\n", rows_,
+                        rows_ / exports_);
+        }
+        // A year's list beside a year of lores (365 records).
+        for (const auto& [name, ns] : lists_) {
+            std::printf("year list %-13s %8.1f us: %.2f x 365 lores (%.1f us)\n", name.c_str(),
+                        ns / 1000.0, ns / (365.0 * lore_), 365.0 * lore_ / 1000.0);
+        }
     }
 
   private:
-    double lore_ = 0.0, exports_ = 0.0, julian_ = 0.0;
+    double lore_ = 0.0, exports_ = 0.0, julian_ = 0.0, rows_ = 0.0;
+    std::vector<std::pair<std::string, double>> lists_;  // name, ns per year
 };
 
 // Every day once; the sum of some fields keeps the records from being
@@ -131,7 +221,7 @@ int walkOnce() {
     for (const Day& d : everyDay()) {
         const tenvo::DayLore lore = tenvo::composeDayLore(library, yearOf(d), d.month, d.day);
         sum += lore.items + lore.dayPair + lore.dayStar + lore.mansion27 + lore.mansion28 +
-               lore.lunisolar.day + lore.moonAge + lore.solarTerm;
+               lore.lunisolar.day + lore.moonAge + lore.solarTerm + lore.choku + lore.lowerRow;
     }
     std::printf("%zu days composed, checksum %lld\n", everyDay().size(),
                 static_cast<long long>(sum));

@@ -17,7 +17,7 @@ struct ModeNames {
     const char* option;  // the option's name, also the events' kind
     const char* title;   // the calendar's name
 };
-constexpr std::array<ModeNames, 7> kModeNames{{
+constexpr std::array<ModeNames, 8> kModeNames{{
     {"rokuyo", "六曜"},
     {"kyusei", "九星"},
     {"27", "二十七宿"},
@@ -25,6 +25,7 @@ constexpr std::array<ModeNames, 7> kModeNames{{
     {"kanshi", "干支"},
     {"sekki", "二十四節気"},
     {"almanac", "暦注"},
+    {"choku", "十二直"},
 }};
 
 const ModeNames* namesOf(CalendarMode mode) {
@@ -70,6 +71,24 @@ std::string noteOf(const MonthSheet& sheet, std::size_t cell) {
     return shiftJisToUtf8(note, length);
 }
 
+// The days of a sheet's month in order, each with its item.
+void appendDayItems(const MonthSheet& sheet, std::vector<DayItem>& items) {
+    // Cells run column by column: find each day's cell first, so that the
+    // days come in date order.
+    std::array<int32_t, 32> cellOfDay{};
+    cellOfDay.fill(-1);
+    for (int32_t cell = 0; cell < kCells; ++cell) {
+        const int32_t day = dayOfCell(sheet, static_cast<std::size_t>(cell));
+        if (day >= 1 && day <= 31) cellOfDay[static_cast<std::size_t>(day)] = cell;
+    }
+    for (int32_t day = 1; day <= 31; ++day) {
+        const int32_t cell = cellOfDay[static_cast<std::size_t>(day)];
+        if (cell >= 0) {
+            items.push_back({sheet.month, day, noteOf(sheet, static_cast<std::size_t>(cell))});
+        }
+    }
+}
+
 }  // namespace
 
 std::string foldContentLine(std::string_view line) {
@@ -105,25 +124,24 @@ std::string escapeText(std::string_view text) {
     return out;
 }
 
+std::vector<DayItem> dayItems(int32_t year, const MonthComposer& compose) {
+    std::vector<DayItem> items;
+    for (int32_t month = 1; month <= 12; ++month) appendDayItems(compose(year, month), items);
+    return items;
+}
+
 std::vector<CalendarEvent> dayItemEvents(int32_t year, const MonthComposer& compose) {
     std::vector<CalendarEvent> events;
     for (int32_t month = 1; month <= 12; ++month) {
         const MonthSheet sheet = compose(year, month);
         const ModeNames* names = namesOf(static_cast<CalendarMode>(sheet.mode));
         if (names == nullptr) continue;
-        // Cells run column by column: find each day's cell first, so that
-        // the events come in date order.
-        std::array<int32_t, 32> cellOfDay{};
-        cellOfDay.fill(-1);
-        for (int32_t cell = 0; cell < kCells; ++cell) {
-            const int32_t day = dayOfCell(sheet, static_cast<std::size_t>(cell));
-            if (day >= 1 && day <= 31) cellOfDay[static_cast<std::size_t>(day)] = cell;
-        }
-        for (int32_t day = 1; day <= 31; ++day) {
-            const int32_t cell = cellOfDay[static_cast<std::size_t>(day)];
-            if (cell < 0) continue;
-            std::string item = noteOf(sheet, static_cast<std::size_t>(cell));
-            if (!item.empty()) events.push_back({year, month, day, std::move(item), names->option});
+        std::vector<DayItem> items;
+        appendDayItems(sheet, items);
+        for (DayItem& d : items) {
+            if (!d.item.empty()) {
+                events.push_back({year, month, d.day, std::move(d.item), names->option});
+            }
         }
     }
     return events;

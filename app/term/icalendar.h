@@ -36,6 +36,18 @@ std::string escapeText(std::string_view text);
 // choice of the caller already applied).
 using MonthComposer = std::function<MonthSheet(int32_t year, int32_t month)>;
 
+// One day of a year and the item its sheet shows under it: the annotation
+// without its padding, in UTF-8; empty where the sheet shows nothing.
+struct DayItem {
+    int32_t month = 0;
+    int32_t day = 0;
+    std::string item;
+};
+
+// Every day of `year` in date order with its item on the sheets `compose`
+// gives; blank items included, so that a day is never missing.
+std::vector<DayItem> dayItems(int32_t year, const MonthComposer& compose);
+
 // The item of every day of `year` on the sheets `compose` gives, in date
 // order. Days whose item is blank (a day without a solar term, a six-day
 // name outside the library's span) get no event. The events' kind is the

@@ -4,7 +4,9 @@
 //              [YEAR [MONTH]]
 //   tenvo-term --ics YEAR [--mode MODE] [--rule RULE] [--holidays law]
 //   tenvo-term --holidays law --list YEAR
-//   tenvo-term --almanac (--list YEAR | --ics YEAR) [--only NAMES] [--rule RULE]
+//   tenvo-term --list YEAR --mode MODE [--rule RULE]
+//   tenvo-term --almanac (--list YEAR | --ics YEAR) [--lower-row] [--only NAMES]
+//              [--rule RULE]
 //   tenvo-term --day [YYYY-MM-DD] [--rule RULE]
 //
 // Prints the sheet of the current month, or of YEAR MONTH: the title with
@@ -13,8 +15,9 @@
 // caller asks for colour. --sheet prints the sheet text exactly as the
 // program copies it, for scripts. With --holidays law the red days are the
 // holidays the law gave in that year, named under the months shown; --list
-// prints a year's holidays by law, one per line. Outside --sheet the cells
-// stand a column apart. --day, --almanac and the almanac mode's names read
+// prints a year's holidays by law, one per line, and with --mode the item
+// under every day of a year, one per line. Outside --sheet the cells stand a
+// column apart. --day, --almanac and the almanac mode's names read
 // the day's lore (day_lore.h), one record per day.
 #include "term_command.h"
 
@@ -47,8 +50,9 @@ constexpr char kUsage[] =
     "                  [YEAR [MONTH]]\n"
     "       tenvo-term --ics YEAR [--mode MODE] [--rule RULE] [--holidays law]\n"
     "       tenvo-term --holidays law --list YEAR\n"
-    "       tenvo-term --almanac --list YEAR [--only NAMES] [--rule RULE]\n"
-    "       tenvo-term --ics YEAR --almanac [--only NAMES] [--rule RULE]\n"
+    "       tenvo-term --list YEAR --mode MODE [--rule RULE]\n"
+    "       tenvo-term --almanac --list YEAR [--lower-row] [--only NAMES] [--rule RULE]\n"
+    "       tenvo-term --ics YEAR --almanac [--lower-row] [--only NAMES] [--rule RULE]\n"
     "       tenvo-term --day [YYYY-MM-DD] [--rule RULE]\n"
     "Print the month sheet of the traditional Japanese calendar.\n"
     "\n"
@@ -67,15 +71,19 @@ constexpr char kUsage[] =
     "                 sekki   solar term beginning that day\n"
     "                 almanac the day's most notable almanac item (暦注), and\n"
     "                         every item of the months named under them\n"
-    "  --rule RULE  how lunar months are numbered (six-day, 27 mansions and\n"
-    "               不成就日):\n"
+    "                 choku   the day's 直 of the 十二直 (建 除 満 .. 閉)\n"
+    "  --rule RULE  how lunar months are numbered (six-day, 27 mansions,\n"
+    "               不成就日 and 凶会日):\n"
     "                 terms     by the principal term each month holds (default)\n"
     "                 solstice  from the month of the winter solstice, month 11\n"
     "  --holidays law\n"
     "               mark the holidays the law gave in that year and name them\n"
     "               under the sheet (default: one fixed table for every year)\n"
     "  --list YEAR  with --holidays law: print every holiday of YEAR (1948 to\n"
-    "               2100), one per line as YYYY-MM-DD, a tab and its name\n"
+    "               2100), one per line as YYYY-MM-DD, a tab and its name;\n"
+    "               with --mode MODE: every day of YEAR (1870 to 2100) as\n"
+    "               YYYY-MM-DD, a tab and the item under it (nothing after\n"
+    "               the tab where the day has none)\n"
     "  --ics YEAR   write an iCalendar file of YEAR to standard output: one\n"
     "               all-day event per day with that day's item as its title;\n"
     "               with --holidays law also one per holiday with its name\n"
@@ -84,13 +92,15 @@ constexpr char kUsage[] =
     "               (節分 彼岸入り .. 新月 上弦 満月 下弦); with --ics YEAR: the\n"
     "               items as events, each period (天一天上, 八専, 十方暮) one\n"
     "               event over its days\n"
-    "  --only NAMES with --almanac: only these items, separated by commas\n"
-    "               (--only 一粒万倍日,天赦日)\n"
+    "  --lower-row  with --almanac: the lower-row days (暦注下段) too, after\n"
+    "               each day's items (天恩日 神吉日 .. 大禍日 狼藉日 滅門日)\n"
+    "  --only NAMES with --almanac: only these items or lower-row days,\n"
+    "               separated by commas (--only 一粒万倍日,天赦日,天恩日)\n"
     "  --day [YYYY-MM-DD]\n"
     "               the whole lore of a day (default: today), one labelled\n"
     "               item a line: dates, six-day name, stems and branches,\n"
-    "               nine stars, mansions, solar term, almanac items, the\n"
-    "               Moon's age, holiday\n"
+    "               nine stars, mansions, solar term, almanac items, 直,\n"
+    "               lower-row days, the Moon's age, holiday\n"
     "  --help       show this help\n"
     "  --version    show the calendar library's version\n"
     "\n"
@@ -106,16 +116,20 @@ struct Options {
     View view = View::Month;
     bool sheet = false;
     tenvo::CalendarMode mode = tenvo::CalendarMode::SixDay;
+    bool modeGiven = false;  // --mode was given (the month views default to rokuyo)
     bool solsticeRule = false;
     tenvo::HolidayRule holidays = tenvo::HolidayRule::FixedTable;
     std::optional<int32_t> year;
     std::optional<int32_t> month;
     std::optional<int32_t> icsYear;
     std::optional<int32_t> listYear;
+    bool modeList = false;                      // --list YEAR --mode MODE: the item of every day
     std::optional<std::string_view> listValue;  // --list's year, checked once the list is known
     bool almanac = false;                       // --almanac: the list or feed of almanac items
     std::optional<std::string_view> onlyValue;  // --only NAMES, checked once parsed
     int32_t onlyItems = (1 << VRN_ALMANAC_ITEMS) - 1;  // the items --only keeps
+    bool lowerRow = false;                             // --lower-row: the lower-row days too
+    int32_t onlyLowerRow = 0;                          // the lower-row days kept
     bool day = false;                                  // --day: one day's whole lore
     std::optional<std::string_view> dayValue;          // its date; today when absent
 };
@@ -141,6 +155,7 @@ std::optional<tenvo::CalendarMode> parseMode(std::string_view name) {
     if (name == "kanshi") return tenvo::CalendarMode::Sexagenary;
     if (name == "sekki") return tenvo::CalendarMode::SolarTerm;
     if (name == "almanac") return tenvo::CalendarMode::Almanac;
+    if (name == "choku") return tenvo::CalendarMode::Choku;
     return std::nullopt;
 }
 
@@ -189,23 +204,45 @@ std::array<std::string, VRN_ALMANAC_ITEMS> itemNamesUtf8() {
     return names;
 }
 
-// "一粒万倍日,天赦日": the items named, as a bit set; every name must be one
-// of the 29.
-int32_t parseItemNames(std::string_view text) {
+// The lower-row days' names in UTF-8, by item number, from the library.
+std::array<std::string, VRN_LOWER_ROW_ITEMS> lowerRowNamesUtf8() {
+    const tenvo::LibraryBinding library = tenvo::linkedLibraryBinding();
+    std::array<std::string, VRN_LOWER_ROW_ITEMS> names;
+    for (int32_t item = 0; item < VRN_LOWER_ROW_ITEMS; ++item) {
+        const char* name = library.ged2name(item);
+        names[static_cast<std::size_t>(item)] = name == nullptr ? "" : tenvo::shiftJisToUtf8(name);
+    }
+    return names;
+}
+
+// What --only keeps: almanac items and lower-row days as two bit sets.
+struct ItemChoice {
+    int32_t items = 0;
+    int32_t lowerRow = 0;
+};
+
+// "一粒万倍日,天赦日,天恩日": the items named; every name must be one of the
+// 29 almanac items or the 17 lower-row days (no name is in both).
+ItemChoice parseItemNames(std::string_view text) {
     const auto names = itemNamesUtf8();
+    const auto lowerRow = lowerRowNamesUtf8();
     std::string accepted;
     for (const std::string& name : names) accepted += (accepted.empty() ? "" : " ") + name;
-    int32_t items = 0;
+    for (const std::string& name : lowerRow) accepted += " " + name;
+    ItemChoice choice;
     while (true) {
         const std::size_t comma = text.find(',');
         const std::string_view name = text.substr(0, comma);
-        const auto found = std::find(names.begin(), names.end(), name);
-        if (name.empty() || found == names.end()) {
-            fail("--only takes almanac item names separated by commas, not '" + std::string(name) +
-                 "'; the names are: " + accepted);
+        const auto item = std::find(names.begin(), names.end(), name);
+        const auto lower = std::find(lowerRow.begin(), lowerRow.end(), name);
+        if (name.empty() || (item == names.end() && lower == lowerRow.end())) {
+            fail(
+                "--only takes names of almanac items or lower-row days separated by commas, not '" +
+                std::string(name) + "'; the names are: " + accepted);
         }
-        items |= 1 << (found - names.begin());
-        if (comma == std::string_view::npos) return items;
+        if (item != names.end()) choice.items |= 1 << (item - names.begin());
+        if (lower != lowerRow.end()) choice.lowerRow |= 1 << (lower - lowerRow.begin());
+        if (comma == std::string_view::npos) return choice;
         text.remove_prefix(comma + 1);
     }
 }
@@ -277,6 +314,7 @@ Options parseArguments(int argc, const char* const* argv) {
             const auto mode = parseMode(*name);
             if (!mode) fail("unknown mode '" + std::string(*name) + "'");
             options.mode = *mode;
+            options.modeGiven = true;
         } else if (const auto rule = optionValue("--rule", argc, argv, i)) {
             if (*rule != "terms" && *rule != "solstice") {
                 fail("unknown rule '" + std::string(*rule) + "'");
@@ -286,6 +324,8 @@ Options parseArguments(int argc, const char* const* argv) {
             options.icsYear = parseYear(*year);
         } else if (arg == "--almanac") {
             options.almanac = true;
+        } else if (arg == "--lower-row") {
+            options.lowerRow = true;
         } else if (const auto names = optionValue("--only", argc, argv, i)) {
             options.onlyValue = names;
         } else if (parseHolidayOption(argc, argv, i, options)) {
@@ -306,19 +346,29 @@ Options parseArguments(int argc, const char* const* argv) {
     if (options.almanac && !options.listValue && !options.icsYear) {
         fail("--almanac goes with --list YEAR or --ics YEAR");
     }
+    if (options.lowerRow) {
+        if (!options.almanac) fail("--lower-row goes with --almanac");
+        options.onlyLowerRow = (1 << VRN_LOWER_ROW_ITEMS) - 1;
+    }
     if (options.onlyValue) {
         if (!options.almanac) fail("--only goes with --almanac");
-        options.onlyItems = parseItemNames(*options.onlyValue);
+        // The names alone decide, whichever table they come from.
+        const ItemChoice choice = parseItemNames(*options.onlyValue);
+        options.onlyItems = choice.items;
+        options.onlyLowerRow = choice.lowerRow;
     }
     if (options.listValue && options.almanac) {
         options.listYear = parseYear(*options.listValue);
         if (options.holidays == tenvo::HolidayRule::ByLaw) {
             fail("--list prints either the almanac or the holidays by law, not both");
         }
+    } else if (options.listValue && options.holidays != tenvo::HolidayRule::ByLaw) {
+        // Three lists take --list; a year alone names none of them, and it
+        // has always been refused rather than guessed.
+        options.listYear = parseYear(*options.listValue);
+        if (!options.modeGiven) fail("--list needs --mode MODE, --holidays law or --almanac");
+        options.modeList = true;
     } else if (options.listValue) {
-        if (options.holidays != tenvo::HolidayRule::ByLaw) {
-            fail("--list needs --holidays law or --almanac");
-        }
         const auto number = parseNumber(*options.listValue);
         if (!number || *number < tenvo::kLawFirstYear || *number > tenvo::kLawLastYear) {
             fail("--list needs a year from 1948 to 2100, not '" + std::string(*options.listValue) +
@@ -427,25 +477,57 @@ std::string holidayNames(const std::vector<YearMonth>& months) {
     return text;
 }
 
-// Every almanac item of every day of a year in `only`, one line each,
-// "YYYY-MM-DD<TAB>name": days in order, within a day in item order.
-std::string almanacList(int32_t year, int32_t only, const tenvo::LibraryBinding& library) {
+// "YYYY-MM-DD<TAB>", the start of a line of the year lists.
+std::string dateField(int32_t year, int32_t month, int32_t day) {
+    char date[48];
+    std::snprintf(date, sizeof date, "%04d-%02d-%02d\t", static_cast<int>(year),
+                  static_cast<int>(month), static_cast<int>(day));
+    return date;
+}
+
+// Every almanac item in `options.onlyItems` and every lower-row day in
+// `options.onlyLowerRow` of every day of a year, one line each,
+// "YYYY-MM-DD<TAB>name": days in order, within a day the almanac items in
+// item order, then the lower-row days in theirs (as the day's lore lists
+// them).
+std::string almanacList(int32_t year, const Options& options,
+                        const tenvo::LibraryBinding& library) {
     const auto names = itemNamesUtf8();
+    const auto lowerRowNames = lowerRowNamesUtf8();
     const tenvo::LoreYear shared = tenvo::loreYear(year);
     std::string out;
     for (int32_t month = 1; month <= 12; ++month) {
         for (int32_t day = 1; day <= tenvo::daysInMonth(year, month); ++day) {
             const tenvo::DayLore lore = tenvo::composeDayLore(library, shared, month, day);
-            if ((lore.items & only) == 0) continue;
-            char date[48];
-            std::snprintf(date, sizeof date, "%04d-%02d-%02d\t", static_cast<int>(year),
-                          static_cast<int>(month), static_cast<int>(day));
+            const int32_t items = lore.items & options.onlyItems;
+            const int32_t lowerRow = lore.lowerRow & options.onlyLowerRow;
+            if (items == 0 && lowerRow == 0) continue;
+            const std::string date = dateField(year, month, day);
             for (int32_t item = 0; item < VRN_ALMANAC_ITEMS; ++item) {
-                if (((only >> item) & 1) != 0 && tenvo::hasItem(lore, item)) {
+                if (((items >> item) & 1) != 0) {
                     out += date + names[static_cast<std::size_t>(item)] + "\n";
                 }
             }
+            for (int32_t item = 0; item < VRN_LOWER_ROW_ITEMS; ++item) {
+                if (((lowerRow >> item) & 1) != 0) {
+                    out += date + lowerRowNames[static_cast<std::size_t>(item)] + "\n";
+                }
+            }
         }
+    }
+    return out;
+}
+
+// Every day of a year and the item the month sheet of `options.mode` shows
+// under it, "YYYY-MM-DD<TAB>item", the item as the sheet has it without its
+// padding (nothing after the tab where the sheet shows nothing).
+std::string dayItemList(int32_t year, const Options& options,
+                        const tenvo::LibraryBinding& library) {
+    std::string out;
+    for (const tenvo::DayItem& d : tenvo::dayItems(year, [&](int32_t y, int32_t m) {
+             return composed({y, m}, options, library);
+         })) {
+        out += dateField(year, d.month, d.day) + d.item + "\n";
     }
     return out;
 }
@@ -477,16 +559,17 @@ constexpr bool isPeriod(int32_t item) {
     return item == VRN_TENICHITENJO || item == VRN_HASSEN || item == VRN_JIPPOGURE;
 }
 
-// The almanac items of YEAR in `only` as calendar events, in date order and
-// within a day in item order. A period is one event from its first to its
+// The almanac items and lower-row days of YEAR that `options` keeps as
+// calendar events, in date order and within a day in item order, the
+// lower-row days after the almanac items. A period is one event from its first to its
 // last day: single days left out inside it (八専's 間日) do not split it,
 // and it belongs to the year of its first day, running on into the next.
-std::vector<tenvo::CalendarEvent> almanacEvents(int32_t year, int32_t only,
+std::vector<tenvo::CalendarEvent> almanacEvents(int32_t year, const Options& options,
                                                 const tenvo::LibraryBinding& library) {
     // Days from two before the year (to see a period already running) to
     // the 31st of January after it (the longest period lasts 16 days).
     struct Day {
-        int32_t year, month, day, items;
+        int32_t year, month, day, items, lowerRow;
     };
     std::vector<Day> days;
     for (int32_t y = year - 1; y <= year + 1; ++y) {
@@ -496,11 +579,13 @@ std::vector<tenvo::CalendarEvent> almanacEvents(int32_t year, int32_t only,
             const int32_t firstDay = y < year ? 30 : 1;
             for (int32_t day = firstDay; day <= tenvo::daysInMonth(y, month); ++day) {
                 const tenvo::DayLore lore = tenvo::composeDayLore(library, shared, month, day);
-                days.push_back({y, month, day, lore.items & only});
+                days.push_back({y, month, day, lore.items & options.onlyItems,
+                                lore.lowerRow & options.onlyLowerRow});
             }
         }
     }
     const auto names = itemNamesUtf8();
+    const auto lowerRowNames = lowerRowNamesUtf8();
     const auto marked = [&](std::size_t i, int32_t item) {
         return i < days.size() && ((days[i].items >> item) & 1) != 0;
     };
@@ -524,6 +609,13 @@ std::vector<tenvo::CalendarEvent> almanacEvents(int32_t year, int32_t only,
             }
             events.push_back(std::move(event));
         }
+        // The lower-row days are single days, each its own event.
+        for (int32_t item = 0; item < VRN_LOWER_ROW_ITEMS; ++item) {
+            if (((days[i].lowerRow >> item) & 1) == 0) continue;
+            events.push_back({days[i].year, days[i].month, days[i].day,
+                              lowerRowNames[static_cast<std::size_t>(item)],
+                              "gedan" + std::to_string(item)});
+        }
     }
     return events;
 }
@@ -531,7 +623,7 @@ std::vector<tenvo::CalendarEvent> almanacEvents(int32_t year, int32_t only,
 std::string yearCalendar(int32_t year, const Options& options, std::time_t stamp,
                          const tenvo::LibraryBinding& library) {
     std::vector<tenvo::CalendarEvent> events =
-        options.almanac ? almanacEvents(year, options.onlyItems, library)
+        options.almanac ? almanacEvents(year, options, library)
                         : tenvo::dayItemEvents(year, [&](int32_t y, int32_t m) {
                               return composed({y, m}, options, library);
                           });
@@ -654,7 +746,9 @@ int runTermCommand(int argc, const char* const* argv, const TermContext& context
     if (options.day) {
         out += dayView(options.dayValue ? *parseDate(*options.dayValue) : today, library);
     } else if (options.listYear && options.almanac) {
-        out += almanacList(*options.listYear, options.onlyItems, library);
+        out += almanacList(*options.listYear, options, library);
+    } else if (options.listYear && options.modeList) {
+        out += dayItemList(*options.listYear, options, library);
     } else if (options.listYear) {
         out += holidayList(*options.listYear);
     } else if (options.icsYear) {

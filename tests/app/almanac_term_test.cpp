@@ -54,8 +54,14 @@ const std::string kNames[29] = {"節分",       "彼岸入り",   "彼岸明け"
                                 "八専",       "十方暮",     "三隣亡",   "不成就日",     "受死日",
                                 "新月",       "上弦",       "満月",     "下弦"};
 
-// "YYYY-MM-DD<TAB>name" for every item of every day of `year` by the export.
-std::vector<std::string> expectedList(int year, bool solstice = false) {
+// The 17 lower-row days in item order.
+const std::string kLowerRowNames[17] = {"天恩日", "神吉日", "鬼宿日", "月徳日", "十死日", "五墓日",
+                                        "帰忌日", "血忌日", "天火日", "地火日", "凶会日", "往亡日",
+                                        "重日",   "復日",   "大禍日", "狼藉日", "滅門日"};
+
+// "YYYY-MM-DD<TAB>name" for every item of every day of `year` by the export,
+// with `lowerRow` each day's lower-row days after its items.
+std::vector<std::string> expectedList(int year, bool solstice = false, bool lowerRow = false) {
     std::vector<std::string> lines;
     for (int m = 1; m <= 12; ++m) {
         for (int d = 1; d <= tenvo::daysInMonth(year, m); ++d) {
@@ -65,6 +71,12 @@ std::vector<std::string> expectedList(int year, bool solstice = false) {
             std::snprintf(day, sizeof day, "%04d-%02d-%02d", year, m, d);
             for (int item = 0; item < 29; ++item) {
                 if ((items >> item) & 1) lines.push_back(std::string(day) + "\t" + kNames[item]);
+            }
+            const int32_t lower = !lowerRow ? 0 : solstice ? ::ad2gedanS(date) : ::ad2gedan(date);
+            for (int item = 0; item < 17; ++item) {
+                if ((lower >> item) & 1) {
+                    lines.push_back(std::string(day) + "\t" + kLowerRowNames[item]);
+                }
             }
         }
     }
@@ -185,6 +197,58 @@ TEST(AlmanacTerm, FeedHoldsTheItemsAndEachPeriodAsOneEvent) {
     }
 }
 
+// --lower-row adds each day's lower-row days after its items, named as the
+// export names them, each on as many lines as the year's lores hold it; from
+// 冬至 凶会日 moves with the lunar months (1985-01-21 ..).
+TEST(AlmanacTerm, LowerRowDaysFollowEachDaysItems) {
+    for (int item = 0; item < 17; ++item) {
+        EXPECT_EQ(apptest::utf8(::ged2name(item)), kLowerRowNames[item]);
+    }
+    const std::string list = command({"--almanac", "--list", "2026", "--lower-row"}).out;
+    EXPECT_EQ(linesOf(list), expectedList(2026, false, true));
+    int days[17] = {};
+    const tenvo::LoreYear year = tenvo::loreYear(2026);
+    for (int m = 1; m <= 12; ++m) {
+        for (int d = 1; d <= tenvo::daysInMonth(2026, m); ++d) {
+            const tenvo::DayLore lore = tenvo::composeDayLore(apptest::library(), year, m, d);
+            for (int item = 0; item < 17; ++item) days[item] += tenvo::hasLowerRowItem(lore, item);
+        }
+    }
+    std::map<std::string, int> lines;
+    for (const std::string& line : linesOf(list)) ++lines[line.substr(line.find('\t') + 1)];
+    for (int item = 0; item < 17; ++item) {
+        EXPECT_GT(days[item], 0) << kLowerRowNames[item];
+        EXPECT_EQ(lines[kLowerRowNames[item]], days[item]) << kLowerRowNames[item];
+    }
+    const Answer solstice =
+        command({"--almanac", "--list", "1985", "--lower-row", "--rule", "solstice"});
+    EXPECT_EQ(linesOf(solstice.out), expectedList(1985, true, true));
+
+    // --only picks from both tables, alone or mixed; the feed takes the same
+    // names, a lower-row day one event on its day.
+    std::string kept;
+    for (const std::string& line : expectedList(2026, false, true)) {
+        if (line.ends_with("\t天赦日") || line.ends_with("\t十死日")) kept += line + "\n";
+    }
+    EXPECT_EQ(command({"--almanac", "--list", "2026", "--only", "十死日,天赦日"}).out, kept);
+    std::multiset<std::string> listed, fed;
+    for (const std::string& line : linesOf(kept)) {
+        listed.insert(std::to_string(tenvo::daysFromCivil(std::stoi(line.substr(0, 4)),
+                                                          std::stoi(line.substr(5, 2)),
+                                                          std::stoi(line.substr(8, 2)))) +
+                      line.substr(10));
+    }
+    for (const FeedEvent& e :
+         feed(command({"--ics", "2026", "--almanac", "--only", "天赦日,十死日"}).out)) {
+        EXPECT_EQ(e.end, e.first + 1);
+        fed.insert(std::to_string(e.first) + "\t" + e.summary);
+    }
+    EXPECT_EQ(fed, listed);
+    EXPECT_EQ(feed(command({"--ics", "2026", "--almanac", "--lower-row"}).out).size(),
+              feed(command({"--ics", "2026", "--almanac"}).out).size() +
+                  (linesOf(list).size() - expectedList(2026).size()));
+}
+
 // Under the sheet of --mode almanac every day with items is named with all
 // of them; the cells carry the short names of day_lore_test.
 TEST(AlmanacTerm, AlmanacModeNamesTheMonthsItems) {
@@ -257,7 +321,20 @@ TEST(AlmanacTerm, BadInputNamesTheAcceptedFormAndPrintsNothing) {
         {{"--ics", "2026", "--only", "天赦日"}, "--almanac"},
         {{"--almanac"}, "--list YEAR or --ics YEAR"},
         {{"--almanac", "--list", "2026", "--holidays", "law"}, "not both"},
-        {{"--mode", "almanach"}, "unknown mode"}};
+        {{"--mode", "almanach"}, "unknown mode"},
+        {{"--almanac", "--list", "2026", "--only", "天恩日,大安"}, "滅門日"},
+        {{"--lower-row", "--list", "2026", "--mode", "choku"}, "--almanac"},
+        {{"--list", "2026", "--mode", "chokku"}, "unknown mode"},
+        {{"--list", "2101", "--mode", "choku"}, "1870 to 2100"},
+        {{"--mode", "choku", "--list", "1869"}, "1870 to 2100"},
+        {{"--mode", "choku", "--list", "２０２６"}, "1870 to 2100"},
+        {{"--list", "--mode", "choku"}, "1870 to 2100"},
+        {{"--mode", "choku", "--list"}, "needs a value"},
+        {{"--list", "2026"}, "--mode MODE"},
+        {{"--list", "2026", "--holidays", "fixed"}, "--mode MODE"},
+        {{"--list", "2026", "--mode", "choku", "2026", "2"}, "YEAR MONTH"},
+        {{"--list", "2026", "--mode", "choku", "-y"}, "-y"},
+        {{"--list", "2026", "--mode", "choku", "--ics", "2026"}, "--ics"}};
     for (const auto& [arguments, form] : cases) {
         const Answer a = command(arguments);
         SCOPED_TRACE(a.err);

@@ -94,6 +94,13 @@ TEST(ICalendar, OneEventPerDayWithTheSheetItem) {
     const std::vector<Event> terms = imported(apptest::run("--ics 1999 --mode sekki").out);
     ASSERT_EQ(terms.size(), 24u);
     for (const Event& e : terms) EXPECT_EQ(e.summary, sheetItem(e.start, 5));
+    // The 直 has a name on every day: one event a day, titled 十二直.
+    const std::string choku = apptest::run("--ics 2026 --mode choku").out;
+    EXPECT_NE(choku.find("\r\nX-WR-CALNAME:十二直 2026\r\n"), std::string::npos);
+    EXPECT_NE(choku.find("\r\nUID:20260204-choku@tenvo-term\r\n"), std::string::npos);
+    const std::vector<Event> days = imported(choku);
+    ASSERT_EQ(days.size(), 365u);
+    for (const Event& e : days) EXPECT_EQ(e.summary, sheetItem(e.start, 7));
     const std::vector<Event> first = imported(apptest::run("--mode rokuyo --ics=1870").out);
     EXPECT_TRUE(first.size() == 365u - 31u && first.front().start.month == 2);
     const std::vector<Event> last = imported(apptest::run("--ics 2100").out);

@@ -1,8 +1,10 @@
 // The terminal front end run as a program.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -30,7 +32,8 @@ std::string expectedText(int year, int month, int mode) {
 
 TEST(TenvoTerm, PrintsTheSheetTextInEachMode) {
     const std::pair<const char*, int> modes[] = {{"rokuyo", 0}, {"kyusei", 1}, {"27", 2},
-                                                 {"28", 3},     {"kanshi", 4}, {"sekki", 5}};
+                                                 {"28", 3},     {"kanshi", 4}, {"sekki", 5},
+                                                 {"choku", 7}};
     for (const auto& [name, mode] : modes) {
         SCOPED_TRACE(name);
         const Outcome r = run(std::string("--sheet --mode ") + name + " 1998 2");
@@ -48,7 +51,8 @@ TEST(TenvoTerm, PrintsTheSheetTextInEachMode) {
 // the six-day and 27-mansion lines carry names up to 2100-12-30.
 TEST(TenvoTerm, AcceptsEveryMonthTo2100InEveryMode) {
     const std::pair<const char*, int> modes[] = {{"rokuyo", 0}, {"kyusei", 1}, {"27", 2},
-                                                 {"28", 3},     {"kanshi", 4}, {"sekki", 5}};
+                                                 {"28", 3},     {"kanshi", 4}, {"sekki", 5},
+                                                 {"choku", 7}};
     for (const auto& [name, mode] : modes) {
         for (const auto& [year, month] :
              {std::pair{2100, 12}, std::pair{1870, 1}, std::pair{2026, 12}, std::pair{2033, 12}}) {
@@ -85,6 +89,49 @@ TEST(TenvoTerm, MonthRuleOption) {
     EXPECT_EQ(solstice.out, expected);
     EXPECT_NE(solstice.out, expectedText(1985, 1, 0));
     EXPECT_EQ(run("--rule=terms --sheet 1985 1").out, expectedText(1985, 1, 0));
+}
+
+// --list YEAR --mode MODE walks every day of a leap year in every mode:
+// one line a day in date order, the item the sheet shows under it, in
+// UTF-8 and without the padding; --rule solstice lists what its sheets show.
+TEST(TenvoTerm, ListGivesEveryDaysSheetItem) {
+    const auto expected = [](int year, int mode, const tenvo::LibraryBinding& library) {
+        std::string text;
+        for (int month = 1; month <= 12; ++month) {
+            tenvo::MonthSheet sheet;
+            sheet.year = static_cast<uint16_t>(year);
+            sheet.month = static_cast<uint16_t>(month);
+            sheet.mode = mode;
+            tenvo::composeMonth(sheet, library);
+            std::map<int, std::string> notes;  // by the day number written in the cell
+            for (int cell = 0; cell < tenvo::kCells; ++cell) {
+                const std::string day(sheet.dayText.data() + 2 * cell, 2);
+                if (day == "  ") continue;
+                std::string note(sheet.noteText.data() + 5 * cell, 4);
+                note.erase(note.find_last_not_of(std::string(" \0", 2)) + 1);
+                notes[std::stoi(day)] = apptest::utf8(note);
+            }
+            for (const auto& [day, note] : notes) {
+                char date[32];
+                std::snprintf(date, sizeof date, "%04d-%02d-%02d\t", year, month, day);
+                text += date + note + "\n";
+            }
+        }
+        return text;
+    };
+    const std::pair<const char*, int> modes[] = {{"rokuyo", 0},  {"kyusei", 1}, {"27", 2},
+                                                 {"28", 3},      {"kanshi", 4}, {"sekki", 5},
+                                                 {"almanac", 6}, {"choku", 7}};
+    for (const auto& [name, mode] : modes) {
+        SCOPED_TRACE(name);
+        const Outcome r = run(std::string("--list 2024 --mode ") + name);
+        EXPECT_EQ(r.status, 0);
+        EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 366);
+        EXPECT_EQ(r.out, expected(2024, mode, apptest::library()));
+    }
+    const Outcome solstice = run("--list 1985 --mode rokuyo --rule solstice");
+    EXPECT_EQ(solstice.out, expected(1985, 0, tenvo::withSolsticeReading(apptest::library())));
+    EXPECT_NE(solstice.out, run("--list 1985 --mode rokuyo").out);
 }
 
 TEST(TenvoTerm, DefaultsToTheCurrentMonth) {
@@ -217,7 +264,8 @@ TEST(TenvoTerm, BadArgumentsGiveOneLineAndStatusTwo) {
         "1998 2 3", "--mode lunar 1998 2", "--mode", "--colour 1998 2", "-- 1998 2", "1998 -2",
         "99999999999 1", "--rule lunar 1998 2", "--rule", "--rule= 1998 2", "-3 -y", "-y 2026 1",
         "-y 1869", "--ics", "--ics 2101", "--ics 2026 2026 1", "--ics 2026 -3", "--sheet --ics 2026",
-        "-3 2026"};
+        "-3 2026", "--list 2026", "--mode choku --list 2101", "--list 2026 --mode chokku",
+        "--lower-row 2026 1"};
     // clang-format on
     for (const char* arguments : bad) {
         SCOPED_TRACE(arguments);
@@ -239,6 +287,8 @@ TEST(TenvoTerm, HelpAndVersion) {
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("--mode"), std::string::npos);
     EXPECT_NE(help.out.find("sekki"), std::string::npos);
+    EXPECT_NE(help.out.find("choku"), std::string::npos);
+    EXPECT_NE(help.out.find("--lower-row"), std::string::npos);
 }
 
 TEST(TenvoTerm, NoEscapeCodesWithoutATerminalOrWithNoColor) {

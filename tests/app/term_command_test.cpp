@@ -32,6 +32,8 @@ TEST(TermCommand, AnswersAsTheProgramDoes) {
         {"--sheet", "--mode", "kyusei", "1998", "2"},
         {"--holidays", "law", "--list", "2026"},
         {"-y", "2033", "--mode", "27"},
+        {"--list", "2026", "--mode", "choku"},
+        {"--almanac", "--list", "2026", "--lower-row"},
         {"--help"}};
     for (const auto& arguments : cases) {
         std::string shell;
@@ -85,6 +87,72 @@ TEST(TermCommand, ATodayOutsideTheSpanIsNoDefault) {
         EXPECT_EQ(command({"-3", "2026", "1"}, context).status, tenvo::kTermSuccess);
         EXPECT_EQ(command({"--day", "2026-01-01"}, context).status, tenvo::kTermSuccess);
     }
+}
+
+// --list YEAR --mode MODE: one line a day, "YYYY-MM-DD<TAB>item", the item
+// as the sheet shows it under the day. 2026-02-04 is 立春: the 直 repeats
+// the day before's 危, and the almanac mode shows 大明日 as 大明. Each
+// value is the one --day gives under its label (the almanac mode's short
+// name begins that item's name).
+TEST(TermCommand, ListsEveryDayOfAYearInEachMode) {
+    tenvo::TermContext context;
+    context.year = 2026;
+    context.month = 12;
+    context.day = 9;
+    const std::string day = command({"--day", "2026-02-04"}, context).out;
+    struct Case {
+        std::vector<const char*> arguments;
+        const char* line;   // the line of 2026-02-04, or of the day given below
+        const char* label;  // the --day line that holds the value
+    };
+    const std::vector<Case> cases = {
+        {{"--list", "2026", "--mode", "rokuyo"}, "2026-02-04\t仏滅", "六曜"},
+        {{"--mode=kyusei", "--list=2026"}, "2026-02-04\t一白", "日の九星"},
+        {{"--list", "2026", "--mode", "27"}, "2026-02-04\t翼宿", "二十七宿"},
+        {{"--list", "2026", "--mode", "28"}, "2026-02-04\t軫宿", "二十八宿"},
+        {{"--list", "2026", "--mode", "kanshi"}, "2026-02-04\t己酉", "日の干支"},
+        {{"--list", "2026", "--mode", "sekki"}, "2026-02-04\t立春", "二十四節気"},
+        {{"--list", "2026", "--mode", "almanac"}, "2026-02-04\t大明", "暦注"},
+        {{"--list", "2026", "--mode", "choku"}, "2026-02-04\t危", "十二直"},
+        {{"--list", "2026", "--mode", "choku", "--rule", "solstice", "--holidays", "fixed"},
+         "2026-02-03\t危",
+         nullptr},
+        // Nothing after the tab where the sheet shows nothing.
+        {{"--list", "2026", "--mode", "sekki"}, "2026-02-05\t", nullptr},
+        {{"--list", "1870", "--mode", "rokuyo"}, "1870-01-31\t", nullptr},
+        {{"--list", "2100", "--mode", "27"}, "2100-12-31\t", nullptr},
+        // The 直 has a name on every day of the span, its first included.
+        {{"--list", "1870", "--mode", "choku"}, "1870-01-01\t納", nullptr}};
+    const auto linesOf = [](const std::string& text) {
+        std::vector<std::string> lines;
+        for (std::size_t at = 0, end; (end = text.find('\n', at)) != std::string::npos;
+             at = end + 1) {
+            lines.push_back(text.substr(at, end - at));
+        }
+        return lines;
+    };
+    const std::vector<std::string> dayLines = linesOf(day);
+    for (const Case& c : cases) {
+        const Answer a = command(c.arguments, context);
+        SCOPED_TRACE(c.line);
+        EXPECT_EQ(a.status, tenvo::kTermSuccess);
+        EXPECT_EQ(a.err, "");
+        const std::vector<std::string> lines = linesOf(a.out);
+        EXPECT_EQ(lines.size(), 365u);
+        EXPECT_NE(std::find(lines.begin(), lines.end(), c.line), lines.end());
+        if (c.label == nullptr) continue;
+        const std::string label = std::string(c.label) + " ";
+        const auto held = std::find_if(dayLines.begin(), dayLines.end(),
+                                       [&](const auto& line) { return line.starts_with(label); });
+        ASSERT_NE(held, dayLines.end()) << day;
+        const std::string value = held->substr(held->find_first_not_of(' ', label.size()));
+        EXPECT_TRUE(value.starts_with(std::string_view(c.line).substr(11))) << value;
+    }
+    // The holidays by law and the almanac keep their own lists, whatever the mode.
+    EXPECT_EQ(command({"--holidays", "law", "--list", "2026", "--mode", "choku"}, context).out,
+              command({"--holidays", "law", "--list", "2026"}, context).out);
+    EXPECT_EQ(command({"--almanac", "--list", "2026", "--mode", "choku"}, context).out,
+              command({"--almanac", "--list", "2026"}, context).out);
 }
 
 }  // namespace
