@@ -51,7 +51,7 @@ constexpr char kUsage[] =
     "       tenvo-term --ics YEAR [--mode MODE] [--rule RULE] [--holidays law]\n"
     "       tenvo-term --holidays law --list YEAR\n"
     "       tenvo-term --list YEAR --mode MODE [--rule RULE]\n"
-    "       tenvo-term --almanac --list YEAR [--lower-row] [--only NAMES] [--rule RULE]\n"
+    "       tenvo-term --almanac --list YEAR [--only NAMES] [--rule RULE]\n"
     "       tenvo-term --ics YEAR --almanac [--lower-row] [--only NAMES] [--rule RULE]\n"
     "       tenvo-term --day [YYYY-MM-DD] [--rule RULE]\n"
     "Print the month sheet of the traditional Japanese calendar.\n"
@@ -89,11 +89,12 @@ constexpr char kUsage[] =
     "               with --holidays law also one per holiday with its name\n"
     "  --almanac    with --list YEAR (1870 to 2100): every almanac item of\n"
     "               YEAR, one per line as YYYY-MM-DD, a tab and its name\n"
-    "               (節分 彼岸入り .. 新月 上弦 満月 下弦); with --ics YEAR: the\n"
+    "               (節分 彼岸入り .. 新月 上弦 満月 下弦), each day's\n"
+    "               lower-row days after its items; with --ics YEAR: the\n"
     "               items as events, each period (天一天上, 八専, 十方暮) one\n"
     "               event over its days\n"
-    "  --lower-row  with --almanac: the lower-row days (暦注下段) too, after\n"
-    "               each day's items (天恩日 神吉日 .. 大禍日 狼藉日 滅門日)\n"
+    "  --lower-row  with --ics YEAR --almanac: the lower-row days (暦注下段)\n"
+    "               too (天恩日 神吉日 .. 大禍日 狼藉日 滅門日)\n"
     "  --only NAMES with --almanac: only these items or lower-row days,\n"
     "               separated by commas (--only 一粒万倍日,天赦日,天恩日)\n"
     "  --day [YYYY-MM-DD]\n"
@@ -346,8 +347,10 @@ Options parseArguments(int argc, const char* const* argv) {
     if (options.almanac && !options.listValue && !options.icsYear) {
         fail("--almanac goes with --list YEAR or --ics YEAR");
     }
-    if (options.lowerRow) {
-        if (!options.almanac) fail("--lower-row goes with --almanac");
+    if (options.lowerRow && !options.almanac) fail("--lower-row goes with --almanac");
+    // The list holds a printed almanac's whole day; the feed adds the lower
+    // row only when asked, as it would about triple a year's events.
+    if (options.lowerRow || (options.almanac && options.listValue)) {
         options.onlyLowerRow = (1 << VRN_LOWER_ROW_ITEMS) - 1;
     }
     if (options.onlyValue) {
