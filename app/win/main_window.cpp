@@ -36,7 +36,7 @@ constexpr ModeCommand kModeCommands[] = {
     {IDM_MODE_SIXDAY, CalendarMode::SixDay},         {IDM_MODE_NINESTAR, CalendarMode::NineStar},
     {IDM_MODE_MANSION27, CalendarMode::Mansion27},   {IDM_MODE_MANSION28, CalendarMode::Mansion28},
     {IDM_MODE_STEMBRANCH, CalendarMode::Sexagenary}, {IDM_MODE_SOLARTERM, CalendarMode::SolarTerm},
-    {IDM_MODE_ALMANAC, CalendarMode::Almanac},
+    {IDM_MODE_ALMANAC, CalendarMode::Almanac},       {IDM_MODE_CHOKU, CalendarMode::Choku},
 };
 
 bool askToSave(HWND window, const char* question) {
@@ -54,12 +54,16 @@ void applyMonthRule(HWND window, bool solstice) {
                   MF_BYCOMMAND | (solstice ? MF_CHECKED : MF_UNCHECKED));
 }
 
-// Only the almanac item carries a check mark, set while its mode is shown:
-// the six older items look as they always did.
+// Only the almanac and 十二直 items carry a check mark, each set while its
+// mode is shown: the six older items look as they always did.
 void showModeCheck(HWND window) {
-    const bool almanac = gApp.sheet.mode == static_cast<int32_t>(CalendarMode::Almanac);
-    CheckMenuItem(GetMenu(window), IDM_MODE_ALMANAC,
-                  MF_BYCOMMAND | (almanac ? MF_CHECKED : MF_UNCHECKED));
+    constexpr ModeCommand kChecked[] = {{IDM_MODE_ALMANAC, CalendarMode::Almanac},
+                                        {IDM_MODE_CHOKU, CalendarMode::Choku}};
+    for (const ModeCommand& m : kChecked) {
+        const bool shown = gApp.sheet.mode == static_cast<int32_t>(m.mode);
+        CheckMenuItem(GetMenu(window), m.command,
+                      MF_BYCOMMAND | (shown ? MF_CHECKED : MF_UNCHECKED));
+    }
 }
 
 void onCreate(HWND window) {

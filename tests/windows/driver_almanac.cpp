@@ -1,7 +1,8 @@
-// The driver's almanac scenario: the seventh calendar mode "&K暦注" as a
-// person chooses it (its question, what it stores, what a restart shows),
-// and the tooltip over a day, whose shown text must be that day's whole
-// lore, for days whose items are published facts.
+// The driver's almanac scenario: the calendar modes "&K暦注" and "&J十二直"
+// as a person chooses them (their question, what they store, their check
+// marks, what a restart shows), and the tooltip over a day, whose shown
+// text must be that day's whole lore, for days whose items are published
+// facts.
 #include "driver_almanac.h"
 
 // clang-format off
@@ -23,6 +24,8 @@ namespace tenvo_test {
 namespace {
 
 constexpr int32_t kAlmanacMode = 6;
+constexpr int32_t kChokuMode = 7;
+constexpr int32_t kUnknownMode = 8;       // no mode of the program
 constexpr size_t kLoreLabelColumns = 12;  // where --day starts the values
 // Known days of October 2019: the autumn 土用 began on the 21st, and the
 // 22nd was the one-off holiday of the enthronement ceremony.
@@ -30,6 +33,14 @@ constexpr char kDoyoBegins[] = "\x93\x79\x97\x70\x93\xfc\x82\xe8" /* 土用入�
 constexpr char kEnthronement[] =
     "\x91\xa6\x88\xca\x97\xe7\x90\xb3\x93\x61\x82\xcc\x8b\x56" /* 即位礼正殿の儀 */;
 constexpr char kDateLabel[] = "\x93\xfa\x95\x74" /* 日付 */;
+constexpr char kChokuLabel[] = "\x8f\x5c\x93\xf1\x92\xbc" /* 十二直 */;
+constexpr char kLowerRowLabel[] = "\x89\xba\x92\x69" /* 下段 */;
+// The twelve 直 in their order, 建 to 閉.
+constexpr const char* kChokuNames[12] = {
+    "\x8c\x9a" /* 建 */, "\x8f\x9c" /* 除 */, "\x96\x9e" /* 満 */, "\x95\xbd" /* 平 */,
+    "\x92\xe8" /* 定 */, "\x8e\xb7" /* 執 */, "\x94\x6a" /* 破 */, "\x8a\xeb" /* 危 */,
+    "\x90\xac" /* 成 */, "\x94\x5b" /* 納 */, "\x8a\x4a" /* 開 */, "\x95\xc2" /* 閉 */,
+};
 
 bool contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
@@ -150,6 +161,61 @@ std::vector<unsigned> modeMenuPixels(Program& program) {
 // The first line of a text.
 std::string firstLine(const std::string& text) { return text.substr(0, text.find("\r\n")); }
 
+// The value of a tip's line labelled `label` ("" when it has none).
+std::string tipValue(const std::string& tip, const std::string& label) {
+    size_t at = 0;
+    while (at < tip.size()) {
+        const size_t end = std::min(tip.find("\r\n", at), tip.size());
+        if (tip.compare(at, label.size(), label) == 0 && at + kLoreLabelColumns <= end)
+            return tip.substr(at + kLoreLabelColumns, end - at - kLoreLabelColumns);
+        at = end + 2;
+    }
+    return "";
+}
+
+// The 4-byte annotation field of each day of a sheet text, in day order.
+std::vector<std::string> dayNotes(const SheetText& text, int32_t year, int32_t month) {
+    tenvo::MonthSheet sheet;
+    sheet.year = static_cast<uint16_t>(year);
+    sheet.month = static_cast<uint16_t>(month);
+    tenvo::composeMonth(sheet, gLibrary);
+    std::vector<std::string> notes(32);
+    for (int32_t c = 0; c < tenvo::kColumns; ++c) {
+        for (int32_t r = 0; r < tenvo::kRows; ++r) {
+            const int32_t day =
+                tenvo::dayOfCell(sheet, static_cast<size_t>(tenvo::cellIndex(c, r)));
+            const auto at = static_cast<size_t>((3 + 2 * r) * tenvo::kSheetTextLineStride + 4 * c);
+            if (day > 0) notes[static_cast<size_t>(day)] = std::string(text.data() + at, 4);
+        }
+    }
+    notes.erase(std::remove(notes.begin(), notes.end(), std::string()), notes.end());
+    return notes;
+}
+
+// The days of a sheet text whose 直 repeats the day before's: the 直 moves
+// one step a day, 建 to 閉 and round again, and stands still on the day a
+// solar month begins (its 節). 0 in the list stands for a day whose field
+// is not a 直 and two spaces, or that steps otherwise.
+std::vector<int32_t> chokuRepeats(const SheetText& text, int32_t year, int32_t month) {
+    std::vector<int32_t> repeats;
+    int32_t before = -1;
+    int32_t day = 0;
+    for (const std::string& note : dayNotes(text, year, month)) {
+        ++day;
+        int32_t choku = -1;
+        for (int32_t i = 0; i < 12; ++i) {
+            if (note == std::string(kChokuNames[i]) + "  ") choku = i;
+        }
+        if (choku < 0 || (before >= 0 && choku != before && choku != (before + 1) % 12)) {
+            repeats.push_back(0);
+        } else if (choku == before) {
+            repeats.push_back(day);
+        }
+        before = choku;
+    }
+    return repeats;
+}
+
 }  // namespace
 
 HWND dayTipsOf(const Program& program) {
@@ -234,32 +300,61 @@ void almanacScenario(const char* programPath) {
           "almanac: with no settings file, a tooltip with a tool per cell (%u)",
           static_cast<unsigned>(tools));
 
-    // Only the almanac item ever carries a check mark: the menus as drawn
-    // change when its mode is chosen, and come back with its setting.
+    // Only the almanac and 十二直 items ever carry a check mark: the menus
+    // as drawn change when their mode is chosen, and come back with its
+    // setting.
     const std::vector<unsigned> plainMenu = modeMenuPixels(program);
     check(!plainMenu.empty(), "almanac: the mode menu opens from the keyboard");
 
     turnTo(program, year, month, 2019, 10);
     checkSheet(program, 2019, 10, 0, "almanac: turned to 2019-10");
-    check(expectedText(2019, 10, kAlmanacMode) != expectedText(2019, 10, 7),
+    check(expectedText(2019, 10, kAlmanacMode) != expectedText(2019, 10, kUnknownMode),
           "almanac: the mode writes items under the days of 2019-10");
-
-    if (commandWithQuestion(program, IDM_MODE_ALMANAC, IDCANCEL, "almanac with Cancel")) {
-        checkSheet(program, 2019, 10, kAlmanacMode, "almanac with Cancel");
-        check(!iniExists(), "almanac with Cancel: nothing is written");
-    }
-    if (commandWithQuestion(program, IDM_MODE_ALMANAC, IDOK, "almanac with OK")) {
-        const UINT stored = storedSoon("calmode", kAlmanacMode);
-        check(stored == kAlmanacMode, "almanac with OK: calmode=6 stored (%u)", stored);
-        checkSheet(program, 2019, 10, kAlmanacMode, "almanac with OK");
-    }
-    const std::vector<unsigned> checkedMenu = modeMenuPixels(program);
+    // 寒露 began the solar month on 8 October 2019: the 直 stands still
+    // that day and steps on every other.
+    const std::vector<int32_t> repeats = chokuRepeats(expectedText(2019, 10, kChokuMode), 2019, 10);
     check(
-        !checkedMenu.empty() && checkedMenu.size() == plainMenu.size() && checkedMenu != plainMenu,
-        "almanac: its menu item is drawn checked while it is shown");
+        repeats == std::vector<int32_t>{8},
+        "choku: a 直 under each day of 2019-10, repeated on the 8th alone (%zu repeats, first %d)",
+        repeats.size(), repeats.empty() ? -1 : repeats[0]);
 
-    // The tips, with the holidays by law off, on (the 22nd headed by its
-    // name, the 23rd not), and off again; each must be the day's lore.
+    struct CheckedMode {
+        int command;
+        int32_t mode;
+        const char* name;
+        std::vector<unsigned> menu;  // the mode pop-ups as drawn while it is shown
+    };
+    CheckedMode checkedModes[] = {{IDM_MODE_ALMANAC, kAlmanacMode, "almanac", {}},
+                                  {IDM_MODE_CHOKU, kChokuMode, "choku", {}}};
+    for (CheckedMode& m : checkedModes) {
+        std::string before;
+        const bool existed = readFile(gIniPath, before);
+        char what[64];
+        std::snprintf(what, sizeof what, "%s with Cancel", m.name);
+        if (commandWithQuestion(program, m.command, IDCANCEL, what)) {
+            checkSheet(program, 2019, 10, m.mode, what);
+            std::string after;
+            check(readFile(gIniPath, after) == existed && after == before, "%s: nothing is written",
+                  what);
+        }
+        std::snprintf(what, sizeof what, "%s with OK", m.name);
+        if (commandWithQuestion(program, m.command, IDOK, what)) {
+            const UINT stored = storedSoon("calmode", static_cast<UINT>(m.mode));
+            check(stored == static_cast<UINT>(m.mode), "%s: calmode=%d stored (%u)", what, m.mode,
+                  stored);
+            checkSheet(program, 2019, 10, m.mode, what);
+        }
+        m.menu = modeMenuPixels(program);
+        // The 直 item's mark is drawn where the almanac item's is not.
+        const bool otherMark = &m == &checkedModes[0] || m.menu != checkedModes[0].menu;
+        check(!m.menu.empty() && m.menu.size() == plainMenu.size() && m.menu != plainMenu &&
+                  otherMark,
+              "%s: its menu item is drawn checked while it is shown", m.name);
+    }
+
+    // The tips, shown over the 直 mode's sheet, with the holidays by law
+    // off, on (the 22nd headed by its name, the 23rd not), and off again;
+    // each must be the day's lore, its 直 the one under the day.
     struct TipCase {
         int32_t year, month, day;
         int command;  // answered with Cancel before pointing, 0 for none
@@ -276,6 +371,7 @@ void almanacScenario(const char* programPath) {
         {2019, 10, 23, 0, true, false, kDateLabel, "23rd with the holidays by law: no heading"},
         {2019, 10, 22, IDM_HOLIDAYS_BY_LAW, false, false, kEnthronement,
          "22nd, holidays by law off again: no heading"},
+        {2019, 10, 23, 0, false, false, kLowerRowLabel, "23rd: its lower-row items"},
         {1985, 1, 25, IDM_RULE_SOLSTICE, false, true, kDateLabel,
          "1985-01-25 with the months from the winter solstice"},
     };
@@ -283,50 +379,65 @@ void almanacScenario(const char* programPath) {
         if (c.command != 0) commandWithQuestion(program, c.command, IDCANCEL, c.what);
         if (c.year != year || c.month != month) {
             turnTo(program, year, month, c.year, c.month);
-            checkSheet(program, c.year, c.month, kAlmanacMode, c.what, false, c.solstice);
+            checkSheet(program, c.year, c.month, kChokuMode, c.what, false, c.solstice);
         }
         const std::string expected = expectedDayTip(c.year, c.month, c.day, c.heading, c.solstice);
         const std::string shown =
             tips != nullptr ? tipShownFor(program, tips, c.year, c.month, c.day, expected) : "";
         const std::string date = dateText(c.year, c.month, c.day);
         const std::string first = firstLine(shown);
+        const std::string note = dayNotes(expectedText(c.year, c.month, kChokuMode, c.solstice),
+                                          c.year, c.month)[static_cast<size_t>(c.day - 1)];
+        const std::string choku = tipValue(shown, kChokuLabel);
         check(shown == expected && contains(shown, date) && contains(shown, c.mustHold) &&
-                  contains(first, c.heading ? c.mustHold : kDateLabel),
-              "almanac tip of the %s (%zu bytes shown, %zu expected; first line %s)", c.what,
-              shown.size(), expected.size(), hexBytes(first.data(), first.size()).c_str());
+                  contains(first, c.heading ? c.mustHold : kDateLabel) && choku + "  " == note,
+              "tip of the %s (%zu bytes shown, %zu expected; first line %s; 直 %s, under the day "
+              "%s)",
+              c.what, shown.size(), expected.size(), hexBytes(first.data(), first.size()).c_str(),
+              hexBytes(choku.data(), choku.size()).c_str(),
+              hexBytes(note.data(), note.size()).c_str());
     }
     // Another mode takes the check mark away at once.
-    if (commandWithQuestion(program, IDM_MODE_SIXDAY, IDCANCEL, "six-day after the almanac")) {
+    if (commandWithQuestion(program, IDM_MODE_SIXDAY, IDCANCEL, "six-day after the 直")) {
         check(modeMenuPixels(program) == plainMenu,
-              "six-day after the almanac: no menu item is checked");
+              "six-day after the 直: no menu item is checked");
     }
     // The reading matters for that day, or the last case proves nothing.
     check(expectedDayTip(1985, 1, 25, false, true) != expectedDayTip(1985, 1, 25, false, false),
           "almanac: the two readings give 1985-01-25 different lore");
     check(GetPrivateProfileIntA("CalData", "monthrule", 77, gIniPath.c_str()) == 77 &&
               GetPrivateProfileIntA("CalData", "holidays", 77, gIniPath.c_str()) == 77 &&
-              storedSoon("calmode", kAlmanacMode) == kAlmanacMode,
-          "almanac: the rules' questions answered with Cancel wrote nothing; calmode=6 stays");
+              storedSoon("calmode", kChokuMode) == kChokuMode,
+          "almanac: the rules' questions answered with Cancel wrote nothing; calmode=7 stays");
     stopProgram(program, "almanac");
 
-    // A restart shows the stored mode; an out-of-range one annotates
-    // nothing, as before, and the file is not rewritten.
-    if (startProgram(program, programPath, "restart with calmode=6", false)) {
-        checkSheet(program, now.wYear, now.wMonth, kAlmanacMode, "restart with calmode=6");
-        check(modeMenuPixels(program) == checkedMenu,
-              "restart with calmode=6: the almanac item is checked");
-        stopProgram(program, "restart with calmode=6");
-    }
-    const std::string outOfRange = "[CalData]\r\ncalmode=7\r\n";
-    writeFile(gIniPath, outOfRange);
-    if (startProgram(program, programPath, "settings with calmode=7", false)) {
-        checkSheet(program, now.wYear, now.wMonth, 7, "settings with calmode=7");
-        check(modeMenuPixels(program) == plainMenu,
-              "settings with calmode=7: no menu item is checked");
-        stopProgram(program, "settings with calmode=7");
+    // A restart shows the stored mode, first from the file the program
+    // wrote; an unknown one annotates nothing, as before. The file is not
+    // rewritten.
+    const struct {
+        const char* settings;  // null: as the program left it
+        int32_t mode;
+        const std::vector<unsigned>& menu;
+    } restarts[] = {
+        {nullptr, kChokuMode, checkedModes[1].menu},
+        {"[CalData]\r\ncalmode=6\r\n", kAlmanacMode, checkedModes[0].menu},
+        {"[CalData]\r\ncalmode=8\r\n", kUnknownMode, plainMenu},
+    };
+    for (const auto& r : restarts) {
+        if (r.settings != nullptr) writeFile(gIniPath, r.settings);
+        std::string before;
+        readFile(gIniPath, before);
+        char what[64];
+        std::snprintf(what, sizeof what, "restart with calmode=%d", r.mode);
+        if (!startProgram(program, programPath, what, false)) continue;
+        checkSheet(program, now.wYear, now.wMonth, r.mode, what);
+        check(modeMenuPixels(program) == r.menu, "%s: %s", what,
+              r.mode == kUnknownMode ? "no menu item is checked" : "its menu item is checked");
+        stopProgram(program, what);
         std::string after;
         readFile(gIniPath, after);
-        check(after == outOfRange, "settings with calmode=7: the file is not rewritten");
+        check(after == before && contains(after, "calmode=" + std::to_string(r.mode) + "\r\n"),
+              "%s: the file holds it and is not rewritten", what);
     }
     DeleteFileA(gIniPath.c_str());
 }

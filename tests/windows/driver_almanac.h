@@ -28,9 +28,10 @@ std::string tipShownFor(const Program& program, HWND tips, int32_t year, int32_t
 std::string expectedDayTip(int32_t year, int32_t month, int32_t day, bool holidayHeading,
                            bool solstice = false);
 
-// Choosing "&K暦注" (calmode=6), its restart and an out-of-range mode, and
-// the days' tooltips with and without the holidays by law and the month
-// rule.
+// Choosing "&K暦注" (calmode=6) and "&J十二直" (calmode=7), their check
+// marks, restarts and an out-of-range mode, and the days' tooltips (with
+// their 十二直 and 下段 lines) with and without the holidays by law and the
+// month rule.
 void almanacScenario(const char* programPath);
 
 }  // namespace tenvo_test
