@@ -104,6 +104,14 @@ constexpr int32_t gregorianMonthOfSolarMonth(int32_t solarMonth) {
     return solarMonth == 12 ? 1 : solarMonth + 1;
 }
 
+// The length of a Gregorian month 1..12: 30 or 31 alternating, the odd
+// months long up to July and the even ones from August, February by the
+// leap rule.
+constexpr int32_t daysInMonth(int32_t year, int32_t month) {
+    if (month == 2) return (year % 4 == 0 && (year % 100 != 0 || year % 400 == 0)) ? 29 : 28;
+    return 30 + ((month + month / 8) & 1);
+}
+
 // The Gregorian year, month and day of a Modified Julian Day (the era
 // algorithm on days since 0000-03-01).
 void civilOfMjd(int64_t mjd, int32_t& year, int32_t& month, int32_t& day) {
@@ -137,7 +145,8 @@ bool localDayOf(const CalendarDate& date, LocalDay& out) {
     const int64_t mjd = japanDayNumber(date.year, date.month, date.day) + kMjdOfDayNumber;
     if (mjd < kFirstDay || mjd > kLastDay) return false;
     out.mjd = mjd;
-    if (date.month >= 1 && date.month <= 12 && date.day >= 1 && date.day <= 28) {
+    if (date.month >= 1 && date.month <= 12 && date.day >= 1 &&
+        (date.day <= 28 || date.day <= daysInMonth(date.year, date.month))) {
         // Already a date of its month: no need to work it out again.
         out.year = date.year;
         out.month = date.month;
@@ -260,12 +269,18 @@ int32_t almanacItemsOf(const LocalDay& day, bool fujojuDay) {
     const int32_t branch = sexagenary % 12;
     int32_t set = kSexagenaryItems[static_cast<std::size_t>(sexagenary)];
 
-    // Seasonal days counted from 立春 (4 February, give or take a day).
-    const int64_t risshun = sunDay(day, y, kRowRisshun);
-    if (d == risshun - 1) set |= bit(VRN_SETSUBUN);
-    if (d == risshun + 87) set |= bit(VRN_HACHIJUHACHIYA);
-    if (d == risshun + 209) set |= bit(VRN_NIHYAKUTOKA);
-    if (d == risshun + 219) set |= bit(VRN_NIHYAKUHATSUKA);
+    // Seasonal days counted from 立春 (3..5 February at 135 degrees, a day
+    // either way at other meridians): 節分 in February, 八十八夜 about 1 May,
+    // 二百十日 about 1 September, 二百二十日 about 11 September. Only the months
+    // that can hold them look the 立春 day up.
+    const int32_t m = day.month;
+    if (m == 2 || m == 4 || m == 5 || m == 8 || m == 9) {
+        const int64_t risshun = sunDay(day, y, kRowRisshun);
+        if (d == risshun - 1) set |= bit(VRN_SETSUBUN);
+        if (d == risshun + 87) set |= bit(VRN_HACHIJUHACHIYA);
+        if (d == risshun + 209) set |= bit(VRN_NIHYAKUTOKA);
+        if (d == risshun + 219) set |= bit(VRN_NIHYAKUHATSUKA);
+    }
     // The equinoxes fall on 19..22 March and 21..24 September, so the 彼岸
     // and the 社日 (at most five days away) stay in those months.
     if (day.month == 3 || day.month == 9) {
@@ -275,8 +290,9 @@ int32_t almanacItemsOf(const LocalDay& day, bool fujojuDay) {
         if (d == equinox + 3) set |= bit(VRN_HIGAN_AKE);
         if (d == shanichiOf(instant, day.offsetMinutes)) set |= bit(VRN_SHANICHI);
     }
-    if (d == sunDay(day, y, kRowNyubai)) set |= bit(VRN_NYUBAI);
-    if (d == sunDay(day, y, kRowHangesho)) set |= bit(VRN_HANGESHO);
+    // The Sun reaches 80 degrees about 11 June and 100 degrees about 2 July.
+    if (m == 6 && d == sunDay(day, y, kRowNyubai)) set |= bit(VRN_NYUBAI);
+    if ((m == 6 || m == 7) && d == sunDay(day, y, kRowHangesho)) set |= bit(VRN_HANGESHO);
 
     // Each 土用 runs from its start to the eve of the next 立 term: 17 January
     // .. 5 February, 16 April .. 6 May, 19 July .. 8 August, 20 October .. 8

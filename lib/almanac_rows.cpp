@@ -93,6 +93,14 @@ constexpr std::array<uint64_t, 12> kKueDays = {
     pairs({25, 43, 49}),                                   // 11 戊子 丙午 壬子
     pairs({25, 44, 49, 0})};                               // 12 戊子 丁未 壬子 癸亥
 
+// The pairs that are 凶会日 in some month: only their days need the lunar
+// month looked up (43 of the 60).
+constexpr uint64_t kKueInAnyMonth = [] {
+    uint64_t any = 0;
+    for (const uint64_t month : kKueDays) any |= month;
+    return any;
+}();
+
 // The lists above folded into two lookups a day: the items of each
 // sexagenary number, and those of each solar month and day pair.
 constexpr std::array<int32_t, 60> makeSexagenaryItems() {
@@ -163,11 +171,12 @@ int32_t lowerRowOfDate(CalendarDate date, LunisolarDate(VRN_CALL* lunisolar)(Cal
     LocalDay day{};
     if (!vorane2::almanac::localDayOf(date, day)) return vorane2::almanac::kOutOfSpan;
     int32_t set = lowerRowOf(day);
+    const int32_t pair = vorane2::almanac::sexagenaryOfDay(day.mjd);
+    if (!holds(kKueInAnyMonth, pair)) return set;
     const CalendarDate normalised{day.year, day.month, day.day, 0.0, 0.0, 0.0, day.longitude};
     const LunisolarDate lunar = lunisolar(normalised);
     if (lunar.month >= 1 && lunar.month <= 12 &&
-        holds(kKueDays[static_cast<std::size_t>(lunar.month - 1)],
-              vorane2::almanac::sexagenaryOfDay(day.mjd))) {
+        holds(kKueDays[static_cast<std::size_t>(lunar.month - 1)], pair)) {
         set |= bit(VRN_KUE);
     }
     return set;
