@@ -112,6 +112,46 @@ constexpr int32_t daysInMonth(int32_t year, int32_t month) {
     return 30 + ((month + month / 8) & 1);
 }
 
+// The day of the month (3..9) on which each Gregorian month's sectional
+// term falls at 135 degrees east, for every year of the stored instants.
+// Nearly every caller asks at that meridian, and a byte read here spares
+// the instant's arithmetic for the solar month. The table is made at
+// compile time from the same stored instants, so it cannot disagree with
+// them; every other meridian reads the instants themselves.
+constexpr int32_t kJapanOffsetMinutes = 540;
+constexpr int32_t kSectionalYears = tables::kSunInstantLastYear - tables::kSunInstantFirstYear + 1;
+using SectionalDays = std::array<std::array<uint8_t, 12>, kSectionalYears>;
+constexpr SectionalDays makeSectionalDaysAtJapan() {
+    SectionalDays days{};
+    for (int32_t n = 0; n < kSectionalYears; ++n) {
+        const int32_t year = tables::kSunInstantFirstYear + n;
+        for (int32_t month = 1; month <= 12; ++month) {
+            // The local day of the stored minute, as days since MJD 0, less
+            // the MJD of the month's first day (Hinnant's days from civil).
+            const int64_t minutes =
+                vorane2::almanac::sunInstant(year, 2 * (month - 1)) + kJapanOffsetMinutes;
+            const int64_t mjd = minutes / kMinutesPerDay;  // all instants lie after MJD 0
+            const int64_t y = month <= 2 ? year - 1 : year;
+            const int64_t era = y / 400;
+            const int64_t yoe = y - era * 400;
+            const int64_t doy = (153 * (month > 2 ? month - 3 : month + 9) + 2) / 5;
+            const int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+            const int64_t firstOfMonth = era * 146097 + doe - 678881;
+            days[static_cast<std::size_t>(n)][static_cast<std::size_t>(month - 1)] =
+                static_cast<uint8_t>(mjd - firstOfMonth + 1);
+        }
+    }
+    return days;
+}
+constexpr SectionalDays kSectionalDaysAtJapan = makeSectionalDaysAtJapan();
+
+// The stored day of the month of the sectional term of `month` in `year`
+// at 135 degrees east (years inside the stored instants').
+int32_t sectionalDayAtJapan(int32_t year, int32_t month) {
+    return kSectionalDaysAtJapan[static_cast<std::size_t>(year - tables::kSunInstantFirstYear)]
+                                [static_cast<std::size_t>(month - 1)];
+}
+
 // The Gregorian year, month and day of a Modified Julian Day (the era
 // algorithm on days since 0000-03-01).
 void civilOfMjd(int64_t mjd, int32_t& year, int32_t& month, int32_t& day) {
@@ -165,7 +205,10 @@ int32_t solarMonthOf(const LocalDay& day) {
     // 大雪 子月 (11). Before it the day is still in the month before.
     const int32_t row = 2 * (day.month - 1);
     const int32_t opened = row == kRowShokan ? 12 : row / 2;
-    if (sunDay(day, day.year, row) <= day.mjd) return opened;
+    const bool begun = day.offsetMinutes == kJapanOffsetMinutes
+                           ? day.day >= sectionalDayAtJapan(day.year, day.month)
+                           : sunDay(day, day.year, row) <= day.mjd;
+    if (begun) return opened;
     return opened == 1 ? 12 : opened - 1;
 }
 
@@ -174,10 +217,21 @@ int64_t solarMonthStartOf(const LocalDay& day, int32_t& month) {
     // term of the Gregorian month before (大雪 of the year before for early
     // January).
     const int32_t row = 2 * (day.month - 1);
+    const int32_t opened = row == kRowShokan ? 12 : row / 2;
+    const int32_t before = opened == 1 ? 12 : opened - 1;
+    if (day.offsetMinutes == kJapanOffsetMinutes) {
+        const int64_t firstOfMonth = day.mjd - day.day + 1;
+        const int32_t termDay = sectionalDayAtJapan(day.year, day.month);
+        month = day.day >= termDay ? opened : before;
+        if (day.day >= termDay) return firstOfMonth + termDay - 1;
+        const int32_t previousYear = day.month == 1 ? day.year - 1 : day.year;
+        const int32_t previousMonth = day.month == 1 ? 12 : day.month - 1;
+        return firstOfMonth - daysInMonth(previousYear, previousMonth) +
+               sectionalDayAtJapan(previousYear, previousMonth) - 1;
+    }
     const int64_t opening = sunDay(day, day.year, row);
-    month = row == kRowShokan ? 12 : row / 2;
+    month = opening <= day.mjd ? opened : before;
     if (opening <= day.mjd) return opening;
-    month = month == 1 ? 12 : month - 1;
     if (row == kRowShokan) return sunDay(day, day.year - 1, kRowTaisetsu);
     return sunDay(day, day.year, row - 2);
 }

@@ -80,7 +80,7 @@ inline constexpr int32_t kRowHangesho = 29;   // 100
 // (0..29) in `year`; the year is held inside the table's years and the
 // position inside a row. Each row moves on by about a tropical year a year:
 // the row's line plus the year's one-byte residual.
-inline int32_t sunInstant(int32_t year, int32_t row) {
+constexpr int32_t sunInstant(int32_t year, int32_t row) {
     const int32_t y = std::clamp(year, tables::kSunInstantFirstYear, tables::kSunInstantLastYear);
     const auto r = static_cast<std::size_t>(std::clamp(row, 0, tables::kSunInstantsPerYear - 1));
     const int64_t n = y - tables::kSunInstantFirstYear;
