@@ -112,24 +112,26 @@ constexpr int32_t daysInMonth(int32_t year, int32_t month) {
     return 30 + ((month + month / 8) & 1);
 }
 
-// The day of the month (3..9) on which each Gregorian month's sectional
-// term falls at 135 degrees east, for every year of the stored instants.
-// Nearly every caller asks at that meridian, and a byte read here spares
-// the instant's arithmetic for the solar month. The table is made at
-// compile time from the same stored instants, so it cannot disagree with
-// them; every other meridian reads the instants themselves.
+// The day of the month on which each of the 24 terms falls at 135 degrees
+// east (row 2m - 2 the sectional term of Gregorian month m, days 3..9, row
+// 2m - 1 its principal term, days 18..24), for every year of the stored
+// instants. Nearly every caller asks at that meridian, and a byte read here
+// spares the instant's arithmetic for the solar month and the term of the
+// day. The table is made at compile time from the same stored instants, so
+// it cannot disagree with them; every other meridian reads the instants
+// themselves.
 constexpr int32_t kJapanOffsetMinutes = 540;
-constexpr int32_t kSectionalYears = tables::kSunInstantLastYear - tables::kSunInstantFirstYear + 1;
-using SectionalDays = std::array<std::array<uint8_t, 12>, kSectionalYears>;
-constexpr SectionalDays makeSectionalDaysAtJapan() {
-    SectionalDays days{};
-    for (int32_t n = 0; n < kSectionalYears; ++n) {
+constexpr int32_t kTermYears = tables::kSunInstantLastYear - tables::kSunInstantFirstYear + 1;
+using TermDays = std::array<std::array<uint8_t, 24>, kTermYears>;
+constexpr TermDays makeTermDaysAtJapan() {
+    TermDays days{};
+    for (int32_t n = 0; n < kTermYears; ++n) {
         const int32_t year = tables::kSunInstantFirstYear + n;
-        for (int32_t month = 1; month <= 12; ++month) {
+        for (int32_t row = 0; row < 24; ++row) {
             // The local day of the stored minute, as days since MJD 0, less
             // the MJD of the month's first day (Hinnant's days from civil).
-            const int64_t minutes =
-                vorane2::almanac::sunInstant(year, 2 * (month - 1)) + kJapanOffsetMinutes;
+            const int32_t month = row / 2 + 1;
+            const int64_t minutes = vorane2::almanac::sunInstant(year, row) + kJapanOffsetMinutes;
             const int64_t mjd = minutes / kMinutesPerDay;  // all instants lie after MJD 0
             const int64_t y = month <= 2 ? year - 1 : year;
             const int64_t era = y / 400;
@@ -137,19 +139,24 @@ constexpr SectionalDays makeSectionalDaysAtJapan() {
             const int64_t doy = (153 * (month > 2 ? month - 3 : month + 9) + 2) / 5;
             const int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
             const int64_t firstOfMonth = era * 146097 + doe - 678881;
-            days[static_cast<std::size_t>(n)][static_cast<std::size_t>(month - 1)] =
+            days[static_cast<std::size_t>(n)][static_cast<std::size_t>(row)] =
                 static_cast<uint8_t>(mjd - firstOfMonth + 1);
         }
     }
     return days;
 }
-constexpr SectionalDays kSectionalDaysAtJapan = makeSectionalDaysAtJapan();
+constexpr TermDays kTermDaysAtJapan = makeTermDaysAtJapan();
 
-// The stored day of the month of the sectional term of `month` in `year`
-// at 135 degrees east (years inside the stored instants').
+// The stored day of the month of term row `row` (0..23) in `year` at 135
+// degrees east (years inside the stored instants').
+int32_t termDayAtJapan(int32_t year, int32_t row) {
+    return kTermDaysAtJapan[static_cast<std::size_t>(year - tables::kSunInstantFirstYear)]
+                           [static_cast<std::size_t>(row)];
+}
+
+// The stored day of the month of the sectional term of Gregorian `month`.
 int32_t sectionalDayAtJapan(int32_t year, int32_t month) {
-    return kSectionalDaysAtJapan[static_cast<std::size_t>(year - tables::kSunInstantFirstYear)]
-                                [static_cast<std::size_t>(month - 1)];
+    return termDayAtJapan(year, 2 * (month - 1));
 }
 
 // The Gregorian year, month and day of a Modified Julian Day (the era
@@ -238,8 +245,10 @@ int64_t solarMonthStartOf(const LocalDay& day, int32_t& month) {
 
 int32_t termStartingOn(const LocalDay& day) {
     // The two terms of the date's Gregorian month.
+    const bool atJapan = day.offsetMinutes == kJapanOffsetMinutes;
     for (const int32_t row : {2 * (day.month - 1), 2 * (day.month - 1) + 1}) {
-        if (sunDay(day, day.year, row) == day.mjd) {
+        if (atJapan ? termDayAtJapan(day.year, row) == day.day
+                    : sunDay(day, day.year, row) == day.mjd) {
             return tables::kSunInstantLongitudes[static_cast<std::size_t>(row)] / 15;
         }
     }
