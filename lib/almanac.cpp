@@ -159,9 +159,14 @@ int32_t sectionalDayAtJapan(int32_t year, int32_t month) {
     return termDayAtJapan(year, 2 * (month - 1));
 }
 
+// japanDayNumber for the fields that run on beyond their ranges.
+[[gnu::noinline]] int64_t japanDayNumberOutOfLine(const CalendarDate& date) {
+    return vorane2::japanDayNumber(date.year, date.month, date.day);
+}
+
 // The Gregorian year, month and day of a Modified Julian Day (the era
 // algorithm on days since 0000-03-01).
-void civilOfMjd(int64_t mjd, int32_t& year, int32_t& month, int32_t& day) {
+[[gnu::noinline]] void civilOfMjd(int64_t mjd, int32_t& year, int32_t& month, int32_t& day) {
     const int64_t z = mjd + 678881;  // days since 0000-03-01
     const int64_t era = (z >= 0 ? z : z - 146096) / 146097;
     const int64_t doe = z - era * 146097;
@@ -189,7 +194,12 @@ namespace vorane2::almanac {
 bool localDayOf(const CalendarDate& date, LocalDay& out) {
     const double longitude = date.longitude;
     if (!(longitude >= -180.0 && longitude <= 180.0)) return false;
-    const int64_t mjd = japanDayNumber(date.year, date.month, date.day) + kMjdOfDayNumber;
+    // Nearly every call names a plain date of the span; fields that run on
+    // take ad2jd's own path, kept out of line so the plain one stays short.
+    const int64_t mjd = (hasWholeDayNumber(date.year, date.month, date.day)
+                             ? wholeJapanDayNumber(date.year, date.month, date.day)
+                             : japanDayNumberOutOfLine(date)) +
+                        kMjdOfDayNumber;
     if (mjd < kFirstDay || mjd > kLastDay) return false;
     out.mjd = mjd;
     if (date.month >= 1 && date.month <= 12 && date.day >= 1 &&

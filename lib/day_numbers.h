@@ -36,17 +36,20 @@ constexpr bool hasWholeDayNumber(int32_t year, int32_t month, int32_t day) {
 // names by year, month and day, for any arguments: days and months beyond
 // their ranges run on as ad2jd runs them. Where hasWholeDayNumber holds,
 // ad2jd's own formula in whole numbers; the rest takes ad2jd itself.
+// The whole-number formula alone, for fields where hasWholeDayNumber holds.
+constexpr int64_t wholeJapanDayNumber(int32_t year, int32_t month, int32_t day) {
+    // January and February count as months 13 and 14 of the year before.
+    // Every term is positive here, and unsigned division by a constant needs
+    // no correction for negative dividends; the running sum stays far above
+    // the century count it loses.
+    const auto y = static_cast<uint32_t>(month < 3 ? year - 1 : year);
+    const auto m = static_cast<uint32_t>(month < 3 ? month + 12 : month);
+    return (1461u * y) / 4u + (3059u * (m - 2u)) / 100u + static_cast<uint32_t>(day) + y / 400u -
+           y / 100u + 1721089u;
+}
+
 inline int64_t japanDayNumber(int32_t year, int32_t month, int32_t day) {
-    if (hasWholeDayNumber(year, month, day)) {
-        // January and February count as months 13 and 14 of the year
-        // before. Every term is positive here, and unsigned division by a
-        // constant needs no correction for negative dividends; the running
-        // sum stays far above the century count it loses.
-        const auto y = static_cast<uint32_t>(month < 3 ? year - 1 : year);
-        const auto m = static_cast<uint32_t>(month < 3 ? month + 12 : month);
-        return (1461u * y) / 4u + (3059u * (m - 2u)) / 100u + static_cast<uint32_t>(day) +
-               y / 400u - y / 100u + 1721089u;
-    }
+    if (hasWholeDayNumber(year, month, day)) return wholeJapanDayNumber(year, month, day);
     return dayNumberOfJapanMidnight(ad2jd(CalendarDate{year, month, day, 0.0, 0.0, 0.0, 135.0}));
 }
 
