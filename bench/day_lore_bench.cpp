@@ -148,32 +148,19 @@ void runYearLists(benchmark::State& state, std::vector<std::string> arguments) {
         year = year == tenvo::kLoreLastYear ? tenvo::kLoreFirstYear : year + 1;
     }
 }
-BENCHMARK_CAPTURE(runYearLists, almanac, std::vector<std::string>{"--almanac", "--list", "YEAR"})
-    ->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(runYearLists, rokuyo,
-                  std::vector<std::string>{"--list", "YEAR", "--mode", "rokuyo"})
-    ->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(runYearLists, kyusei,
-                  std::vector<std::string>{"--list", "YEAR", "--mode", "kyusei"})
-    ->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(runYearLists, mansion27,
-                  std::vector<std::string>{"--list", "YEAR", "--mode", "27"})
-    ->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(runYearLists, mansion28,
-                  std::vector<std::string>{"--list", "YEAR", "--mode", "28"})
-    ->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(runYearLists, kanshi,
-                  std::vector<std::string>{"--list", "YEAR", "--mode", "kanshi"})
-    ->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(runYearLists, sekki,
-                  std::vector<std::string>{"--list", "YEAR", "--mode", "sekki"})
-    ->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(runYearLists, almanac_mode,
-                  std::vector<std::string>{"--list", "YEAR", "--mode", "almanac"})
-    ->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(runYearLists, choku,
-                  std::vector<std::string>{"--list", "YEAR", "--mode", "choku"})
-    ->Unit(benchmark::kMicrosecond);
+// The almanac list and the list of every mode, registered from main().
+void registerYearLists() {
+    benchmark::RegisterBenchmark("runYearLists/almanac", runYearLists,
+                                 std::vector<std::string>{"--almanac", "--list", "YEAR"})
+        ->Unit(benchmark::kMicrosecond);
+    for (const char* mode :
+         {"rokuyo", "kyusei", "27", "28", "kanshi", "sekki", "almanac", "choku"}) {
+        benchmark::RegisterBenchmark((std::string("runYearLists/mode ") + mode).c_str(),
+                                     runYearLists,
+                                     std::vector<std::string>{"--list", "YEAR", "--mode", mode})
+            ->Unit(benchmark::kMicrosecond);
+    }
+}
 
 // Collects each benchmark's CPU time per iteration for the summary.
 class SummaryReporter : public benchmark::ConsoleReporter {
@@ -237,6 +224,7 @@ int main(int argc, char** argv) {
         return walkOnce();
     }
     benchmark::Initialize(&argc, argv);
+    registerYearLists();
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     SummaryReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);

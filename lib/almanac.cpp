@@ -129,16 +129,12 @@ constexpr TermDays makeTermDaysAtJapan() {
         const int32_t year = tables::kSunInstantFirstYear + n;
         for (int32_t row = 0; row < 24; ++row) {
             // The local day of the stored minute, as days since MJD 0, less
-            // the MJD of the month's first day (Hinnant's days from civil).
+            // the MJD of the month's first day.
             const int32_t month = row / 2 + 1;
             const int64_t minutes = vorane2::almanac::sunInstant(year, row) + kJapanOffsetMinutes;
             const int64_t mjd = minutes / kMinutesPerDay;  // all instants lie after MJD 0
-            const int64_t y = month <= 2 ? year - 1 : year;
-            const int64_t era = y / 400;
-            const int64_t yoe = y - era * 400;
-            const int64_t doy = (153 * (month > 2 ? month - 3 : month + 9) + 2) / 5;
-            const int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-            const int64_t firstOfMonth = era * 146097 + doe - 678881;
+            const int64_t firstOfMonth =
+                vorane2::wholeJapanDayNumber(year, month, 1) + vorane2::almanac::kMjdOfDayNumber;
             days[static_cast<std::size_t>(n)][static_cast<std::size_t>(row)] =
                 static_cast<uint8_t>(mjd - firstOfMonth + 1);
         }

@@ -194,26 +194,23 @@ std::optional<Date> parseDate(std::string_view text) {
     return Date{*year, *month, *day};
 }
 
-// The almanac items' names in UTF-8, by item number, from the library.
-std::array<std::string, VRN_ALMANAC_ITEMS> itemNamesUtf8() {
+// The names of a table of the library in UTF-8, by number: the almanac
+// items (rek2name) or the lower-row days (ged2name).
+template <std::size_t Count>
+std::array<std::string, Count> namesUtf8(tenvo::NameFn tenvo::LibraryBinding::*nameOf) {
     const tenvo::LibraryBinding library = tenvo::linkedLibraryBinding();
-    std::array<std::string, VRN_ALMANAC_ITEMS> names;
-    for (int32_t item = 0; item < VRN_ALMANAC_ITEMS; ++item) {
-        const char* name = library.rek2name(item);
-        names[static_cast<std::size_t>(item)] = name == nullptr ? "" : tenvo::shiftJisToUtf8(name);
+    std::array<std::string, Count> names;
+    for (std::size_t n = 0; n < Count; ++n) {
+        const char* name = (library.*nameOf)(static_cast<int32_t>(n));
+        names[n] = name == nullptr ? "" : tenvo::shiftJisToUtf8(name);
     }
     return names;
 }
-
-// The lower-row days' names in UTF-8, by item number, from the library.
+std::array<std::string, VRN_ALMANAC_ITEMS> itemNamesUtf8() {
+    return namesUtf8<VRN_ALMANAC_ITEMS>(&tenvo::LibraryBinding::rek2name);
+}
 std::array<std::string, VRN_LOWER_ROW_ITEMS> lowerRowNamesUtf8() {
-    const tenvo::LibraryBinding library = tenvo::linkedLibraryBinding();
-    std::array<std::string, VRN_LOWER_ROW_ITEMS> names;
-    for (int32_t item = 0; item < VRN_LOWER_ROW_ITEMS; ++item) {
-        const char* name = library.ged2name(item);
-        names[static_cast<std::size_t>(item)] = name == nullptr ? "" : tenvo::shiftJisToUtf8(name);
-    }
-    return names;
+    return namesUtf8<VRN_LOWER_ROW_ITEMS>(&tenvo::LibraryBinding::ged2name);
 }
 
 // What --only keeps: almanac items and lower-row days as two bit sets.

@@ -153,28 +153,32 @@ struct almanac_item {
     friend bool operator==(const almanac_item&, const almanac_item&) = default;
 };
 
-// The items of one day in item order; no allocation.
-class almanac_list {
+// The items of one day in item order, at most Capacity of them; no
+// allocation.
+template <typename Item, std::size_t Capacity>
+class item_list {
   public:
-    static constexpr std::size_t capacity = VRN_ALMANAC_ITEMS;
-    const almanac_item* begin() const { return items_.data(); }
-    const almanac_item* end() const { return items_.data() + count_; }
+    static constexpr std::size_t capacity = Capacity;
+    const Item* begin() const { return items_.data(); }
+    const Item* end() const { return items_.data() + count_; }
     std::size_t size() const { return count_; }
-    const almanac_item& operator[](std::size_t i) const { return items_[i]; }
+    const Item& operator[](std::size_t i) const { return items_[i]; }
     bool contains(int32_t number) const {
-        for (const almanac_item& item : *this) {
+        for (const Item& item : *this) {
             if (item.number == number) return true;
         }
         return false;
     }
-    void push_back(const almanac_item& item) {
+    void push_back(const Item& item) {
         if (count_ < capacity) items_[count_++] = item;
     }
 
   private:
-    std::array<almanac_item, capacity> items_{};
+    std::array<Item, capacity> items_{};
     std::size_t count_ = 0;
 };
+
+using almanac_list = item_list<almanac_item, VRN_ALMANAC_ITEMS>;
 
 // One lower-row item of a day (暦注下段): its number 0..16 (vorane2.h,
 // VRN_TENON .. VRN_METSUMON) and its name ("天恩日" .. "滅門日").
@@ -184,28 +188,8 @@ struct lower_row_item {
     friend bool operator==(const lower_row_item&, const lower_row_item&) = default;
 };
 
-// The lower-row items of one day in item order; no allocation.
-class lower_row_list {
-  public:
-    static constexpr std::size_t capacity = VRN_LOWER_ROW_ITEMS;
-    const lower_row_item* begin() const { return items_.data(); }
-    const lower_row_item* end() const { return items_.data() + count_; }
-    std::size_t size() const { return count_; }
-    const lower_row_item& operator[](std::size_t i) const { return items_[i]; }
-    bool contains(int32_t number) const {
-        for (const lower_row_item& item : *this) {
-            if (item.number == number) return true;
-        }
-        return false;
-    }
-    void push_back(const lower_row_item& item) {
-        if (count_ < capacity) items_[count_++] = item;
-    }
-
-  private:
-    std::array<lower_row_item, capacity> items_{};
-    std::size_t count_ = 0;
-};
+// The lower-row items of one day in item order.
+using lower_row_list = item_list<lower_row_item, VRN_LOWER_ROW_ITEMS>;
 
 // 和暦: the era name ("明治" .. "令和") and year (1 is 元年). Before 1873,
 // when Japan kept the lunisolar calendar, the year is the lunisolar year's
@@ -287,6 +271,18 @@ inline CalendarDate c_date(const year_month_day& d, double longitude = japan_mer
                         0.0,
                         0.0,
                         longitude};
+}
+
+// The items of a bit set (bit n is item n) as a list, named from `table`;
+// nullopt for the exports' error value.
+template <typename List>
+std::optional<List> items_of_bits(int32_t bits, names table) {
+    if (bits < 0) return std::nullopt;
+    List list;
+    for (int32_t item = 0; item < static_cast<int32_t>(List::capacity); ++item) {
+        if (((bits >> item) & 1) != 0) list.push_back({item, name_utf8(table, item)});
+    }
+    return list;
 }
 
 }  // namespace detail
@@ -374,15 +370,8 @@ inline std::optional<almanac_list> almanac(const year_month_day& date,
                                            double longitude = japan_meridian) {
     if (!date.ok() || !detail::good_longitude(longitude)) return std::nullopt;
     const CalendarDate c = detail::c_date(date, longitude);
-    const int32_t bits = rule == month_rule::terms ? ad2rekicyu(c) : ad2rekicyuS(c);
-    if (bits < 0) return std::nullopt;
-    almanac_list list;
-    for (int32_t item = 0; item < VRN_ALMANAC_ITEMS; ++item) {
-        if (((bits >> item) & 1) != 0) {
-            list.push_back({item, detail::name_utf8(detail::names::almanac, item)});
-        }
-    }
-    return list;
+    return detail::items_of_bits<almanac_list>(
+        rule == month_rule::terms ? ad2rekicyu(c) : ad2rekicyuS(c), detail::names::almanac);
 }
 
 // 十二直 (中段) of a day 1870-01-01 .. 2100-12-31, 0 建 .. 11 閉 (ad2cyoku),
@@ -404,15 +393,8 @@ inline std::optional<lower_row_list> lower_row(const year_month_day& date,
                                                double longitude = japan_meridian) {
     if (!date.ok() || !detail::good_longitude(longitude)) return std::nullopt;
     const CalendarDate c = detail::c_date(date, longitude);
-    const int32_t bits = rule == month_rule::terms ? ad2gedan(c) : ad2gedanS(c);
-    if (bits < 0) return std::nullopt;
-    lower_row_list list;
-    for (int32_t item = 0; item < VRN_LOWER_ROW_ITEMS; ++item) {
-        if (((bits >> item) & 1) != 0) {
-            list.push_back({item, detail::name_utf8(detail::names::lower_row, item)});
-        }
-    }
-    return list;
+    return detail::items_of_bits<lower_row_list>(
+        rule == month_rule::terms ? ad2gedan(c) : ad2gedanS(c), detail::names::lower_row);
 }
 
 // A day's whole lore, 1870-01-01 .. 2100-12-31, with the lunisolar months

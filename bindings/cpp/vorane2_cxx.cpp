@@ -193,15 +193,9 @@ std::optional<day_lore> lore(const year_month_day& date, month_rule rule) {
     if (l.solarTerm >= 0) {
         out.solar_term = named{l.solarTerm, name_utf8(names::solar_term, l.solarTerm)};
     }
-    for (int32_t item = 0; item < VRN_ALMANAC_ITEMS; ++item) {
-        if (tenvo::hasItem(l, item)) out.almanac.push_back({item, name_utf8(names::almanac, item)});
-    }
+    out.almanac = *detail::items_of_bits<almanac_list>(l.items, names::almanac);
     if (l.choku >= 0) out.choku = named{l.choku, name_utf8(names::choku, l.choku)};
-    for (int32_t item = 0; item < VRN_LOWER_ROW_ITEMS; ++item) {
-        if (tenvo::hasLowerRowItem(l, item)) {
-            out.lower_row.push_back({item, name_utf8(names::lower_row, item)});
-        }
-    }
+    out.lower_row = *detail::items_of_bits<lower_row_list>(l.lowerRow, names::lower_row);
     if (l.moonAge >= 0) out.moon_age = l.moonAge / 10.0;
     out.holiday = tenvo::lawHolidayNameUtf8(l.holiday);
     return out;
