@@ -20,6 +20,7 @@
 #include <thread>
 #include <vector>
 
+#include "support/export_signatures.h"
 #include "vorane2.h"
 
 namespace {
@@ -36,113 +37,19 @@ const BuiltExport kBuiltExports[] = {
 #include "built_exports.inc"
 };
 
-enum class Sig {
-    IntOfInt,
-    IntOfIntInt,
-    IntOfYearLon,
-    IntOfDate,
-    FlagOfDate,
-    DoubleOfDouble,
-    DoubleOfDate,
-    DateOfDoubleDouble,
-    DateOfDate,
-    DateOfYearLon,
-    LunisolarOfDate,
-    NameOfInt,
-    NameOfVoid,
-};
+using exportsig::Sig;
 
-// The C signature of every ordinal of the export table.
+// The signature of `ordinal` in the shared table; `known` is false for an
+// ordinal the table lacks.
 Sig signatureOf(int ordinal, bool& known) {
-    known = true;
-    if (ordinal >= 19 && ordinal <= 42) return Sig::IntOfYearLon;  // the 24 terms
-    if (ordinal >= 44 && ordinal <= 47) return Sig::DateOfYearLon;
-    if (ordinal >= 48 && ordinal <= 52) return Sig::FlagOfDate;
-    switch (ordinal) {
-        case 1:
-        case 60:
-        case 62:
-        case 70:
-            return Sig::IntOfInt;
-        case 58:
-        case 66:
-        case 69:
-        case 72:
-            return Sig::IntOfIntInt;
-        case 43:
-        case 53:
-        case 55:
-        case 56:
-        case 57:
-        case 64:
-        case 73:
-        case 74:
-        case 75:
-        case 79:
-        case 82:
-        case 85:
-        case 86:
-        case 89:
-        case 90:
-        case 92:
-        case 93:
-        case 94:
-        case 95:
-        case 98:
-        case 99:
-        case 100:
-            return Sig::IntOfDate;
-        case 87:
-        case 91:
-            return Sig::FlagOfDate;
-        case 4:
-        case 6:
-        case 7:
-        case 8:
-        case 9:
-        case 15:
-        case 16:
-        case 17:
-        case 18:
-        case 77:
-        case 78:
-            return Sig::DoubleOfDouble;
-        case 2:
-            return Sig::DoubleOfDate;
-        case 3:
-            return Sig::DateOfDoubleDouble;
-        case 10:
-        case 11:
-        case 12:
-        case 13:
-        case 14:
-            return Sig::DateOfDate;
-        case 5:
-        case 84:
-        case 88:
-            return Sig::LunisolarOfDate;
-        case 54:
-        case 59:
-        case 61:
-        case 63:
-        case 65:
-        case 67:
-        case 68:
-        case 71:
-        case 76:
-        case 80:
-        case 83:
-        case 96:
-        case 97:
-        case 101:
-        case 102:
-            return Sig::NameOfInt;
-        case 81:
-            return Sig::NameOfVoid;
-        default:
-            known = false;
-            return Sig::NameOfVoid;
+    for (const exportsig::ExportSignature& e : exportsig::kSignatures) {
+        if (e.ordinal == ordinal) {
+            known = true;
+            return e.sig;
+        }
     }
+    known = false;
+    return Sig::NameOfVoid;
 }
 
 // splitmix64: the same arguments on every run.
@@ -264,6 +171,8 @@ Result call(const BuiltExport& e, Sig sig, const Arguments& x) {
         case Sig::DateOfDoubleDouble:
             return ofDate(as<CalendarDate(VRN_CALL*)(double, double)>(e.function)(x.x, x.y));
         case Sig::DateOfDate:
+        case Sig::DateOfDateYmdOnly:
+        case Sig::DateOfDateNewMoon:
             return ofDate(as<CalendarDate(VRN_CALL*)(CalendarDate)>(e.function)(x.date));
         case Sig::DateOfYearLon:
             return ofDate(

@@ -30,6 +30,7 @@
 #include <string>
 #include <vector>
 
+#include "../support/export_signatures.h"
 #include "vorane2.h"
 
 #ifdef _WIN32
@@ -58,135 +59,10 @@ using FnLunisolarOfDate = LunisolarDate(VRN_CALL*)(CalendarDate);
 using FnNameOfInt = const char*(VRN_CALL*)(int32_t);
 using FnNameOfVoid = const char*(VRN_CALL*)(void);
 
-enum class Sig {
-    IntOfInt,
-    IntOfIntInt,
-    IntOfYearLon,
-    IntOfDate,
-    FlagOfDate,
-    DoubleOfDouble,
-    DoubleOfDate,
-    DateOfDoubleDouble,
-    DateOfDate,         // a full CalendarDate comes back
-    DateOfDateYmdOnly,  // only year, month and day carry a value
-    DateOfDateNewMoon,  // full block, except year/month/day -999 (only those set)
-    DateOfYearLon,
-    LunisolarOfDate,
-    NameOfInt,
-    NameOfVoid,
-};
+using exportsig::ExportSignature;
+using exportsig::kSignatures;
+using exportsig::Sig;
 
-struct ExportSignature {
-    int ordinal;
-    const char* name;
-    Sig sig;
-};
-
-// Every export of the library with its C signature, by ordinal.
-constexpr ExportSignature kSignatures[] = {
-    {1, "bc2ad", Sig::IntOfInt},
-    {2, "ad2jd", Sig::DoubleOfDate},
-    {3, "jd2ad", Sig::DateOfDoubleDouble},
-    {4, "jd2mjd", Sig::DoubleOfDouble},
-    {5, "adto9rek", Sig::LunisolarOfDate},
-    {6, "rad2do", Sig::DoubleOfDouble},
-    {7, "do2rad", Sig::DoubleOfDouble},
-    {8, "fns", Sig::DoubleOfDouble},
-    {9, "fnc", Sig::DoubleOfDouble},
-    {10, "duncan", Sig::DateOfDateNewMoon},
-    {11, "duncan2", Sig::DateOfDateYmdOnly},
-    {12, "duncan3", Sig::DateOfDateYmdOnly},
-    {13, "ad2saku", Sig::DateOfDate},
-    {14, "ad2sakur", Sig::DateOfDate},
-    {15, "jd2saku", Sig::DoubleOfDouble},
-    {16, "jd2saku2", Sig::DoubleOfDouble},
-    {17, "jd2sakur", Sig::DoubleOfDouble},
-    {18, "jd2sak2r", Sig::DoubleOfDouble},
-    {19, "y2risyun", Sig::IntOfYearLon},
-    {20, "y2usui", Sig::IntOfYearLon},
-    {21, "y2ktitu", Sig::IntOfYearLon},
-    {22, "y2syunbn", Sig::IntOfYearLon},
-    {23, "y2seimei", Sig::IntOfYearLon},
-    {24, "y2kokuu", Sig::IntOfYearLon},
-    {25, "y2rikka", Sig::IntOfYearLon},
-    {26, "y2syoman", Sig::IntOfYearLon},
-    {27, "y2bousyu", Sig::IntOfYearLon},
-    {28, "y2gesi", Sig::IntOfYearLon},
-    {29, "y2syusyo", Sig::IntOfYearLon},
-    {30, "y2taisyo", Sig::IntOfYearLon},
-    {31, "y2risyuu", Sig::IntOfYearLon},
-    {32, "y2syosyo", Sig::IntOfYearLon},
-    {33, "y2hakuro", Sig::IntOfYearLon},
-    {34, "y2syuubn", Sig::IntOfYearLon},
-    {35, "y2kanro", Sig::IntOfYearLon},
-    {36, "y2soukou", Sig::IntOfYearLon},
-    {37, "y2rittou", Sig::IntOfYearLon},
-    {38, "y2syostu", Sig::IntOfYearLon},
-    {39, "y2taistu", Sig::IntOfYearLon},
-    {40, "y2touji", Sig::IntOfYearLon},
-    {41, "y2syokan", Sig::IntOfYearLon},
-    {42, "y2taikan", Sig::IntOfYearLon},
-    {43, "ad2setu", Sig::IntOfDate},
-    {44, "geshi2koushi", Sig::DateOfYearLon},
-    {45, "touji2koushi", Sig::DateOfYearLon},
-    {46, "geshi2kougo", Sig::DateOfYearLon},
-    {47, "touji2kougo", Sig::DateOfYearLon},
-    {48, "tensyabi", Sig::FlagOfDate},
-    {49, "kurobi", Sig::FlagOfDate},
-    {50, "sanrinbo", Sig::FlagOfDate},
-    {51, "fujyojyu", Sig::FlagOfDate},
-    {52, "teniti", Sig::FlagOfDate},
-    {53, "ad2youbi", Sig::IntOfDate},
-    {54, "yno2name", Sig::NameOfInt},
-    {55, "ad2neto", Sig::IntOfDate},
-    {56, "ad2teto", Sig::IntOfDate},
-    {57, "ad2heto", Sig::IntOfDate},
-    {58, "ht2teto", Sig::IntOfIntInt},
-    {59, "eno2name", Sig::NameOfInt},
-    {60, "eno210no", Sig::IntOfInt},
-    {61, "e102name", Sig::NameOfInt},
-    {62, "eno212no", Sig::IntOfInt},
-    {63, "e122name", Sig::NameOfInt},
-    {64, "ad26you", Sig::IntOfDate},
-    {65, "rno2name", Sig::NameOfInt},
-    {66, "e102hen", Sig::IntOfIntInt},
-    {67, "hno2name", Sig::NameOfInt},
-    {68, "eto2kubo", Sig::NameOfInt},
-    {69, "zoukan", Sig::IntOfIntInt},
-    {70, "eto2zone", Sig::IntOfInt},
-    {71, "zno2name", Sig::NameOfInt},
-    {72, "zone2msg", Sig::IntOfIntInt},
-    {73, "ad2nkyusei", Sig::IntOfDate},
-    {74, "ad2tkyusei", Sig::IntOfDate},
-    {75, "ad2hkyusei", Sig::IntOfDate},
-    {76, "kno2name", Sig::NameOfInt},
-    {77, "jd2sok", Sig::DoubleOfDouble},
-    {78, "jd2mok", Sig::DoubleOfDouble},
-    {79, "adto28", Sig::IntOfDate},
-    {80, "A28toname", Sig::NameOfInt},
-    {81, "VRNVER", Sig::NameOfVoid},
-    {82, "adto27", Sig::IntOfDate},
-    {83, "A27toname", Sig::NameOfInt},
-    {84, "adto9rekL", Sig::LunisolarOfDate},
-    {85, "ad26youL", Sig::IntOfDate},
-    {86, "adto27L", Sig::IntOfDate},
-    {87, "fujyojyuL", Sig::FlagOfDate},
-    {88, "adto9rekS", Sig::LunisolarOfDate},
-    {89, "ad26youS", Sig::IntOfDate},
-    {90, "adto27S", Sig::IntOfDate},
-    {91, "fujyojyuS", Sig::FlagOfDate},
-    {92, "ad2rekicyu", Sig::IntOfDate},
-    {93, "ad2rekicyuS", Sig::IntOfDate},
-    {94, "ad2getrei", Sig::IntOfDate},
-    {95, "ad2sekki", Sig::IntOfDate},
-    {96, "rek2name", Sig::NameOfInt},
-    {97, "sek2name", Sig::NameOfInt},
-    {98, "ad2cyoku", Sig::IntOfDate},
-    {99, "ad2gedan", Sig::IntOfDate},
-    {100, "ad2gedanS", Sig::IntOfDate},
-    {101, "cyo2name", Sig::NameOfInt},
-    {102, "ged2name", Sig::NameOfInt},
-};
 constexpr size_t kExportCount = sizeof(kSignatures) / sizeof(kSignatures[0]);
 static_assert(kExportCount == 102, "the library has 102 exports");
 
