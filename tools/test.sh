@@ -15,7 +15,8 @@ jobs=$(nproc 2>/dev/null || echo 2)
 step() { printf '\n==== %s ====\n' "$*"; }
 
 step "native build (g++, Release) and tests"
-cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVORANE2_WERROR=ON
+cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVORANE2_WERROR=ON \
+    -DVORANE2_TESTS=ON
 cmake --build "$root/build" -j "$jobs"
 ctest --test-dir "$root/build" --output-on-failure -j "$jobs"
 

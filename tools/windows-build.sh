@@ -4,7 +4,8 @@
 #   tools/windows-build.sh [--arch i686|x86_64] [BUILD_DIR]
 # i686 (the default) is the shipped 32-bit build, in build-win; x86_64 is the
 # 64-bit build for machines that cannot run 32-bit programs, in build-win64.
-# Extra CMake options may be given in $WINDOWS_CMAKE_OPTIONS.
+# Extra CMake options may be given in $WINDOWS_CMAKE_OPTIONS, and the targets
+# to build in $WINDOWS_BUILD_TARGETS (default: all, the test programs too).
 # Prints where vorane2.dll (and tenvo.exe, once it exists) lie.
 set -eu
 project=$(cd "$(dirname "$0")/.." && pwd)
@@ -37,7 +38,8 @@ if [ ! -f "$build/CMakeCache.txt" ] || [ -n "${WINDOWS_CMAKE_OPTIONS:-}" ]; then
         -DCMAKE_TOOLCHAIN_FILE="$project/cmake/mingw-$arch.cmake" \
         -DCMAKE_BUILD_TYPE=RelWithDebInfo ${WINDOWS_CMAKE_OPTIONS:-} >/dev/null
 fi
-ninja -C "$build" >&2
+# shellcheck disable=SC2086 # the targets are words
+ninja -C "$build" ${WINDOWS_BUILD_TARGETS:-} >&2
 
 build=$(cd "$build" && pwd)
 echo "vorane2.dll: $build/lib/vorane2.dll"

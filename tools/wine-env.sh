@@ -56,23 +56,25 @@ wine_env_loader() {
     fi
 }
 
-# Can this machine run 32-bit Windows programs? Found by trying Wine's own
-# 32-bit loader: package lists and kernel names do not tell.
-wine_env_can_run_32bit() {
-    local loader=/usr/lib/wine/wine
-    [ -x "$loader" ] || loader=$(command -v wine 2>/dev/null) || return 1
-    "$loader" --version >/dev/null 2>&1
-}
+# Wine's 32-bit loader, Debian's /usr/lib/wine/wine (WINE_ENV_LOADER32
+# names another). The `wine` wrapper is no witness: without the 32-bit
+# loader it falls back to the 64-bit one and answers all the same.
+: "${WINE_ENV_LOADER32:=/usr/lib/wine/wine}"
 
 # Prints the Windows builds to run here (i686, x86_64 or both) on stdout and
-# one line saying why on stderr. Where 32-bit programs run, both run, so
-# that the 64-bit path never rots; TENVO_WINDOWS_64_ONLY=1 forces the 64-bit
-# path alone, as on a machine that cannot run 32-bit programs.
+# one line saying why on stderr. Whether 32-bit programs run is found by
+# running the 32-bit loader itself: package lists and kernel names do not
+# tell. Where they run, both builds run, so that the 64-bit path never rots;
+# TENVO_WINDOWS_64_ONLY=1 forces the 64-bit path alone, as on a machine that
+# cannot run 32-bit programs.
 wine_env_windows_arches() {
     if [ "${TENVO_WINDOWS_64_ONLY:-0}" = 1 ]; then
         wine_env_log "Windows runs: 64-bit only (TENVO_WINDOWS_64_ONLY=1)"
         echo x86_64
-    elif wine_env_can_run_32bit; then
+    elif [ ! -x "$WINE_ENV_LOADER32" ]; then
+        wine_env_log "Windows runs: 64-bit only (Wine's 32-bit loader is not installed)"
+        echo x86_64
+    elif "$WINE_ENV_LOADER32" --version >/dev/null 2>&1; then
         wine_env_log "Windows runs: 32-bit and 64-bit (this machine runs Wine's 32-bit loader)"
         echo "i686 x86_64"
     else
@@ -83,7 +85,8 @@ wine_env_windows_arches() {
 
 wine_env_check_tools() {
     local missing=""
-    for tool in "$(wine_env_loader)" wineserver Xvfb iconv timeout tar; do
+    # Xvfb only where the screen is a virtual one of ours.
+    for tool in "$(wine_env_loader)" wineserver ${WINE_ENV_XVFB_PID:+Xvfb} iconv timeout tar; do
         command -v "$tool" >/dev/null 2>&1 || missing="$missing $tool"
     done
     if [ -n "$missing" ]; then
@@ -101,6 +104,10 @@ wine_env_check_tools() {
 # DISPLAY. The screen is larger than the program's window and its dialogs.
 wine_env_start_xvfb() {
     [ -n "$WINE_ENV_XVFB_PID" ] && return 0
+    if ! command -v Xvfb >/dev/null 2>&1; then
+        wine_env_log "missing: Xvfb (run tools/install-deps.sh windows-tests)"
+        return 1
+    fi
     WINE_ENV_TMP=$(mktemp -d "${TMPDIR:-/tmp}/wine-env.XXXXXX")
     local numberfile="$WINE_ENV_TMP/display"
     : >"$numberfile"
