@@ -28,7 +28,7 @@ terminal_view() {
         cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
             -DVORANE2_TESTS=OFF >/dev/null
     fi
-    cmake --build "$root/build" -j "$jobs" --target tenvo-term
+    cmake --build "$root/build" -j "$jobs" --target tenvo-term >&2
     exec "$root/build/app/tenvo-term" "$@"
 }
 
