@@ -3,6 +3,7 @@
 # group by group, so that a package apt cannot have costs only its group:
 #
 #   tools/install-deps.sh [GROUP...]      (no group: every group)
+#   tools/install-deps.sh --list [GROUP...]   prints the groups' packages
 #
 #   terminal   the compiler, CMake and Ninja: enough for tenvo-term
 #   native     the native build's tests and benchmarks (GoogleTest, Google
@@ -49,6 +50,11 @@ group_packages() {
 }
 all_groups="terminal native sanitize web browser windows64 windows-tests windows32 packaging"
 
+list_only=no
+if [ "${1:-}" = "--list" ]; then
+    list_only=yes
+    shift
+fi
 groups=${*:-$all_groups}
 for group in $groups; do
     if ! group_packages "$group" >/dev/null; then
@@ -56,6 +62,14 @@ for group in $groups; do
         exit 2
     fi
 done
+
+if [ "$list_only" = yes ]; then
+    for group in $groups; do
+        # shellcheck disable=SC2046 # one package a line
+        printf '%s\n' $(group_packages "$group")
+    done
+    exit 0
+fi
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
@@ -109,10 +123,10 @@ for group in $groups; do
     # line, so it is kept out of sight.
     if [ "$group" = windows32 ]; then
         # shellcheck disable=SC2086 # the packages are words
-        as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $missing >/dev/null 2>&1 || true
+        as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq -o Dpkg::Use-Pty=0 $missing >/dev/null 2>&1 || true
     else
         # shellcheck disable=SC2086
-        as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $missing || true
+        as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq -o Dpkg::Use-Pty=0 $missing || true
     fi
     missing=$(missing_of "$group")
     [ -z "$missing" ] && continue
