@@ -27,7 +27,11 @@ case " $* " in
     exit 0 ;;
 *" install "*)
     packages=""
-    for a in "$@"; do case "$a" in -*|install) ;; *) packages="$packages $a" ;; esac; done
+    skip=no
+    for a in "$@"; do
+        if [ "$skip" = yes ]; then skip=no; continue; fi
+        case "$a" in -o) skip=yes ;; -*|install) ;; *) packages="$packages $a" ;; esac
+    done
     for p in $packages; do
         if grep -qx "$p" "$STATE/refused" 2>/dev/null; then
             echo "E: Package '$p' has no installation candidate" >&2
