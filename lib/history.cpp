@@ -10,7 +10,6 @@
 // proleptic Gregorian day numbers throughout (day_numbers.h).
 
 #include <algorithm>
-#include <bit>
 #include <cstddef>
 #include <cstdint>
 
@@ -35,34 +34,68 @@ static_assert(kYears == t::kHistoryLastYear - t::kHistoryFirstYear + 1);
 static_assert(t::kHistoryLastTableDay + 1 == kFirstGregorianDay);
 static_assert(t::kHistoryEras.front().line == VRN_BOTH, "the first row holds for both courts");
 
-// The day month 1 of table year n begins.
-constexpr int64_t yearStart(std::size_t n) {
-    return t::kHistoryFirstDay +
-           static_cast<int64_t>(n) * t::kHistoryMeanYearTenThousandths / 10000 +
+// The day month 1 of table year n begins, in 32-bit whole numbers: the
+// mean year is 365 days and 2422 ten-thousandths.
+static_assert(t::kHistoryMeanYearTenThousandths == 3652422);
+constexpr int32_t yearStart(uint32_t n) {
+    return t::kHistoryFirstDay + static_cast<int32_t>(365u * n + 2422u * n / 10000u) +
            t::kHistoryYears[n].startOffset;
 }
 
-constexpr int32_t monthsIn(std::size_t n) { return t::kHistoryYears[n].leapPosition ? 13 : 12; }
+constexpr int32_t monthsIn(uint32_t n) { return t::kHistoryYears[n].leapPosition ? 13 : 12; }
+
+// The long months among the bits of a year's record, counted in the bits
+// themselves: std::popcount becomes a library call where the processor
+// baseline lacks the instruction.
+constexpr int32_t longMonthsAmong(uint32_t bits) {
+    bits = bits - ((bits >> 1) & 0x5555u);
+    bits = (bits & 0x3333u) + ((bits >> 2) & 0x3333u);
+    bits = (bits + (bits >> 4)) & 0x0f0fu;
+    return static_cast<int32_t>((bits + (bits >> 8)) & 0x1fu);
+}
+static_assert(longMonthsAmong(0x1fffu) == 13 && longMonthsAmong(0x0aaau) == 6);
 
 // Days of year n before the month at `place` (0..12), and that month's.
-constexpr int32_t daysBefore(std::size_t n, int32_t place) {
+constexpr int32_t daysBefore(uint32_t n, int32_t place) {
     const uint32_t earlier = t::kHistoryYears[n].longMonths & ((1u << place) - 1u);
-    return kShortMonth * place + std::popcount(earlier);
+    return kShortMonth * place + longMonthsAmong(earlier);
 }
-constexpr int32_t monthLength(std::size_t n, int32_t place) {
+constexpr int32_t monthLength(uint32_t n, int32_t place) {
     return kShortMonth + static_cast<int32_t>((t::kHistoryYears[n].longMonths >> place) & 1u);
 }
 
-// The table year holding a day of the span. A year begins within a few
-// weeks of its mean start, so the mean length names the year or one beside
-// it.
-std::size_t yearHolding(int64_t day) {
-    const int64_t since = day - t::kHistoryFirstDay;
-    auto n = static_cast<std::size_t>(
-        std::min<int64_t>(since * 10000 / t::kHistoryMeanYearTenThousandths, kYears - 1));
+// The table year holding a day of the span, `since` days after its first.
+// A year begins within a few weeks of its mean start, and 2871 / 2^20 is
+// the mean year's inverse within a thousandth of a year per century, so the
+// estimate names the year or one beside it.
+uint32_t yearHolding(int32_t since) {
+    uint32_t n =
+        std::min((static_cast<uint32_t>(since) * 2871u) >> 20, static_cast<uint32_t>(kYears - 1));
+    const int32_t day = t::kHistoryFirstDay + since;
     while (n > 0 && yearStart(n) > day) --n;
     while (n + 1 < kYears && yearStart(n + 1) <= day) ++n;
     return n;
+}
+
+// A day of the span in the table: its year, the place of its month in the
+// year and its day of the month.
+struct TableDay {
+    uint32_t year;
+    int32_t place;
+    int32_t day;
+};
+TableDay tableDayOf(int32_t day) {
+    const uint32_t n = yearHolding(day - t::kHistoryFirstDay);
+    const int32_t sinceYearStart = day - yearStart(n);
+    // Months are 29 or 30 days: the place is at least a thirtieth of the
+    // days gone, and at most one more.
+    int32_t place = sinceYearStart / 30;
+    int32_t before = daysBefore(n, place);
+    while (place + 1 < monthsIn(n) && before + monthLength(n, place) <= sinceYearStart) {
+        before += monthLength(n, place);
+        ++place;
+    }
+    return TableDay{n, place, sinceYearStart - before + 1};
 }
 
 // The month number and leap flag of the month at `place` of a year whose
@@ -95,10 +128,10 @@ PublishedMonth publishedMonth(int32_t year, int32_t month, char leap) {
         (leap != 'Y' && leap != 'N')) {
         return kNone;
     }
-    const auto n = static_cast<std::size_t>(year - t::kHistoryFirstYear);
+    const auto n = static_cast<uint32_t>(year - t::kHistoryFirstYear);
     const int32_t place = placeOfMonth(t::kHistoryYears[n].leapPosition, month, leap == 'Y');
     if (place < 0) return kNone;
-    const int64_t first = yearStart(n) + daysBefore(n, place);
+    const int32_t first = yearStart(n) + daysBefore(n, place);
     int32_t days = monthLength(n, place);
     if (first + days - 1 > t::kHistoryLastDay) return kNone;  // ends after the span
     if (first <= t::kHistoryLastTableDay && first + days - 1 > t::kHistoryLastTableDay) {
@@ -107,7 +140,14 @@ PublishedMonth publishedMonth(int32_t year, int32_t month, char leap) {
     return PublishedMonth{true, first, days};
 }
 
+// The day number of a date's fields in the proleptic Gregorian calendar:
+// plain fields of the years 1..9999 in 32-bit whole numbers, any others
+// run on in 64 bits.
 int64_t dayNumberOf(const CalendarDate& date) {
+    if (date.year >= 1 && date.year <= 9999 && date.month >= 1 && date.month <= 12 &&
+        date.day >= 1 && date.day <= 31) {
+        return vorane2::wholeJapanDayNumber(date.year, date.month, date.day);
+    }
     return vorane2::dayNumberOfGregorianDate(date.year, date.month, date.day);
 }
 
@@ -168,15 +208,10 @@ LunisolarDate VRN_CALL adto9rekH(CalendarDate date) {
     if (day < t::kHistoryFirstDay || day > t::kHistoryLastDay) {
         return LunisolarDate{'N', kError, kError, kError, vorane2::kJapanLongitude};
     }
-    const std::size_t n = yearHolding(day);
-    const auto sinceYearStart = static_cast<int32_t>(day - yearStart(n));
-    // Months are 29 or 30 days: the place is at least a thirtieth of the
-    // days gone and at most one more.
-    int32_t place = sinceYearStart / 30;
-    while (place + 1 < monthsIn(n) && daysBefore(n, place + 1) <= sinceYearStart) ++place;
-    const MonthName name = monthAtPlace(t::kHistoryYears[n].leapPosition, place);
-    return LunisolarDate{name.leap, t::kHistoryFirstYear + static_cast<int32_t>(n), name.month,
-                         sinceYearStart - daysBefore(n, place) + 1, vorane2::kJapanLongitude};
+    const TableDay d = tableDayOf(static_cast<int32_t>(day));
+    const MonthName name = monthAtPlace(t::kHistoryYears[d.year].leapPosition, d.place);
+    return LunisolarDate{name.leap, t::kHistoryFirstYear + static_cast<int32_t>(d.year), name.month,
+                         d.day, vorane2::kJapanLongitude};
 }
 
 CalendarDate VRN_CALL kyu2ad(LunisolarDate date) {
@@ -202,9 +237,11 @@ int32_t VRN_CALL ad2gennen(CalendarDate date, int32_t court) {
     const int32_t era = eraInForce(day, court);
     if (era < 0) return kError;
     // Before 1873 the years are lunisolar ones, from month 1 to month 1.
-    const int64_t year = day < kFirstGregorianDay
-                             ? t::kHistoryFirstYear + static_cast<int64_t>(yearHolding(day))
-                             : vorane2::gregorianDateOfDayNumber(day).year;
+    const int64_t year =
+        day < kFirstGregorianDay
+            ? t::kHistoryFirstYear +
+                  int64_t{yearHolding(static_cast<int32_t>(day - t::kHistoryFirstDay))}
+            : vorane2::gregorianDateOfDayNumber(day).year;
     return static_cast<int32_t>(year - eraRow(era)->firstYear + 1);
 }
 
