@@ -9,6 +9,8 @@
 
 #include "ephemeris.h"
 #include "numeric.h"
+#include "tables/pentad_names.h"
+#include "vorane2.h"
 
 namespace {
 
@@ -33,3 +35,22 @@ PentadDay pentadOfDay(const almanac::LocalDay& day) {
 }
 
 }  // namespace vorane2::pentads
+
+extern "C" {
+
+int32_t VRN_CALL ad2kou(CalendarDate date) {
+    vorane2::almanac::LocalDay day{};
+    if (!vorane2::almanac::localDayOf(date, day)) return vorane2::almanac::kOutOfSpan;
+    const vorane2::pentads::PentadDay p = vorane2::pentads::pentadOfDay(day);
+    return p.pentad + (p.begins ? VRN_KOU_BEGINS : 0);
+}
+
+const char* VRN_CALL kou2name(int32_t pentad) {
+    return vorane2::tables::lookupName(vorane2::tables::kPentadNames, pentad);
+}
+
+const char* VRN_CALL kou2yomi(int32_t pentad) {
+    return vorane2::tables::lookupName(vorane2::tables::kPentadReadings, pentad);
+}
+
+}  // extern "C"

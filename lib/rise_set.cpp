@@ -1,14 +1,17 @@
 // Rising, transit and setting of the Sun and the Moon for a place and a
 // local day, from the accurate theory of ephemeris.h (see rise_set.h for the
-// definitions and the method).
+// definitions and the method), and the exports that answer them in whole
+// seconds of the local day.
 
 #include "rise_set.h"
 
 #include <cmath>
 #include <cstddef>
 
+#include "almanac.h"
 #include "ephemeris.h"
 #include "trig.h"
+#include "vorane2.h"
 
 namespace {
 
@@ -257,3 +260,48 @@ DayEvents eventsOfDay(Body body, double midnightJd, double latitude, double long
 }
 
 }  // namespace vorane2::rise_set
+
+namespace {
+
+using vorane2::rise_set::eventsOfDay;
+
+constexpr RiseSetTimes kRiseSetError = {VRN_RISE_SET_ERROR, VRN_RISE_SET_ERROR, VRN_RISE_SET_ERROR,
+                                        VRN_RISE_SET_ERROR, -999.0};
+
+int32_t wholeSeconds(double seconds) {
+    if (seconds < 0.0) return VRN_NO_EVENT;
+    const double rounded = std::floor(seconds + 0.5);
+    return rounded >= eph::kSecondsPerDay ? 86399 : static_cast<int32_t>(rounded);
+}
+
+RiseSetTimes timesOf(Body body, Limb limb, const CalendarDate& date, double latitude,
+                     double longitude) {
+    vorane2::almanac::LocalDay day{};
+    if (!(latitude >= -90.0 && latitude <= 90.0) || !(longitude >= -180.0 && longitude <= 180.0) ||
+        !vorane2::almanac::localDayOf(date, day)) {
+        return kRiseSetError;
+    }
+    const double midnight =
+        static_cast<double>(day.mjd) + 2400000.5 - day.offsetMinutes / (24.0 * 60.0);
+    const DayEvents e = eventsOfDay(body, midnight, latitude, longitude, limb);
+    return RiseSetTimes{wholeSeconds(e.rise), wholeSeconds(e.transit), wholeSeconds(e.set),
+                        e.aboveAtStart ? 1 : 0, e.transit >= 0.0 ? e.transitAltitude : -999.0};
+}
+
+}  // namespace
+
+extern "C" {
+
+RiseSetTimes VRN_CALL ad2hinode(CalendarDate date, double latitude, double longitude) {
+    return timesOf(Body::kSun, Limb::kUpper, date, latitude, longitude);
+}
+
+RiseSetTimes VRN_CALL ad2tukide(CalendarDate date, double latitude, double longitude) {
+    return timesOf(Body::kMoon, Limb::kCentre, date, latitude, longitude);
+}
+
+RiseSetTimes VRN_CALL ad2tukideU(CalendarDate date, double latitude, double longitude) {
+    return timesOf(Body::kMoon, Limb::kUpper, date, latitude, longitude);
+}
+
+}  // extern "C"

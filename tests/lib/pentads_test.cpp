@@ -13,6 +13,7 @@
 #include "tables/pentad_names.h"
 #include "tables/sexagenary_lore_names.h"
 #include "tables/sexagenary_names.h"
+#include "vorane2.h"
 
 namespace {
 
@@ -96,6 +97,23 @@ TEST(Pentads, NamesAndReadingsFromRisshun) {
     EXPECT_EQ(tables::lookupName(tables::kPentadReadings, 72), nullptr);
 }
 
+TEST(Pentads, ExportsReadTheDayAndTheTables) {
+    // 2024: 立春 on Feb 4 begins 東風解凍, 黄鶯睍睆 follows on Feb 9.
+    const auto on = [](int32_t m, int32_t d, double meridian = 135.0) {
+        return ad2kou(CalendarDate{2024, m, d, 0, 0, 0, meridian});
+    };
+    EXPECT_EQ(on(2, 3), 71);
+    EXPECT_EQ(on(2, 4), 0 + VRN_KOU_BEGINS);
+    EXPECT_EQ(on(2, 8), 0);
+    EXPECT_EQ(on(2, 9), 1 + VRN_KOU_BEGINS);
+    EXPECT_EQ(ad2kou(CalendarDate{1869, 12, 31, 0, 0, 0, 135.0}), -999);
+    EXPECT_EQ(ad2kou(CalendarDate{2024, 2, 4, 0, 0, 0, NAN}), -999);
+    EXPECT_EQ(kou2name(0), tables::kPentadNames[0]);
+    EXPECT_EQ(kou2yomi(71), tables::kPentadReadings[71]);
+    EXPECT_EQ(kou2name(72), nullptr);
+    EXPECT_EQ(kou2yomi(-1), nullptr);
+}
+
 TEST(SexagenaryLore, NayinOfEachPairOfTheCycle) {
     using testsupport::toCp932;
     using vorane2::sexagenary_lore::nayinOf;
@@ -108,6 +126,10 @@ TEST(SexagenaryLore, NayinOfEachPairOfTheCycle) {
     EXPECT_EQ(nayin(43), toCp932("天河水"));  // 丙午
     EXPECT_EQ(nayin(59), toCp932("大海水"));  // 壬戌
     EXPECT_EQ(nayin(0), toCp932("大海水"));   // 癸亥
+    EXPECT_EQ(eno2natin(1), tables::kNayinNames[0]);
+    EXPECT_EQ(eno2natin(0), tables::kNayinNames[29]);
+    EXPECT_EQ(eno2natin(60), nullptr);
+    EXPECT_EQ(eno2natin(-1), nullptr);
     // Thirty distinct names, each of two pairs of the cycle.
     std::set<std::string> distinct;
     for (int32_t n = 0; n < 60; ++n) distinct.insert(nayin(n));
@@ -132,6 +154,8 @@ TEST(SexagenaryLore, LuckyDirectionByTheYearThatBeginsAtRisshun) {
         ASSERT_TRUE(almanac::localDayOf(
             CalendarDate{r.date.year, r.date.month, r.date.day, 0, 0, 0, 135.0}, day));
         EXPECT_EQ(luckyDirectionOfStem(yearStemOfDay(day)), r.direction) << r.date.year;
+        EXPECT_EQ(ad2ehou(CalendarDate{r.date.year, r.date.month, r.date.day, 0, 0, 0, 135.0}),
+                  r.direction);
     }
     const char* compass[4] = {"東北東やや東", "西南西やや西", "南南東やや南", "北北西やや北"};
     const char* branches[4] = {"寅卯の間", "申酉の間", "巳午の間", "亥子の間"};
@@ -141,7 +165,14 @@ TEST(SexagenaryLore, LuckyDirectionByTheYearThatBeginsAtRisshun) {
         // The bearing lies between its two branches (30 degrees each from
         // 子 at north), in the half of the later one.
         EXPECT_EQ(kLuckyDirectionDegrees[i] % 30, 15);
+        EXPECT_EQ(eho2kaku(i), kLuckyDirectionDegrees[i]);
+        EXPECT_EQ(eho2name(i), tables::kLuckyDirectionBranchNames[i]);
+        EXPECT_EQ(eho2houi(i), tables::kLuckyDirectionCompassNames[i]);
     }
+    EXPECT_EQ(eho2kaku(4), -999);
+    EXPECT_EQ(eho2name(-1), nullptr);
+    EXPECT_EQ(eho2houi(4), nullptr);
+    EXPECT_EQ(ad2ehou(CalendarDate{2101, 1, 1, 0, 0, 0, 135.0}), -999);
 }
 
 }  // namespace

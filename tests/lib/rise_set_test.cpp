@@ -8,6 +8,8 @@
 
 #include "ephemeris.h"
 #include "support/civil.h"
+#include "support/sjis.h"
+#include "vorane2.h"
 
 namespace {
 
@@ -293,6 +295,61 @@ TEST(RiseSet, TheMoonAt70NorthCrossesTheHorizonOnlyWhereItIsFound) {
         }
     }
     EXPECT_GT(withoutAny, 10);
+}
+
+// ---- The exports --------------------------------------------------------------
+
+TEST(RiseSet, ExportsAnswerInWholeSecondsAndRefuseWhatLiesOutsideTheirRanges) {
+    const CalendarDate harvestMoon{2023, 9, 29, 13.5, 0.0, 0.0, kJapan};  // the clock is ignored
+    const int64_t day = testsupport::daysFromCivil(2023, 9, 29);
+    struct Case {
+        RiseSetTimes (*exported)(CalendarDate, double, double);
+        Body body;
+        Limb limb;
+    };
+    for (const Case& c :
+         {Case{ad2hinode, Body::kSun, Limb::kUpper}, Case{ad2tukide, Body::kMoon, Limb::kCentre},
+          Case{ad2tukideU, Body::kMoon, Limb::kUpper}}) {
+        const DayEvents e = eventsOn(c.body, kTokyo, day, c.limb);
+        const RiseSetTimes t = c.exported(harvestMoon, kTokyo.latitude, kTokyo.longitude);
+        EXPECT_EQ(t.rise, static_cast<int32_t>(std::floor(e.rise + 0.5)));
+        EXPECT_EQ(t.set, static_cast<int32_t>(std::floor(e.set + 0.5)));
+        if (e.transit >= 0.0) {
+            EXPECT_EQ(t.transit, static_cast<int32_t>(std::floor(e.transit + 0.5)));
+            EXPECT_EQ(t.altitude, e.transitAltitude);
+        } else {
+            // The Moon culminates after midnight, on the 30th.
+            EXPECT_EQ(t.transit, VRN_NO_EVENT);
+            EXPECT_EQ(t.altitude, -999.0);
+        }
+        EXPECT_EQ(t.above, e.aboveAtStart ? 1 : 0);
+        const CalendarDate outside[] = {{1869, 12, 31, 0, 0, 0, kJapan},
+                                        {2101, 1, 1, 0, 0, 0, kJapan},
+                                        {2023, 9, 29, 0, 0, 0, 180.5},
+                                        {2023, 9, 29, 0, 0, 0, NAN}};
+        for (const CalendarDate& d : outside) {
+            const RiseSetTimes bad = c.exported(d, kTokyo.latitude, kTokyo.longitude);
+            EXPECT_EQ(bad.rise, VRN_RISE_SET_ERROR);
+            EXPECT_EQ(bad.above, VRN_RISE_SET_ERROR);
+            EXPECT_EQ(bad.altitude, -999.0);
+        }
+        for (const double latitude : {90.5, -90.5, double{NAN}}) {
+            EXPECT_EQ(c.exported(harvestMoon, latitude, 0.0).set, VRN_RISE_SET_ERROR);
+        }
+        for (const double longitude : {180.5, -180.5, double{NAN}}) {
+            EXPECT_EQ(c.exported(harvestMoon, 0.0, longitude).transit, VRN_RISE_SET_ERROR);
+        }
+        // The poles and the date line are places like any other.
+        EXPECT_NE(c.exported(harvestMoon, 90.0, 180.0).above, VRN_RISE_SET_ERROR);
+        EXPECT_NE(c.exported(harvestMoon, -90.0, -180.0).above, VRN_RISE_SET_ERROR);
+    }
+    // The 2023 harvest moon culminates at 23:44 on the 29th by the limb or
+    // the centre alike, and rises a minute apart.
+    const RiseSetTimes centre = ad2tukide(harvestMoon, kTokyo.latitude, kTokyo.longitude);
+    const RiseSetTimes limb = ad2tukideU(harvestMoon, kTokyo.latitude, kTokyo.longitude);
+    EXPECT_EQ(minuteOf(centre.transit), hm(23, 44));
+    EXPECT_EQ(minuteOf(limb.transit), hm(23, 44));
+    EXPECT_EQ(minuteOf(centre.rise) - minuteOf(limb.rise), 1);
 }
 
 TEST(RiseSet, OwnArcsineAgreesWithTheCLibrary) {
