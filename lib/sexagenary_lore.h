@@ -20,9 +20,9 @@ constexpr int32_t luckyDirectionOfStem(int32_t stem) {
     return kByStem[stem];
 }
 
-// Bearings from north through east, degrees: the middle of the two
-// branches' 30-degree sectors (寅卯 between 60 and 90, and so on) pushed
-// to the later one's side as the almanacs print it (東北東やや東 is 75).
+// Bearings from north through east, degrees: midway between the two
+// branches, which lie every 30 degrees from 子 at north (寅 60, 卯 90: 寅卯の間
+// is 75, east-north-east and a little east).
 inline constexpr int32_t kLuckyDirectionDegrees[4] = {75, 255, 165, 345};
 
 // The stem (0..9) of the year that begins at 立春 and holds a local day of
