@@ -254,6 +254,43 @@ void BM_day_lore(benchmark::State& state) {
 }
 BENCHMARK(BM_day_lore)->Name("almanac/every date export of a day once");
 
+// The Sun and the Moon over Tokyo (the old observatory, height 0): the six
+// events of a day, rising, transit and setting of each, from the accurate
+// theory evaluated at the day's interpolation nodes, then each body alone;
+// beside the day's whole lore of date exports above.
+constexpr double kTokyoLatitude = 35.657694;
+constexpr double kTokyoLongitude = 139.741464;
+void BM_six_events(benchmark::State& state) {
+    perDay(state, [](const CalendarDate& d) {
+        const RiseSetTimes sun = ad2hinode(d, kTokyoLatitude, kTokyoLongitude);
+        const RiseSetTimes moon = ad2tukide(d, kTokyoLatitude, kTokyoLongitude);
+        return sun.rise + sun.set + moon.rise + moon.set + sun.transit + moon.transit;
+    });
+}
+BENCHMARK(BM_six_events)->Name("rise_set/ad2hinode+ad2tukide, six events");
+
+void BM_sun_events(benchmark::State& state) {
+    perDay(state, [](const CalendarDate& d) {
+        return ad2hinode(d, kTokyoLatitude, kTokyoLongitude).rise;
+    });
+}
+BENCHMARK(BM_sun_events)->Name("rise_set/ad2hinode");
+
+void BM_moon_events(benchmark::State& state) {
+    perDay(state, [](const CalendarDate& d) {
+        return ad2tukide(d, kTokyoLatitude, kTokyoLongitude).rise;
+    });
+}
+BENCHMARK(BM_moon_events)->Name("rise_set/ad2tukide");
+
+// The pentad of a day: the accurate Sun at the day's two midnights; the
+// 恵方 reads the stored 立春.
+void BM_pentad(benchmark::State& state) { perDay(state, ad2kou); }
+BENCHMARK(BM_pentad)->Name("pentads/ad2kou");
+
+void BM_lucky_direction(benchmark::State& state) { perDay(state, ad2ehou); }
+BENCHMARK(BM_lucky_direction)->Name("sexagenary_lore/ad2ehou");
+
 // Days 445-01-25 .. 1869-12-31 (proleptic Gregorian), the historical
 // calendar before the stored new moons: every ninth, as many as the days of
 // lunisolarSpan(), so that both figures read their dates from memory alike.
@@ -382,6 +419,12 @@ const std::map<std::string, std::string> kFloorOf = {
     {"almanac/ad2cyoku", "floor/ad2jd + table read"},
     {"almanac/ad2gedan", "floor/ad2jd + table read"},
     {"almanac/every date export of a day once", "floor/ad2jd + table read"},
+    // The Sun and the Moon against the day's whole lore of date exports.
+    {"rise_set/ad2hinode+ad2tukide, six events", "almanac/every date export of a day once"},
+    {"rise_set/ad2hinode", "almanac/every date export of a day once"},
+    {"rise_set/ad2tukide", "almanac/every date export of a day once"},
+    {"pentads/ad2kou", "almanac/every date export of a day once"},
+    {"sexagenary_lore/ad2ehou", "floor/ad2jd + table read"},
     // The historical calendar against the lunisolar export it extends.
     {"history/adto9rekH 445-1869", "lunisolar/adto9rekS"},
     {"history/adto9rekH 1870-2020", "lunisolar/adto9rekS"},

@@ -56,6 +56,17 @@ typedef struct LunisolarDate {
     double longitude; /* copied from the argument */
 } LunisolarDate;
 
+/* The rising, transit and setting of the Sun or the Moon on one local day
+ * (ad2hinode, ad2tukide, ad2tukideU). 24 bytes. */
+typedef struct RiseSetTimes {
+    int32_t rise;    /* seconds after the local midnight, 0..86399 */
+    int32_t transit; /* (VRN_NO_EVENT when the day has none) */
+    int32_t set;
+    int32_t above;   /* 1 when the body is above the horizon at 00:00, else 0 */
+                     /* (every integer field VRN_RISE_SET_ERROR for bad input) */
+    double altitude; /* at the transit, degrees; -999.0 when the day has none */
+} RiseSetTimes;
+
 #if defined(__cplusplus)
 static_assert(sizeof(CalendarDate) == 48, "CalendarDate is 48 bytes");
 static_assert(offsetof(CalendarDate, day) == 8, "day at 8");
@@ -65,11 +76,14 @@ static_assert(sizeof(LunisolarDate) == 24, "LunisolarDate is 24 bytes");
 static_assert(offsetof(LunisolarDate, year) == 4, "year at 4");
 static_assert(offsetof(LunisolarDate, day) == 12, "day at 12");
 static_assert(offsetof(LunisolarDate, longitude) == 16, "longitude at 16");
+static_assert(sizeof(RiseSetTimes) == 24, "RiseSetTimes is 24 bytes");
+static_assert(offsetof(RiseSetTimes, altitude) == 16, "altitude at 16");
 #elif defined(__STDC_VERSION__) && __STDC_VERSION__ >= 201112L
 _Static_assert(sizeof(CalendarDate) == 48, "CalendarDate is 48 bytes");
 _Static_assert(offsetof(CalendarDate, hour) == 16, "hour at 16");
 _Static_assert(sizeof(LunisolarDate) == 24, "LunisolarDate is 24 bytes");
 _Static_assert(offsetof(LunisolarDate, longitude) == 16, "longitude at 16");
+_Static_assert(sizeof(RiseSetTimes) == 24, "RiseSetTimes is 24 bytes");
 #endif
 
 /* ---- Dates and day numbers ------------------------------------------- */
@@ -693,6 +707,89 @@ int32_t VRN_CALL gen2line(int32_t era);
  * year, month and day -999 (the other fields still copied). */
 CalendarDate VRN_CALL ad2jul(CalendarDate date);
 CalendarDate VRN_CALL jul2ad(CalendarDate julian);
+
+/* ---- Sunrise, sunset, moonrise, moonset and transits ------------------ */
+
+/* The events of the Sun and the Moon on the local day of `date` (year,
+ * month and day, which run on beyond their ranges as in ad2jd, and the
+ * clock's meridian date.longitude; the clock time is ignored) at a place of
+ * geodetic `latitude` (-90 .. 90, north positive) and `longitude` (-180 ..
+ * 180, east positive) at height 0, for days 1870-01-01 .. 2100-12-31 and
+ * clock meridians -180 .. 180. Japan is the meridian 135.0.
+ *
+ * From an accurate theory (the Sun to about a second of arc, the Moon to
+ * about ten, Delta T by the Espenak-Meeus polynomials): the times agree
+ * with the national observatory's to the minute it prints and with an
+ * independent ephemeris to within two seconds (docs/sun-and-moon.md).
+ * A body rises or sets when its upper limb (the Moon's centre in
+ * ad2tukide) meets the horizon under the refraction 35'08"; the altitude
+ * is topocentric, the semidiameter the body's own (the Moon's as seen from
+ * the place). The transit is the upper culmination, its altitude that of
+ * the centre, topocentric and without refraction.
+ *
+ * Times are seconds after the local midnight (rounded to the nearest
+ * second, 86399 at most); the printed minute is (t + 30) / 60, which is
+ * 1440 for an event in the day's last half minute. A day without an event
+ * (the Moon rises about 50 minutes later each day and skips a day a month;
+ * near the polar circles the Sun stays up or down) gives VRN_NO_EVENT for
+ * it, and `above` tells which side of the horizon the body began the day
+ * on; when a day holds two events of a kind, the earlier. Arguments out of
+ * range (NaN included) give VRN_RISE_SET_ERROR in all four integer fields
+ * and -999.0 in `altitude`. */
+enum { VRN_NO_EVENT = -1, VRN_RISE_SET_ERROR = -999 };
+
+/* The Sun by its upper limb. */
+RiseSetTimes VRN_CALL ad2hinode(CalendarDate date, double latitude, double longitude);
+
+/* The Moon by its centre, as the national observatory's tables time it. */
+RiseSetTimes VRN_CALL ad2tukide(CalendarDate date, double latitude, double longitude);
+
+/* The Moon by its upper limb, as the nautical almanacs time it. */
+RiseSetTimes VRN_CALL ad2tukideU(CalendarDate date, double latitude, double longitude);
+
+/* ---- The 72 pentads (七十二候) ------------------------------------------ */
+
+/* The pentad in force on the local day of `date` (the arguments and the
+ * span as for ad2rekicyu), numbered from 立春: 0 東風解凍 .. 71 鶏始乳;
+ * pentad n begins on the local day in which the Sun's apparent longitude
+ * (the accurate theory of ad2hinode, which puts every third pentad on the
+ * day of ad2sekki's term) reaches 315 + 5 n degrees. VRN_KOU_BEGINS is added
+ * on the day a pentad begins. -999 outside the span. */
+enum { VRN_KOU_BEGINS = 128 };
+int32_t VRN_CALL ad2kou(CalendarDate date);
+
+/* Name of pentad 0..71 as the modern almanac (略本暦) writes it; the
+ * characters 睍睆 (pentad 1), 鱖 (62) and 雊 (68) have no code page 932
+ * form and are written in hiragana ("黄鶯けんかん", "けつ魚群", "雉始こう").
+ * Null outside 0..71. */
+const char* VRN_CALL kou2name(int32_t pentad);
+
+/* Reading of pentad 0..71 in hiragana ("はるかぜこおりをとく" ..); null
+ * outside 0..71. */
+const char* VRN_CALL kou2yomi(int32_t pentad);
+
+/* ---- 納音 and 恵方 ------------------------------------------------------- */
+
+/* The 納音 of sexagenary number 0..59 (1 甲子 .. 59 壬戌, 0 癸亥), shared by
+ * each pair from 甲子・乙丑 "海中金" to 壬戌・癸亥 "大海水"; null outside
+ * 0..59. */
+const char* VRN_CALL eno2natin(int32_t sexagenary);
+
+/* The 恵方 of the year that begins at 立春 and holds the local day of `date`
+ * (the arguments and the span as for ad2rekicyu; 立春 by the accurate
+ * theory, the day of ad2sekki), by the year's stem: 0 for 甲 and 己, 1 for
+ * 乙 and 庚, 2 for 丙, 辛, 戊 and 癸, 3 for 丁 and 壬. -999 outside the span. */
+int32_t VRN_CALL ad2ehou(CalendarDate date);
+
+/* The 恵方 0..3 between its two branches ("寅卯の間", "申酉の間", "巳午の間",
+ * "亥子の間") and by the compass ("東北東やや東", "西南西やや西", "南南東やや南",
+ * "北北西やや北"); null outside 0..3. */
+const char* VRN_CALL eho2name(int32_t direction);
+const char* VRN_CALL eho2houi(int32_t direction);
+
+/* Its bearing in degrees from north through east: 75, 255, 165, 345; -999
+ * outside 0..3. */
+int32_t VRN_CALL eho2kaku(int32_t direction);
 
 /* ---- Divination tables ------------------------------------------------- */
 

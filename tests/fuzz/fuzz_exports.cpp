@@ -52,7 +52,7 @@ constexpr DoubleToDouble kDoubleToDouble[] = {jd2mjd, rad2do,  do2rad,   fns,   
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FuzzedDataProvider in(data, size);
     using namespace fuzzinput;
-    switch (in.ConsumeIntegralInRange<int>(0, 15)) {
+    switch (in.ConsumeIntegralInRange<int>(0, 16)) {
         case 0: {
             const CalendarDate date = anyDate(in);
             (void)in.PickValueInArray(kDateToInt)(date);
@@ -219,6 +219,50 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                 check(twice.year == julian.year && twice.month == julian.month &&
                       twice.day == julian.day);
             }
+            break;
+        }
+        case 15: {
+            // The Sun and the Moon over a place: times inside the day or
+            // none, the error result all at once, the transit's altitude a
+            // true altitude; the pentads, 納音 and 恵方 inside their tables.
+            CalendarDate date = anyDate(in);
+            if (in.ConsumeBool()) date.longitude = 135.0;
+            const double latitude = in.ConsumeBool()
+                                        ? in.ConsumeFloatingPointInRange<double>(-90.0, 90.0)
+                                        : anyDouble(in);
+            const double longitude = in.ConsumeBool()
+                                         ? in.ConsumeFloatingPointInRange<double>(-180.0, 180.0)
+                                         : anyDouble(in);
+            using RiseSet = RiseSetTimes(VRN_CALL*)(CalendarDate, double, double);
+            const RiseSet body = in.PickValueInArray<RiseSet>({ad2hinode, ad2tukide, ad2tukideU});
+            const RiseSetTimes t = body(date, latitude, longitude);
+            const int32_t items = ad2rekicyu(date);
+            const bool placed =
+                latitude >= -90.0 && latitude <= 90.0 && longitude >= -180.0 && longitude <= 180.0;
+            check((t.above == VRN_RISE_SET_ERROR) == (items == -999 || !placed));
+            if (t.above == VRN_RISE_SET_ERROR) {
+                check(t.rise == VRN_RISE_SET_ERROR && t.transit == VRN_RISE_SET_ERROR &&
+                      t.set == VRN_RISE_SET_ERROR && t.altitude == -999.0);
+            } else {
+                check(t.above == 0 || t.above == 1);
+                for (const int32_t time : {t.rise, t.transit, t.set})
+                    check(time == VRN_NO_EVENT || (time >= 0 && time <= 86399));
+                check(t.transit == VRN_NO_EVENT ? t.altitude == -999.0
+                                                : t.altitude >= -90.0 && t.altitude <= 90.0);
+            }
+            const int32_t kou = ad2kou(date);
+            check((kou == -999) == (items == -999));
+            check(kou == -999 || (kou % VRN_KOU_BEGINS >= 0 && kou % VRN_KOU_BEGINS < 72 &&
+                                  kou < 2 * VRN_KOU_BEGINS));
+            const int32_t direction = ad2ehou(date);
+            check((direction == -999) == (items == -999));
+            check(direction == -999 || (direction >= 0 && direction <= 3));
+            const int32_t n = anyInt(in);
+            checkName(eno2natin(n));
+            check((eho2kaku(n) == -999) == (eho2name(n) == nullptr));
+            // The pentads' and the 恵方's names run longer than the others.
+            for (const char* name : {kou2name(n), kou2yomi(n), eho2name(n), eho2houi(n)})
+                check(name == nullptr || std::strlen(name) <= 32);
             break;
         }
         default:

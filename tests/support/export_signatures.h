@@ -19,9 +19,10 @@ enum class Sig {
     DateOfDateNewMoon,  // full block, except year/month/day -999 (only those set)
     DateOfYearLon,
     LunisolarOfDate,
-    DateOfLunisolar,  // a lunisolar date in, a CalendarDate out
-    IntOfIntIntChar,  // year, month and leap flag
-    IntOfDateInt,     // a date and a court
+    DateOfLunisolar,     // a lunisolar date in, a CalendarDate out
+    IntOfIntIntChar,     // year, month and leap flag
+    IntOfDateInt,        // a date and a court
+    RiseSetOfDatePlace,  // a date, a latitude and a longitude; RiseSetTimes out
     NameOfInt,
     NameOfVoid,
 };
@@ -147,6 +148,17 @@ constexpr ExportSignature kSignatures[] = {
     {111, "gen2line", Sig::IntOfInt},
     {112, "ad2jul", Sig::DateOfDate},
     {113, "jul2ad", Sig::DateOfDate},
+    {114, "ad2hinode", Sig::RiseSetOfDatePlace},
+    {115, "ad2tukide", Sig::RiseSetOfDatePlace},
+    {116, "ad2tukideU", Sig::RiseSetOfDatePlace},
+    {117, "ad2kou", Sig::IntOfDate},
+    {118, "kou2name", Sig::NameOfInt},
+    {119, "kou2yomi", Sig::NameOfInt},
+    {120, "eno2natin", Sig::NameOfInt},
+    {121, "ad2ehou", Sig::IntOfDate},
+    {122, "eho2name", Sig::NameOfInt},
+    {123, "eho2houi", Sig::NameOfInt},
+    {124, "eho2kaku", Sig::IntOfInt},
 };
 
 }  // namespace exportsig

@@ -193,6 +193,12 @@ Result call(const BuiltExport& e, Sig sig, const Arguments& x) {
         case Sig::IntOfDateInt:
             return Result{
                 {word(as<int32_t(VRN_CALL*)(CalendarDate, int32_t)>(e.function)(x.date, x.a))}};
+        case Sig::RiseSetOfDatePlace: {
+            const RiseSetTimes t = as<RiseSetTimes(VRN_CALL*)(CalendarDate, double, double)>(
+                e.function)(x.date, x.x, x.y);
+            return Result{
+                {word(t.rise), word(t.transit), word(t.set), word(t.above), bits(t.altitude)}};
+        }
         case Sig::NameOfInt:
             return Result{{reinterpret_cast<uintptr_t>(
                 as<const char*(VRN_CALL*)(int32_t)>(e.function)(x.a))}};
@@ -256,6 +262,14 @@ TEST(ExportsOnThreads, EightThreadsAgreeWithOneOnRandomArguments) {
                 if (random.next() % 4) x.a = x.date.month;
             } else if (sig == Sig::IntOfDateInt) {
                 if (random.next() % 4) x.a = random.between(VRN_SOUTH, VRN_NORTH);  // a court
+            } else if (sig == Sig::RiseSetOfDatePlace) {
+                // Mostly a place on the Earth on a day of the span.
+                x.x = random.next() % 8 ? anyDouble(random, -90.0, 90.0) : anyLongitude(random);
+                x.y = anyLongitude(random);
+                if (random.next() % 4) {
+                    x.date.year = random.between(1870, 2100);
+                    x.date.longitude = 135.0;
+                }
             } else if (sig == Sig::DateOfDoubleDouble) {
                 x.x = anyDouble(random, 2300000.0, 2600000.0);  // a Julian day
                 x.y = anyLongitude(random);

@@ -59,6 +59,7 @@ using FnLunisolarOfDate = LunisolarDate(VRN_CALL*)(CalendarDate);
 using FnDateOfLunisolar = CalendarDate(VRN_CALL*)(LunisolarDate);
 using FnIntOfIntIntChar = int32_t(VRN_CALL*)(int32_t, int32_t, char);
 using FnIntOfDateInt = int32_t(VRN_CALL*)(CalendarDate, int32_t);
+using FnRiseSetOfDatePlace = RiseSetTimes(VRN_CALL*)(CalendarDate, double, double);
 using FnNameOfInt = const char*(VRN_CALL*)(int32_t);
 using FnNameOfVoid = const char*(VRN_CALL*)(void);
 
@@ -67,7 +68,7 @@ using exportsig::kSignatures;
 using exportsig::Sig;
 
 constexpr size_t kExportCount = sizeof(kSignatures) / sizeof(kSignatures[0]);
-static_assert(kExportCount == 113, "the library has 113 exports");
+static_assert(kExportCount == 124, "the library has 124 exports");
 
 // ---- Arguments --------------------------------------------------------
 
@@ -293,6 +294,22 @@ std::string formatLunisolar(const LunisolarDate& r) {
     return fields + formatDouble(r.longitude) + "}";
 }
 
+std::string formatRiseSet(const RiseSetTimes& t) {
+    std::string fields = "{";
+    for (const int32_t field : {t.rise, t.transit, t.set, t.above})
+        fields += formatInt(field) + ",";
+    return fields + formatDouble(t.altitude) + "}";
+}
+
+// Places for the rising and setting: Tokyo, beyond the polar circle, the
+// south, the pole, and coordinates outside their ranges.
+struct LatLon {
+    double latitude;
+    double longitude;
+};
+constexpr LatLon kPlaces[] = {{35.6577, 139.7415}, {70.0, 25.0}, {-33.9, 151.2}, {90.0, -180.0},
+                              {90.5, 0.0},         {0.0, 180.5}, {kNaN, 0.0},    {0.0, -kInf}};
+
 // ---- Calling ----------------------------------------------------------
 
 template <typename Fn>
@@ -383,6 +400,15 @@ void callWithAllArguments(const ExportSignature& e, void* address) {
                      {int32_t{VRN_SOUTH}, int32_t{VRN_NORTH}, int32_t{VRN_BOTH}, -1, INT32_MIN})
                     emit(e, formatDate(d) + "," + formatInt(court),
                          formatInt(as<FnIntOfDateInt>(address)(d, court)));
+            break;
+        case Sig::RiseSetOfDatePlace:
+            for (const CalendarDate& d : kDates)
+                for (const LatLon& p : kPlaces)
+                    emit(e,
+                         formatDate(d) + "," + formatDouble(p.latitude) + "," +
+                             formatDouble(p.longitude),
+                         formatRiseSet(
+                             as<FnRiseSetOfDatePlace>(address)(d, p.latitude, p.longitude)));
             break;
         case Sig::NameOfInt:
             for (int32_t v : kInts) emit(e, formatInt(v), formatName(as<FnNameOfInt>(address)(v)));

@@ -5,12 +5,12 @@
 // The Sun. Its apparent geocentric ecliptic longitude of date is built as in
 // J. Meeus, Astronomical Algorithms, 2nd ed., chapter 25 ("higher
 // accuracy"): the Earth's heliocentric longitude, latitude and radius vector
-// from the truncated VSOP87 series (appendix III, earth_series.h), turned
-// geocentric (plus 180 degrees), moved to the FK5 frame (chapter 32), plus
-// the nutation in longitude (chapter 22, nutation_terms.h) and the annual
-// aberration (-20.4898" / R). The series are good to about one second of
-// arc; the Sun moves one second of arc in about 24 seconds of time. The
-// instant of a longitude is found by iterating in dynamical time (TD).
+// from the truncated VSOP87 series (appendix III; the library's
+// tables/earth_series.h), turned geocentric (plus 180 degrees), moved to the
+// FK5 frame (chapter 32), plus the nutation in longitude (chapter 22;
+// tables/nutation_terms.h) and the annual aberration (-20.4898" / R). The series are good to about
+// one second of arc; the Sun moves one second of arc in about 24 seconds of time. The instant of a
+// longitude is found by iterating in dynamical time (TD).
 //
 // The Moon. The instants of new moon, first quarter, full moon and last
 // quarter (the apparent longitude of the Moon minus that of the Sun is 0,
@@ -31,15 +31,32 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "earth_series.h"
 #include "new_moon_theory.h"
-#include "nutation_terms.h"
+#include "tables/earth_series.h"
+#include "tables/nutation_terms.h"
 
 namespace almanacgen {
 
 using newmoongen::CivilDate;
 using newmoongen::kPi;
 using newmoongen::LocalInstant;
+// The series are the library's own tables, shared with its run-time Sun.
+using vorane2::tables::kEarthB0;
+using vorane2::tables::kEarthB1;
+using vorane2::tables::kEarthL0;
+using vorane2::tables::kEarthL1;
+using vorane2::tables::kEarthL2;
+using vorane2::tables::kEarthL3;
+using vorane2::tables::kEarthL4;
+using vorane2::tables::kEarthL5;
+using vorane2::tables::kEarthR0;
+using vorane2::tables::kEarthR1;
+using vorane2::tables::kEarthR2;
+using vorane2::tables::kEarthR3;
+using vorane2::tables::kEarthR4;
+using vorane2::tables::kNutationTerms;
+using vorane2::tables::NutationTerm;
+using vorane2::tables::SeriesTerm;
 
 inline constexpr double kJ2000Jde = 2451545.0;
 inline constexpr double kDaysPerJulianCentury = 36525.0;
@@ -127,7 +144,7 @@ inline double nutationInLongitudeDegrees(double t) {
     const double f = 93.27191 + 483202.017538 * t - 0.0036825 * t2 + t3 / 327270.0;
     const double omega = 125.04452 - 1934.136261 * t + 0.0020708 * t2 + t3 / 450000.0;
     double sum = 0.0;  // 0.0001"
-    for (const NutationTerm& term : kNutationInLongitude) {
+    for (const NutationTerm& term : kNutationTerms) {
         const double argument = normalizedDegrees(term.d * d) + normalizedDegrees(term.m * m) +
                                 normalizedDegrees(term.mp * mp) + normalizedDegrees(term.f * f) +
                                 normalizedDegrees(term.o * omega);

@@ -34,6 +34,8 @@
 #include <string>
 #include <vector>
 
+#include "ephemeris.h"
+
 namespace newmoongen {
 
 inline constexpr double kPi = 3.14159265358979323846;
@@ -192,7 +194,9 @@ inline constexpr double kDeltaTFirstYear = 1800.0;
 inline constexpr double kDeltaTLastYear = 2150.0;
 
 // Delta T = TD - UT in seconds at a decimal year (year + (month - 0.5) / 12),
-// by the polynomials of Espenak and Meeus for 1800..2150; NaN outside.
+// by the polynomials of Espenak and Meeus for 1800..2150; NaN outside. From
+// 1860 on they are the library's own (lib/ephemeris.h), which its run-time
+// Sun and Moon use; the piece before 1860 only reaches the generators.
 inline double deltaTSeconds(double y) {
     if (!(y >= kDeltaTFirstYear && y <= kDeltaTLastYear)) return std::nan("");
     if (y < 1860.0) {
@@ -201,39 +205,7 @@ inline double deltaTSeconds(double y) {
                0.00037436 * std::pow(t, 4) + 0.0000121272 * std::pow(t, 5) -
                0.0000001699 * std::pow(t, 6) + 0.000000000875 * std::pow(t, 7);
     }
-    if (y < 1900.0) {
-        const double t = y - 1860.0;
-        return 7.62 + 0.5737 * t - 0.251754 * std::pow(t, 2) + 0.01680668 * std::pow(t, 3) -
-               0.0004473624 * std::pow(t, 4) + std::pow(t, 5) / 233174.0;
-    }
-    if (y < 1920.0) {
-        const double t = y - 1900.0;
-        return -2.79 + 1.494119 * t - 0.0598939 * std::pow(t, 2) + 0.0061966 * std::pow(t, 3) -
-               0.000197 * std::pow(t, 4);
-    }
-    if (y < 1941.0) {
-        const double t = y - 1920.0;
-        return 21.20 + 0.84493 * t - 0.076100 * std::pow(t, 2) + 0.0020936 * std::pow(t, 3);
-    }
-    if (y < 1961.0) {
-        const double t = y - 1950.0;
-        return 29.07 + 0.407 * t - std::pow(t, 2) / 233.0 + std::pow(t, 3) / 2547.0;
-    }
-    if (y < 1986.0) {
-        const double t = y - 1975.0;
-        return 45.45 + 1.067 * t - std::pow(t, 2) / 260.0 - std::pow(t, 3) / 718.0;
-    }
-    if (y < 2005.0) {
-        const double t = y - 2000.0;
-        return 63.86 + 0.3345 * t - 0.060374 * std::pow(t, 2) + 0.0017275 * std::pow(t, 3) +
-               0.000651814 * std::pow(t, 4) + 0.00002373599 * std::pow(t, 5);
-    }
-    if (y < 2050.0) {
-        const double t = y - 2000.0;
-        return 62.92 + 0.32217 * t + 0.005589 * std::pow(t, 2);
-    }
-    const double u = (y - 1820.0) / 100.0;
-    return -20.0 + 32.0 * u * u - 0.5628 * (2150.0 - y);
+    return vorane2::ephemeris::deltaTSeconds(y);
 }
 
 // ---- Conjunctions in local time ---------------------------------------------

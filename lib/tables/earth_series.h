@@ -10,7 +10,7 @@
 // X0 + X1 tau + X2 tau^2 + ... of the series sums.
 #pragma once
 
-namespace almanacgen {
+namespace vorane2::tables {
 
 struct SeriesTerm {
     double amplitude;
@@ -182,4 +182,4 @@ inline constexpr SeriesTerm kEarthR4[] = {
     {4, 2.56, 6283.08},
 };
 
-}  // namespace almanacgen
+}  // namespace vorane2::tables

@@ -1,0 +1,59 @@
+// Names of the 納音 and the 恵方 as code page 932 bytes.
+#pragma once
+
+#include "name_table.h"
+
+namespace vorane2::tables {
+
+// The 納音 of the thirty pairs of sexagenary numbers, from 甲子・乙丑 (1 and
+// 2) to 壬戌・癸亥 (59 and 0).
+inline constexpr std::array<const char*, 30> kNayinNames = {
+    "\x8a\x43\x92\x86\x8b\xe0", /*  0 甲子・乙丑 海中金 */
+    "\x98\x46\x92\x86\x89\xce", /*  1 丙寅・丁卯 炉中火 */
+    "\x91\xe5\x97\xd1\x96\xd8", /*  2 戊辰・己巳 大林木 */
+    "\x98\x48\x96\x54\x93\x79", /*  3 庚午・辛未 路傍土 */
+    "\x8c\x95\x96\x4e\x8b\xe0", /*  4 壬申・癸酉 剣鋒金 */
+    "\x8e\x52\x93\xaa\x89\xce", /*  5 甲戌・乙亥 山頭火 */
+    "\x8a\xc0\x89\xba\x90\x85", /*  6 丙子・丁丑 澗下水 */
+    "\x8f\xe9\x93\xaa\x93\x79", /*  7 戊寅・己卯 城頭土 */
+    "\x94\x92\xe8\x6c\x8b\xe0", /*  8 庚辰・辛巳 白鑞金 */
+    "\x97\x6b\x96\xf6\x96\xd8", /*  9 壬午・癸未 楊柳木 */
+    "\x88\xe4\x90\xf2\x90\x85", /* 10 甲申・乙酉 井泉水 */
+    "\x89\xae\x8f\xe3\x93\x79", /* 11 丙戌・丁亥 屋上土 */
+    "\xe8\xc6\xe8\xcc\x89\xce", /* 12 戊子・己丑 霹靂火 */
+    "\x8f\xbc\x94\x90\x96\xd8", /* 13 庚寅・辛卯 松柏木 */
+    "\x92\xb7\x97\xac\x90\x85", /* 14 壬辰・癸巳 長流水 */
+    "\x8d\xb9\x92\x86\x8b\xe0", /* 15 甲午・乙未 沙中金 */
+    "\x8e\x52\x89\xba\x89\xce", /* 16 丙申・丁酉 山下火 */
+    "\x95\xbd\x92\x6e\x96\xd8", /* 17 戊戌・己亥 平地木 */
+    "\x95\xc7\x8f\xe3\x93\x79", /* 18 庚子・辛丑 壁上土 */
+    "\x8b\xe0\x94\x93\x8b\xe0", /* 19 壬寅・癸卯 金箔金 */
+    "\x95\xa2\x93\x95\x89\xce", /* 20 甲辰・乙巳 覆燈火 */
+    "\x93\x56\x89\xcd\x90\x85", /* 21 丙午・丁未 天河水 */
+    "\x91\xe5\x89\x77\x93\x79", /* 22 戊申・己酉 大駅土 */
+    "\xe7\xde\x8b\xfa\x8b\xe0", /* 23 庚戌・辛亥 釵釧金 */
+    "\x8c\x4b\x92\xd1\x96\xd8", /* 24 壬子・癸丑 桑柘木 */
+    "\x91\xe5\x8c\x6b\x90\x85", /* 25 甲寅・乙卯 大渓水 */
+    "\x8d\xb9\x92\x86\x93\x79", /* 26 丙辰・丁巳 沙中土 */
+    "\x93\x56\x8f\xe3\x89\xce", /* 27 戊午・己未 天上火 */
+    "\x90\xce\x9e\xd6\x96\xd8", /* 28 庚申・辛酉 石榴木 */
+    "\x91\xe5\x8a\x43\x90\x85", /* 29 壬戌・癸亥 大海水 */
+};
+
+// The four 恵方, by the two branches between which each lies and by the
+// compass.
+inline constexpr std::array<const char*, 4> kLuckyDirectionBranchNames = {
+    "\x93\xd0\x89\x4b\x82\xcc\x8a\xd4", /* 0 寅卯の間 */
+    "\x90\x5c\x93\xd1\x82\xcc\x8a\xd4", /* 1 申酉の間 */
+    "\x96\xa4\x8c\xdf\x82\xcc\x8a\xd4", /* 2 巳午の間 */
+    "\x88\xe5\x8e\x71\x82\xcc\x8a\xd4", /* 3 亥子の間 */
+};
+
+inline constexpr std::array<const char*, 4> kLuckyDirectionCompassNames = {
+    "\x93\x8c\x96\x6b\x93\x8c\x82\xe2\x82\xe2\x93\x8c", /* 0 東北東やや東 */
+    "\x90\xbc\x93\xec\x90\xbc\x82\xe2\x82\xe2\x90\xbc", /* 1 西南西やや西 */
+    "\x93\xec\x93\xec\x93\x8c\x82\xe2\x82\xe2\x93\xec", /* 2 南南東やや南 */
+    "\x96\x6b\x96\x6b\x90\xbc\x82\xe2\x82\xe2\x96\x6b", /* 3 北北西やや北 */
+};
+
+}  // namespace vorane2::tables
