@@ -36,6 +36,7 @@
 #define IDM_MODE_SOLARTERM 40010  /* "&S二十四節気": calendar mode 5 */
 #define IDM_MODE_ALMANAC 40022    /* "&K暦注": calendar mode 6, checked while shown */
 #define IDM_MODE_CHOKU 40023      /* "&J十二直": calendar mode 7, checked while shown */
+#define IDM_MODE_KYUREKI 40024    /* "&Y旧暦": calendar mode 8, checked while shown */
 #define IDM_COPY_ACCEL 40020      /* Ctrl+C accelerator (character code 3) */
 #define IDM_COPY 40021            /* "&Cｺﾋﾟｰ     Ctrl+C" menu item */
 #define IDM_RULE_SOLSTICE 40030   /* "&W冬至の月を十一月に": lunar months from 冬至 */

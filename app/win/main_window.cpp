@@ -37,6 +37,7 @@ constexpr ModeCommand kModeCommands[] = {
     {IDM_MODE_MANSION27, CalendarMode::Mansion27},   {IDM_MODE_MANSION28, CalendarMode::Mansion28},
     {IDM_MODE_STEMBRANCH, CalendarMode::Sexagenary}, {IDM_MODE_SOLARTERM, CalendarMode::SolarTerm},
     {IDM_MODE_ALMANAC, CalendarMode::Almanac},       {IDM_MODE_CHOKU, CalendarMode::Choku},
+    {IDM_MODE_KYUREKI, CalendarMode::Kyureki},
 };
 
 bool askToSave(HWND window, const char* question) {
@@ -54,11 +55,12 @@ void applyMonthRule(HWND window, bool solstice) {
                   MF_BYCOMMAND | (solstice ? MF_CHECKED : MF_UNCHECKED));
 }
 
-// Only the almanac and 十二直 items carry a check mark, each set while its
-// mode is shown: the six older items look as they always did.
+// Only the almanac, 十二直 and 旧暦 items carry a check mark, each set while
+// its mode is shown: the six older items look as they always did.
 void showModeCheck(HWND window) {
     constexpr ModeCommand kChecked[] = {{IDM_MODE_ALMANAC, CalendarMode::Almanac},
-                                        {IDM_MODE_CHOKU, CalendarMode::Choku}};
+                                        {IDM_MODE_CHOKU, CalendarMode::Choku},
+                                        {IDM_MODE_KYUREKI, CalendarMode::Kyureki}};
     for (const ModeCommand& m : kChecked) {
         const bool shown = gApp.sheet.mode == static_cast<int32_t>(m.mode);
         CheckMenuItem(GetMenu(window), m.command,

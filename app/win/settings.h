@@ -13,7 +13,7 @@ namespace tenvo {
 inline constexpr char kSettingsFile[] = "MIVARO.INI";
 
 struct Settings {
-    int32_t calendarMode;  // any value; codes outside 0..7 annotate nothing
+    int32_t calendarMode;  // any value; codes outside 0..8 annotate nothing
     bool solsticeRule;     // "monthrule" 1: lunar months numbered from 冬至
     int32_t holidayRule;   // "holidays": 1 the holidays by law; any other value the fixed table
     LOGFONTA font;         // height, weight, italic, Shift-JIS, face; rest 0

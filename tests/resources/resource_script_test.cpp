@@ -240,7 +240,7 @@ static_assert(IDM_ABOUT == 40004);
 static_assert(IDM_MODE_SIXDAY == 40005 && IDM_MODE_NINESTAR == 40006);
 static_assert(IDM_MODE_MANSION27 == 40007 && IDM_MODE_MANSION28 == 40008);
 static_assert(IDM_MODE_STEMBRANCH == 40009 && IDM_MODE_SOLARTERM == 40010);
-static_assert(IDM_MODE_ALMANAC == 40022 && IDM_MODE_CHOKU == 40023);
+static_assert(IDM_MODE_ALMANAC == 40022 && IDM_MODE_CHOKU == 40023 && IDM_MODE_KYUREKI == 40024);
 static_assert(IDM_COPY_ACCEL == 40020 && IDM_COPY == 40021);
 static_assert(IDM_RULE_SOLSTICE == 40030);
 static_assert(IDM_HOLIDAYS_BY_LAW == 40040);
@@ -349,7 +349,8 @@ TEST_F(CompiledResources, MenuHasEveryItemTextAndCommand) {
             {"&Q九星", 40006, {}},
             {"&S二十四節気", 40010, {}},
             {"&K暦注", 40022, {}},
-            {"&J十二直", 40023, {}}}},
+            {"&J十二直", 40023, {}},
+            {"&Y旧暦", 40024, {}}}},
           {"&O暦の設定",
            -1,
            {{"&W冬至の月を十一月に", 40030, {}}, {"&L祝日法による祝日", 40040, {}}}},

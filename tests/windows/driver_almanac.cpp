@@ -1,4 +1,5 @@
-// The driver's almanac scenario: the calendar modes "&K暦注" and "&J十二直"
+// The driver's almanac scenario: the calendar modes "&K暦注", "&J十二直" and
+// "&Y旧暦"
 // as a person chooses them (their question, what they store, their check
 // marks, what a restart shows), and the tooltip over a day, whose shown
 // text must be that day's whole lore, for days whose items are published
@@ -25,7 +26,8 @@ namespace {
 
 constexpr int32_t kAlmanacMode = 6;
 constexpr int32_t kChokuMode = 7;
-constexpr int32_t kUnknownMode = 8;       // no mode of the program
+constexpr int32_t kKyurekiMode = 8;
+constexpr int32_t kUnknownMode = 9;       // no mode of the program
 constexpr size_t kLoreLabelColumns = 12;  // where --day starts the values
 // Known days of October 2019: the autumn 土用 began on the 21st, and the
 // 22nd was the one-off holiday of the enthronement ceremony.
@@ -318,6 +320,19 @@ void almanacScenario(const char* programPath) {
         "choku: a 直 under each day of 2019-10, repeated on the 8th alone (%zu repeats, first %d)",
         repeats.size(), repeats.empty() ? -1 : repeats[0]);
 
+    // Under each day its lunisolar day, and the month on its first day:
+    // 旧暦10月1日 fell on 2019-10-28 (the new moon of 12:38 JST), after a
+    // 9th month of 29 days begun on 2019-09-29.
+    const std::vector<std::string> kyureki =
+        dayNotes(expectedText(2019, 10, kKyurekiMode), 2019, 10);
+    check(kyureki.size() == 31 && kyureki[0] == "\x81\x40\x82\x52" /* 　３ */ &&
+              kyureki[26] == "\x82\x51\x82\x58" /* ２９ */ &&
+              kyureki[27] == "10\x8c\x8e" /* 10月 */ &&
+              kyureki[30] == "\x81\x40\x82\x53" /* 　４ */,
+          "kyureki: 2019-10 shows 9月3日 on the 1st and 10月 on the 28th (%s, %s)",
+          kyureki.empty() ? "" : hexBytes(kyureki[0].data(), 4).c_str(),
+          kyureki.size() < 28 ? "" : hexBytes(kyureki[27].data(), 4).c_str());
+
     struct CheckedMode {
         int command;
         int32_t mode;
@@ -325,6 +340,7 @@ void almanacScenario(const char* programPath) {
         std::vector<unsigned> menu;  // the mode pop-ups as drawn while it is shown
     };
     CheckedMode checkedModes[] = {{IDM_MODE_ALMANAC, kAlmanacMode, "almanac", {}},
+                                  {IDM_MODE_KYUREKI, kKyurekiMode, "kyureki", {}},
                                   {IDM_MODE_CHOKU, kChokuMode, "choku", {}}};
     for (CheckedMode& m : checkedModes) {
         std::string before;
@@ -345,8 +361,11 @@ void almanacScenario(const char* programPath) {
             checkSheet(program, 2019, 10, m.mode, what);
         }
         m.menu = modeMenuPixels(program);
-        // The 直 item's mark is drawn where the almanac item's is not.
-        const bool otherMark = &m == &checkedModes[0] || m.menu != checkedModes[0].menu;
+        // Each item's mark is drawn where the items' before it are not.
+        bool otherMark = true;
+        for (const CheckedMode* earlier = checkedModes; earlier != &m; ++earlier) {
+            otherMark = otherMark && m.menu != earlier->menu;
+        }
         check(!m.menu.empty() && m.menu.size() == plainMenu.size() && m.menu != plainMenu &&
                   otherMark,
               "%s: its menu item is drawn checked while it is shown", m.name);
@@ -419,9 +438,10 @@ void almanacScenario(const char* programPath) {
         int32_t mode;
         const std::vector<unsigned>& menu;
     } restarts[] = {
-        {nullptr, kChokuMode, checkedModes[1].menu},
+        {nullptr, kChokuMode, checkedModes[2].menu},
         {"[CalData]\r\ncalmode=6\r\n", kAlmanacMode, checkedModes[0].menu},
-        {"[CalData]\r\ncalmode=8\r\n", kUnknownMode, plainMenu},
+        {"[CalData]\r\ncalmode=8\r\n", kKyurekiMode, checkedModes[1].menu},
+        {"[CalData]\r\ncalmode=9\r\n", kUnknownMode, plainMenu},
     };
     for (const auto& r : restarts) {
         if (r.settings != nullptr) writeFile(gIniPath, r.settings);
