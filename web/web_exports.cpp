@@ -10,9 +10,11 @@
 #include <algorithm>
 #include <cstdint>
 #include <ctime>
+#include <initializer_list>
 #include <limits>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "annotations.h"
@@ -68,6 +70,72 @@ tenvo::MonthSheet composed(int32_t year, int32_t month, int32_t mode, bool byLaw
     sheet.holidayRule = byLaw ? tenvo::HolidayRule::ByLaw : tenvo::HolidayRule::FixedTable;
     tenvo::composeMonth(sheet, library);
     return sheet;
+}
+
+// The era years of the days given, for a title: "令和8年", or each era year
+// once where they differ ("昭和64年・平成元年"). Empty where no era is known.
+std::string eraYearsOf(const tenvo::LibraryBinding& library, int32_t year,
+                       std::initializer_list<std::pair<int32_t, int32_t>> days) {
+    std::string text;
+    std::string previous;
+    for (const auto& [month, day] : days) {
+        const tenvo::EraDate era = tenvo::composeDayLore(library, year, month, day).era;
+        if (era.era == tenvo::Era::None) continue;
+        const std::string name =
+            tenvo::shiftJisToUtf8(std::string_view(tenvo::eraNameShiftJis(era.era))) +
+            (era.year == 1 ? std::string("元") : std::to_string(era.year)) + "年";
+        if (name == previous) continue;
+        if (!text.empty()) text += "・";
+        text += name;
+        previous = name;
+    }
+    return text;
+}
+
+// The Moon's phase among a day's almanac items: 0 新月, 1 上弦, 2 満月,
+// 3 下弦 (the items' own order), -1 on the other days. A day has at most one.
+int32_t phaseOf(int32_t items) {
+    for (int32_t item = VRN_SHINGETSU; item <= VRN_KAGEN; ++item) {
+        if (((items >> item) & 1) != 0) return item - VRN_SHINGETSU;
+    }
+    return -1;
+}
+
+constexpr int32_t kSeasonalDays = (1 << (VRN_NIHYAKUHATSUKA + 1)) - 1;
+constexpr int32_t kSelectedDays = ((1 << (VRN_JUSHI + 1)) - 1) & ~kSeasonalDays;
+
+// A day's names as a cell lists them, most notable first, each as
+// "<TAB>kind<TAB>name<TAB>short name" in Shift-JIS: the holiday (kind h:
+// its name by law, or 祝日 where the fixed table marks the day), the solar
+// term that begins on it (t), its seasonal days by rank (s), and the most
+// notable of its selected days (a). The short names are the two characters
+// the almanac mode writes; a holiday and a term have none shorter.
+std::string namesOf(const tenvo::DayLore& lore, const tenvo::LibraryBinding& library,
+                    bool fixedTableHoliday, bool byLaw) {
+    std::string text;
+    const auto add = [&](char kind, const std::string& name, const std::string& shortName) {
+        if (name.empty()) return;
+        text += std::string("\t") + kind + '\t' + name + '\t' + shortName;
+    };
+    if (byLaw) {
+        const std::string name = tenvo::lawHolidayNameShiftJis(lore.holiday);
+        add('h', name, name);
+    } else if (fixedTableHoliday) {
+        add('h', "\x8f\x6a\x93\xfa" /* 祝日 */, "\x8f\x6a\x93\xfa");
+    }
+    if (const char* term = library.sek2name(lore.solarTerm)) add('t', term, term);
+    const auto named = [&](int32_t item) {
+        const char* name = library.rek2name(item);
+        return name == nullptr ? std::string() : std::string(name);
+    };
+    for (int32_t rest = lore.items & kSeasonalDays; rest != 0;) {
+        const int32_t item = tenvo::topAlmanacItem(rest);
+        add('s', named(item), tenvo::almanacShortNameShiftJis(item));
+        rest &= ~(1 << item);
+    }
+    const int32_t selected = tenvo::topAlmanacItem(lore.items & kSelectedDays);
+    if (selected >= 0) add('a', named(selected), tenvo::almanacShortNameShiftJis(selected));
+    return text;
 }
 
 // The item written under a cell, without its padding, in Shift-JIS.
@@ -145,21 +213,97 @@ const char* web_day(int32_t year, int32_t month, int32_t day, int32_t solstice) 
 // the lunisolar years the month lies in. Empty where no era is known.
 const char* web_month_era(int32_t year, int32_t month) {
     if (!validMonth(year, month)) return answer({});
+    return answer(
+        eraYearsOf(binding(false), year, {{month, 1}, {month, tenvo::daysInMonth(year, month)}}));
+}
+
+// What a year's title names: "era years<TAB>干支<TAB>九星", the era years as
+// web_month_era writes them over the whole year, and the 干支 and 九星 of the
+// year that begins at its 立春 (read on 31 December, always past it).
+// The empty text outside 1870..2100.
+const char* web_year_title(int32_t year) {
+    if (!validMonth(year, 1)) return answer({});
     const tenvo::LibraryBinding library = binding(false);
+    const tenvo::DayLore last = tenvo::composeDayLore(library, year, 12, 31);
+    const auto name = [](const char* sjis) {
+        return sjis == nullptr ? std::string() : tenvo::shiftJisToUtf8(std::string_view(sjis));
+    };
+    return answer(eraYearsOf(library, year, {{1, 1}, {12, 31}}) + '\t' +
+                  name(library.eno2name(last.yearPair)) + '\t' +
+                  name(library.kno2name(last.yearStar)));
+}
+
+// What a month's day cells show beyond the sheet's item, one line per day
+// 1..n: "leap<TAB>lunar month<TAB>lunar day<TAB>phase<TAB>phase name" and the
+// day's names (namesOf: kind, name and short name, repeated). The lunisolar
+// date is numbered as the chosen rule numbers the months, 0 0 0 where there
+// is none; phase 0 新月, 1 上弦, 2 満月, 3 下弦, or -1. Holidays as web_month
+// marks them. The empty text outside 1870-01 .. 2100-12.
+const char* web_month_days(int32_t year, int32_t month, int32_t solstice, int32_t byLaw) {
+    if (!validMonth(year, month)) return answer({});
+    const tenvo::LibraryBinding library = binding(solstice != 0);
+    const tenvo::LoreYear shared = tenvo::loreYear(year);
+    const int32_t equinoxDay = tenvo::equinoxDayOfMonth(library, year, month);
+    const int32_t firstWeekday = tenvo::weekdayOf(tenvo::daysFromCivil(year, month, 1));
     std::string text;
-    std::string previous;
-    for (const int32_t day : {1, tenvo::daysInMonth(year, month)}) {
-        const tenvo::EraDate era = tenvo::composeDayLore(library, year, month, day).era;
-        if (era.era == tenvo::Era::None) continue;
-        const std::string name =
-            tenvo::shiftJisToUtf8(std::string_view(tenvo::eraNameShiftJis(era.era))) +
-            (era.year == 1 ? std::string("元") : std::to_string(era.year)) + "年";
-        if (name == previous) continue;
-        if (!text.empty()) text += "・";
-        text += name;
-        previous = name;
+    for (int32_t day = 1; day <= tenvo::daysInMonth(year, month); ++day) {
+        const tenvo::DayLore lore = tenvo::composeDayLore(library, shared, month, day);
+        const LunisolarDate& lunar = lore.lunisolar;
+        const bool dated = lunar.year != -999;
+        const int32_t phase = phaseOf(lore.items);
+        const char* phaseName = phase < 0 ? nullptr : library.rek2name(VRN_SHINGETSU + phase);
+        const int32_t column = (firstWeekday + day - 1) % tenvo::kColumns;
+        text +=
+            std::string(dated && lunar.leap == 'Y' ? "1" : "0") + '\t' +
+            std::to_string(dated ? lunar.month : 0) + '\t' + std::to_string(dated ? lunar.day : 0) +
+            '\t' + std::to_string(phase) + '\t' + (phaseName == nullptr ? "" : phaseName) +
+            namesOf(lore, library, tenvo::isHoliday(month, day, column, equinoxDay), byLaw != 0) +
+            '\n';
     }
-    return answer(std::move(text));
+    return answer(tenvo::shiftJisToUtf8(std::string_view(text)));
+}
+
+// A year at a glance, one line per day in date order: "month<TAB>day<TAB>
+// cell<TAB>colour<TAB>holiday<TAB>term<TAB>phase<TAB>phase name<TAB>holiday
+// name": cell the day's place 0..41 in its month as web_month lists the
+// cells, colour and holiday as web_month gives them, the name of the solar
+// term that begins on the day (or nothing), the phase as web_month_days
+// gives it. The empty text outside 1870..2100.
+const char* web_year_days(int32_t year, int32_t byLaw) {
+    if (!validMonth(year, 1)) return answer({});
+    const tenvo::LibraryBinding library = binding(false);
+    const tenvo::LawHolidayYear lawHolidays =
+        byLaw != 0 ? tenvo::lawHolidaysOfYear(year) : tenvo::LawHolidayYear{};
+    std::string text;
+    for (int32_t month = 1; month <= 12; ++month) {
+        // A mode outside the sheet's codes annotates nothing: only the days'
+        // colours are composed.
+        const tenvo::MonthSheet sheet = composed(year, month, -1, byLaw != 0, library);
+        const int32_t equinoxDay = tenvo::equinoxDayOfMonth(library, year, month);
+        std::string byDay[32];
+        for (int32_t cell = 0; cell < tenvo::kCells; ++cell) {
+            const auto stored = static_cast<std::size_t>(cell);
+            const int32_t day = tenvo::dayOfCell(sheet, stored);
+            if (day == 0) continue;
+            const int32_t column = cell / tenvo::kRows;
+            const int32_t place = (cell % tenvo::kRows) * tenvo::kColumns + column;
+            const tenvo::LawHolidayName name = tenvo::findLawHoliday(lawHolidays, month, day);
+            const bool holiday = byLaw != 0 ? name != tenvo::LawHolidayName::None
+                                            : tenvo::isHoliday(month, day, column, equinoxDay);
+            const CalendarDate date{year, month, day, 0.0, 0.0, 0.0, 135.0};
+            const char* term = library.sek2name(library.ad2sekki(date));
+            const int32_t phase = phaseOf(tenvo::almanacItemsOf(library, date));
+            const char* phaseName = phase < 0 ? nullptr : library.rek2name(VRN_SHINGETSU + phase);
+            byDay[day] = std::to_string(month) + '\t' + std::to_string(day) + '\t' +
+                         std::to_string(place) + '\t' + std::to_string(sheet.colorClass[stored]) +
+                         '\t' + (holiday ? "1" : "0") + '\t' + (term == nullptr ? "" : term) +
+                         '\t' + std::to_string(phase) + '\t' +
+                         (phaseName == nullptr ? "" : phaseName) + '\t' +
+                         tenvo::lawHolidayNameShiftJis(name) + '\n';
+        }
+        for (const std::string& line : byDay) text += line;
+    }
+    return answer(tenvo::shiftJisToUtf8(std::string_view(text)));
 }
 
 // The iCalendar stream of `year` as the terminal view writes it with the

@@ -13,6 +13,8 @@ const TYPES = {
   ".css": "text/css; charset=utf-8",
   ".wasm": "application/wasm",
   ".png": "image/png",
+  ".svg": "image/svg+xml",
+  ".webmanifest": "application/manifest+json",
 };
 
 // Serves `dir` under http://127.0.0.1:PORT`prefix` (prefix like "/cal/");
