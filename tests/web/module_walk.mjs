@@ -6,6 +6,7 @@
 import { createRequire } from "node:module";
 import { readFileSync } from "node:fs";
 import { strict as assert } from "node:assert";
+import { expectedCell, loreRecord } from "./lore_cells.mjs";
 
 const [moduleJs, hashesFile, loreFile] = process.argv.slice(2);
 // A failure prints its message alone, not the minified line it came through.
@@ -73,14 +74,34 @@ assert.equal(mismatches, 0, `${mismatches} years differ from the native sheets`)
 // Every day's lore. Days 1..31 of every month are asked: a day not in the
 // calendar must answer the empty text, which leaves the hash as it was, as
 // the native walk, which skips such days, leaves it.
+// On the way, what the page's day cells show (web_month_days, holidays by
+// law) against that lore, every day by both rules; and the term and phase
+// of every day by the terms, for the year view below.
+const KINDS = { h: "holiday-name", t: "term", s: "seasonal", a: "almanac" };
+const termsAndPhases = new Map();
 let loreYears = 0;
 for (const line of readFileSync(loreFile, "utf8").trim().split("\n")) {
   const [rule, year, hash] = line.split(" ");
   let h = 2166136261;
   for (let month = 1; month <= 12; ++month) {
+    const details = text(module._web_month_days(Number(year), month, rules.indexOf(rule), 1))
+      .split("\n");
     for (let day = 1; day <= 31; ++day) {
-      h = fnv1a(encoder.encode(text(module._web_day(Number(year), month, day,
-        rules.indexOf(rule)))), h);
+      const lore = text(module._web_day(Number(year), month, day, rules.indexOf(rule)));
+      h = fnv1a(encoder.encode(lore), h);
+      if (lore === "") continue;
+      const want = expectedCell(loreRecord(lore.split("\n")), "law", false);
+      const [leap, lunarMonth, lunarDay, phase, , ...names] = details[day - 1].split("\t");
+      const kinds = names.filter((_, i) => i % 3 === 0);
+      const named = names.filter((_, i) => i % 3 === 1).map((name, i) => `${KINDS[kinds[i]]}:${name}`);
+      const at = `${year}-${month}-${day} by ${rule}`;
+      assert.deepEqual([leap === "1", Number(lunarMonth), Number(lunarDay), Number(phase)],
+        [want.leap, want.lunarMonth, want.lunarDay, want.phase], `${at}: lunisolar date and phase`);
+      // The selected day, when the day has any, is one of them and last.
+      const selected = want.selected.length ? named.pop() : null;
+      assert.deepEqual(named, want.names, `${at}: names`);
+      if (selected) assert.ok(want.selected.includes(selected.replace(/^almanac:/, "")), `${at}: ${selected}`);
+      if (rule === "terms") termsAndPhases.set(`${year}-${month}-${day}`, [want.term, want.phase]);
     }
   }
   assert.equal(h.toString(16).padStart(8, "0"), hash, `the lore of ${year} by ${rule}`);
@@ -88,6 +109,27 @@ for (const line of readFileSync(loreFile, "utf8").trim().split("\n")) {
 }
 assert.equal(loreYears, 2 * 231, "the native lore walk covers every year and rule");
 
+// The year view's days: each in its month's cell with its sheet's colour
+// and holiday, by both holiday rules, and the term and phase of its lore.
+for (let year = 1870; year <= 2100; ++year) {
+  for (const law of [0, 1]) {
+    const days = text(module._web_year_days(year, law)).split("\n");
+    assert.equal(days.pop(), "");
+    let next = 0;
+    for (let month = 1; month <= 12; ++month) {
+      text(module._web_month(year, month, 0, 0, law)).split("\n").forEach((line, cell) => {
+        const [day, colour, holiday, , name] = line.split("\t");
+        if (day === "0" || day === undefined || line === "") return;
+        const [term, phase] = termsAndPhases.get(`${year}-${month}-${day}`);
+        const got = days[next++].split("\t");
+        assert.deepEqual(got, [String(month), day, String(cell), colour, holiday, term, String(phase),
+          got[7], name], `the year view's ${year}-${month}-${day}`);
+        assert.equal(got[7] !== "", phase >= 0, `${year}-${month}-${day}: the phase named`);
+      });
+    }
+    assert.equal(next, days.length, `${year}: every day once`);
+  }
+}
 // Requests outside the calendar get the empty text, never a stray sheet.
 for (const [year, month, mode] of [[1869, 12, 0], [2101, 1, 0], [2026, 0, 0], [2026, 13, 0],
   [2026, 5, -1], [2026, 5, 8], [-2147483648, 1, 0]]) {
@@ -98,6 +140,18 @@ for (const [year, month, day] of [[1869, 12, 31], [2101, 1, 1], [2026, 0, 1], [2
   assert.equal(text(module._web_day(year, month, day, 0)), "", `no day ${year}-${month}-${day}`);
 }
 assert.equal(text(module._web_day(2026, 2, 30, 0)), "", "no 30 February");
+for (const [year, month] of [[1869, 12], [2101, 1], [2026, 0], [2026, 13]]) {
+  assert.equal(text(module._web_month_days(year, month, 0, 0)), "", `no days of ${year}-${month}`);
+}
+for (const year of [1869, 2101, -2147483648]) {
+  assert.equal(text(module._web_year_days(year, 0)), "", `no year view of ${year}`);
+  assert.equal(text(module._web_year_title(year)), "", `no title of ${year}`);
+}
+// A year's title: its era years, and the 干支 and 九星 of the year from its 立春.
+for (const [year, title] of [[2026, "令和8年\t丙午\t一白"], [1989, "昭和64年・平成元年\t己巳\t二黒"],
+  [1870, "明治2年・明治3年\t庚午\t四緑"]]) {
+  assert.equal(text(module._web_year_title(year)), title, `the title of ${year}`);
+}
 // The moment of writing is held to what the module's 32-bit time_t can say.
 for (const [stamp, written] of [[1796774400, "20261209T000000Z"], [4e9, "20380119T031407Z"],
   [-5, "19700101T000000Z"], [NaN, "19700101T000000Z"]]) {
@@ -106,4 +160,5 @@ for (const [stamp, written] of [[1796774400, "20261209T000000Z"], [4e9, "2038011
 }
 assert.equal(text(module._web_year_calendar(1869, 0, 0, 0, 0)), "", "no calendar of 1869");
 console.log(`module walk: ${compared * 12} months in every mode and option and every day's ` +
-  `lore of ${loreYears / 2} years by both rules equal to native`);
+  `lore of ${loreYears / 2} years by both rules equal to native; the day cells and the year ` +
+  `view against them`);

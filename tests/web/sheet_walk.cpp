@@ -10,6 +10,8 @@
 //   web_sheet_walk cells YEAR MONTH MODE RULE HOLIDAYS
 //       that form for one month: "YYYY-MM-DD<TAB>colour<TAB>holiday<TAB>item"
 //       per day, in date order
+//   web_sheet_walk lore YEAR MONTH RULE
+//       every day's lore lines of one month: "YYYY-MM-DD<TAB>label<TAB>value"
 // MODE is 0..7, RULE terms|solstice, HOLIDAYS fixed|law.
 #include <cstdint>
 #include <cstdio>
@@ -107,7 +109,8 @@ uint32_t loreHash(int32_t year, const tenvo::LibraryBinding& library) {
 
 int usage() {
     std::fputs(
-        "usage: web_sheet_walk hashes | lore | cells YEAR MONTH MODE terms|solstice fixed|law\n",
+        "usage: web_sheet_walk hashes | lore [YEAR MONTH terms|solstice]\n"
+        "       | cells YEAR MONTH MODE terms|solstice fixed|law\n",
         stderr);
     return 2;
 }
@@ -153,6 +156,22 @@ int main(int argc, char** argv) {
         const std::string text = cellsText(std::atoi(argv[2]), std::atoi(argv[3]), options,
                                            options.solstice ? solstice : linked);
         std::fputs(text.c_str(), stdout);
+        return 0;
+    }
+    if (argc == 5 && std::strcmp(argv[1], "lore") == 0) {
+        const int32_t year = std::atoi(argv[2]);
+        const int32_t month = std::atoi(argv[3]);
+        const tenvo::LibraryBinding& library =
+            std::strcmp(argv[4], "solstice") == 0 ? solstice : linked;
+        for (int32_t day = 1; day <= tenvo::daysInMonth(year, month); ++day) {
+            const tenvo::DayLore lore = tenvo::composeDayLore(library, year, month, day);
+            for (const tenvo::LoreLine& line :
+                 tenvo::dayLoreLines(lore, library, tenvo::TextEncoding::Utf8)) {
+                std::printf("%04d-%02d-%02d\t%s\t%s\n", static_cast<int>(year),
+                            static_cast<int>(month), static_cast<int>(day), line.label.c_str(),
+                            line.value.c_str());
+            }
+        }
         return 0;
     }
     return usage();
