@@ -2,6 +2,8 @@
 
 #include <cstddef>
 
+#include "almanac_cycles.h"
+#include "civil_days.h"
 #include "day_lore.h"
 
 namespace tenvo {
@@ -110,6 +112,23 @@ void putSixDay(const LibraryBinding& library, const CalendarDate& date, LunarCac
     cache.recompute = cache.date.day > 27 ? 'Y' : 'N';
 }
 
+// The 旧暦 mode steps the cached lunar date as the six-day mode does.
+void putKyureki(const LibraryBinding& library, const CalendarDate& date, LunarCache& cache,
+                Note note) {
+    if (cache.recompute == 'Y') cache.date = lunisolarDateOf(library, date);
+    if (!isUsableLunisolarDate(cache.date)) {
+        putBlank(note);
+        cache.recompute = 'Y';
+        return;
+    }
+    putKyurekiNote(cache.date, note);
+    cache.date.day += 1;
+    cache.recompute = cache.date.day > 27 ? 'Y' : 'N';
+}
+
+// The first year whose solar terms, nine stars and almanac the sheet shows.
+constexpr int32_t kFirstAstronomicalYear = 1870;
+
 void putSolarTerm(const LibraryBinding& library, const CalendarDate& date, Note note) {
     putBlank(note);
     if (date.month < 1 || date.month > 12) return;
@@ -124,34 +143,107 @@ void putSolarTerm(const LibraryBinding& library, const CalendarDate& date, Note 
 
 }  // namespace
 
+void putKyurekiNote(const LunisolarDate& lunar, Note note) {
+    // Full-width digits: "０" is 0x82 0x4f, and the others follow it.
+    const auto wideDigit = [&](std::size_t at, int32_t digit) {
+        note[at] = '\x82';
+        note[at + 1] = static_cast<char>(0x4f + digit);
+    };
+    if (!isUsableLunisolarDate(lunar)) {
+        putBlank(note);
+        return;
+    }
+    const bool leap = lunar.leap == 'Y';
+    if (lunar.day == 1) {
+        // "閏" or the month's digits come first, then "月" or the digits.
+        if (leap) putText(note, 0, 2, "\x89\x5b" /* 閏 */);
+        const std::size_t digitsAt = leap ? 2 : 0;
+        if (lunar.month >= 10) {
+            note[digitsAt] = '1';
+            note[digitsAt + 1] = static_cast<char>('0' + lunar.month - 10);
+        } else {
+            wideDigit(digitsAt, lunar.month);
+        }
+        if (!leap) putText(note, 2, 2, "\x8c\x8e" /* 月 */);
+    } else {
+        if (lunar.day >= 10) {
+            wideDigit(0, lunar.day / 10);
+        } else {
+            putText(note, 0, 2, "\x81\x40" /* full-width space */);
+        }
+        wideDigit(2, lunar.day % 10);
+    }
+    note[4] = '\0';
+}
+
+bool solsticeReadingAgrees(const LibraryBinding& library, const CalendarDate& date,
+                           const LunisolarDate& lunar) {
+    const LunisolarDate solstice = library.adto9rekS(date);
+    return solstice.year == lunar.year && solstice.leap == lunar.leap &&
+           solstice.month == lunar.month && solstice.day == lunar.day;
+}
+
+int32_t mansion27On(const LibraryBinding& library, const CalendarDate& date,
+                    const LunisolarDate& lunar) {
+    if (monthRuleOf(library) != MonthRule::Published) {
+        // After 2020 the original export has no answer; the one over all
+        // the stored new moons has.
+        int32_t index = library.adto27(date);
+        if (index < 0) index = library.adto27L(date);
+        return index < 0 ? -1 : index;
+    }
+    if (!isUsableLunisolarDate(lunar)) return -1;
+    // The library counts the mansions of the months numbered from 冬至;
+    // where its date is the published one it answers, elsewhere (before
+    // 1870, and where the accurate new moon moves a month's first day) the
+    // count is read off the published month and day.
+    if (solsticeReadingAgrees(library, date, lunar)) {
+        const int32_t index = library.adto27S(date);
+        if (index >= 0) return index;
+    }
+    return mansion27OfLunarDay(lunar.month, lunar.day);
+}
+
 void annotateDay(const LibraryBinding& library, const CalendarDate& date, int32_t mode,
                  LunarCache& cache, Note note) {
+    const bool astronomical = date.year >= kFirstAstronomicalYear;
     switch (mode) {
         case static_cast<int32_t>(CalendarMode::SixDay):
             putSixDay(library, date, cache, note);
             break;
         case static_cast<int32_t>(CalendarMode::NineStar):
-            putName(note, library.kno2name(library.ad2hkyusei(date)));
+            putName(note, astronomical ? library.kno2name(library.ad2hkyusei(date)) : nullptr);
             break;
         case static_cast<int32_t>(CalendarMode::Mansion27): {
-            // After 2020 the original export has no answer; the one over all
-            // the stored new moons has. Outside the span of both the index
+            // The published reading counts from the day's lunisolar date;
+            // the others ask the mansion alone. Outside the span the index
             // is an error value (< 0).
-            int32_t index = library.adto27(date);
-            if (index < 0) index = library.adto27L(date);
+            const bool published = monthRuleOf(library) == MonthRule::Published;
+            const int32_t index = mansion27On(
+                library, date, published ? lunisolarDateOf(library, date) : LunisolarDate{});
             putMansion(note, index < 0 ? nullptr : library.A27toname(index));
             break;
         }
         case static_cast<int32_t>(CalendarMode::Mansion28): {
-            const int32_t index = library.adto28(date);
+            const int32_t index =
+                astronomical ? library.adto28(date)
+                             : mansion28OfDays(daysFromCivil(date.year, date.month, date.day));
             putMansion(note, index < 0 ? nullptr : library.A28toname(index));
             break;
         }
         case static_cast<int32_t>(CalendarMode::Sexagenary):
-            putName(note, library.eno2name(library.ad2heto(date)));
+            // Before 1870 by the day count, as the day's lore: the library's
+            // date exports read a date before 1582-10-15 as Julian.
+            putName(note, library.eno2name(astronomical ? library.ad2heto(date)
+                                                        : dayPairOfDays(daysFromCivil(
+                                                              date.year, date.month, date.day))));
             break;
         case static_cast<int32_t>(CalendarMode::SolarTerm):
-            putSolarTerm(library, date, note);
+            if (astronomical) {
+                putSolarTerm(library, date, note);
+            } else {
+                putBlank(note);
+            }
             break;
         case static_cast<int32_t>(CalendarMode::Almanac):
             putText(note, 0, 4,
@@ -161,6 +253,9 @@ void annotateDay(const LibraryBinding& library, const CalendarDate& date, int32_
         case static_cast<int32_t>(CalendarMode::Choku):
             // Outside the almanac's span the code is -999, which has no name.
             putName(note, library.cyo2name(library.ad2cyoku(date)));
+            break;
+        case static_cast<int32_t>(CalendarMode::Kyureki):
+            putKyureki(library, date, cache, note);
             break;
         default:
             break;
@@ -176,6 +271,35 @@ LibraryBinding withSolsticeReading(const LibraryBinding& library) {
     solstice.ad2rekicyu = library.ad2rekicyuS;
     solstice.ad2gedan = library.ad2gedanS;
     return solstice;
+}
+
+LibraryBinding withPublishedReading(const LibraryBinding& library) {
+    LibraryBinding published = withSolsticeReading(library);
+    published.adto9rek = library.adto9rekH;
+    published.adto9rekL = library.adto9rekH;
+    return published;
+}
+
+LibraryBinding withMonthRule(const LibraryBinding& library, MonthRule rule) {
+    switch (rule) {
+        case MonthRule::Solstice:
+            return withSolsticeReading(library);
+        case MonthRule::Published:
+            return withPublishedReading(library);
+        case MonthRule::Terms:
+            break;
+    }
+    return library;
+}
+
+MonthRule monthRuleOf(const LibraryBinding& library) {
+    if (library.adto9rekL != nullptr && library.adto9rekL == library.adto9rekH) {
+        return MonthRule::Published;
+    }
+    if (library.adto9rekL != nullptr && library.adto9rekL == library.adto9rekS) {
+        return MonthRule::Solstice;
+    }
+    return MonthRule::Terms;
 }
 
 }  // namespace tenvo

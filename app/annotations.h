@@ -34,6 +34,20 @@ constexpr int32_t sixDayOf(const LunisolarDate& lunar) {
     return (lunar.month + lunar.day - 1) % 6;
 }
 
+// How the lunar months of the six-day, 27-mansion, 旧暦, 不成就日 and 凶会日
+// items are read; each rule is a reading of the binding (withMonthRule).
+enum class MonthRule : int32_t {
+    Terms = 0,      // by the principal term each month holds: the binding as given
+    Solstice = 1,   // numbered from the month of 冬至: withSolsticeReading
+    Published = 2,  // as the almanacs printed them: withPublishedReading
+};
+
+// The 旧暦 note of a lunisolar date: on the month's first day the month,
+// "１月" .. "９月", "10月" .. "12月", or for a leap month "閏１" .. "閏12";
+// on any other day the day, two full-width digits ("　２", "１５"). 4 bytes
+// of Shift-JIS and a NUL; 4 spaces for a date without a usable month and day.
+void putKyurekiNote(const LunisolarDate& lunar, std::span<char, kNoteTextBytes> note);
+
 // Writes the annotation of `date` (the shown year and month and the day
 // being composed) into `note`: 4 bytes of Shift-JIS and a NUL. Modes:
 //   SixDay      the six-day name from the lunisolar date held in `cache`
@@ -45,13 +59,23 @@ constexpr int32_t sixDayOf(const LunisolarDate& lunar) {
 //   Almanac     the day's most notable almanac item in two characters
 //               (topAlmanacItem and almanacShortNameShiftJis, day_lore.h)
 //   Choku       the day's 直 ("建" .. "閉") and two spaces
+//   Kyureki     the lunisolar day, and on a month's first day the month
+//               (putKyurekiNote), from the lunisolar date held in `cache`
 // The six-day and 27-mansion modes ask adto9rek and adto27 first and, where
 // those answer with their error value (after 14 December 2020), adto9rekL
 // and adto27L, which reach to 30 December 2100.
 // Wherever there is nothing to show - no solar term that day, a date outside
 // the span of the stored new moons (before 1 February 1870 or after 30
 // December 2100), a name the library does not have - the note is 4 spaces
-// and a NUL. A mode outside 0..7 leaves `note` as it is.
+// and a NUL. Before 1870 the items that rest on the Sun's and Moon's
+// instants (nine star, solar term, almanac, 直) are blank too: the library's
+// terms are the computed ones of 1870 to 2100, not those the almanacs of
+// the time printed. A mode outside 0..8 leaves `note` as it is.
+//
+// Under the published reading (withPublishedReading) the six-day, 27-mansion
+// and 旧暦 items follow adto9rekH from 445-01-25 (Julian 445-01-24) to
+// 2100-12-30; the 27 mansions come from adto27S where its date is the
+// published one, else from the published date itself (almanac_cycles.h).
 //
 // The six-day mode asks the library for the lunisolar date only when the
 // cache's recompute flag is 'Y' (set by the caller at the start of every
@@ -69,5 +93,36 @@ void annotateDay(const LibraryBinding& library, const CalendarDate& date, int32_
 // 27-mansion items differ from the default only in the months where the two
 // readings number a month differently.
 LibraryBinding withSolsticeReading(const LibraryBinding& library);
+
+// The library as the published calendars read it: the lunisolar members
+// (adto9rek, adto9rekL) answer from adto9rekH, the months of the historical
+// table up to 1872 and from 1873 those numbered from the winter solstice
+// with the accurate new moons, over 0445-01-25 (Julian 445-01-24) to
+// 2100-12-30. The members that count days of a lunar month (adto27,
+// adto27L, ad2rekicyu for 不成就日, ad2gedan for 凶会日) answer from their
+// solstice readings (adto27S, ad2rekicyuS, ad2gedanS): from 1870 these number
+// the months as the published calendar does but in the two months whose
+// first day the accurate new moon moves (docs/history.md), where the day's
+// lore and the sheet read the 27 mansion and 不成就日 from the published
+// date itself. Everything else is the binding as given.
+LibraryBinding withPublishedReading(const LibraryBinding& library);
+
+// The binding read under `rule`.
+LibraryBinding withMonthRule(const LibraryBinding& library, MonthRule rule);
+
+// The reading a binding is: Published where its lunisolar conversion is
+// adto9rekH, Solstice where it is adto9rekS, Terms otherwise.
+MonthRule monthRuleOf(const LibraryBinding& library);
+
+// Whether the solstice reading gives `date` the lunisolar date `lunar`:
+// then its exports (adto27S, ad2rekicyuS, ad2gedanS) count that day's
+// lunar month and day as `lunar` does.
+bool solsticeReadingAgrees(const LibraryBinding& library, const CalendarDate& date,
+                           const LunisolarDate& lunar);
+
+// The 27-mansion index 0..26 of a day under the binding's reading, given
+// its lunisolar date as that reading gives it; -1 where it has none.
+int32_t mansion27On(const LibraryBinding& library, const CalendarDate& date,
+                    const LunisolarDate& lunar);
 
 }  // namespace tenvo

@@ -25,6 +25,26 @@ constexpr int32_t daysInMonth(int32_t year, int32_t month) {
     return kLengths[static_cast<std::size_t>(month - 1)];
 }
 
+// Days of a month 1..12 in the Julian calendar (every fourth year leap);
+// 0 for any other month.
+constexpr int32_t daysInJulianMonth(int32_t year, int32_t month) {
+    if (month == 2) return year % 4 == 0 ? 29 : 28;
+    return daysInMonth(1, month);
+}
+
+// A Gregorian (or, where said, Julian) calendar date.
+struct CivilDate {
+    int32_t year = 0;
+    int32_t month = 0;
+    int32_t day = 0;
+    friend constexpr bool operator==(const CivilDate&, const CivilDate&) = default;
+};
+
+// Orders dates of one calendar: earlier dates have smaller keys.
+constexpr int64_t dateKey(const CivilDate& date) {
+    return (static_cast<int64_t>(date.year) * 16 + date.month) * 32 + date.day;
+}
+
 // Days since 1970-01-01 of a Gregorian date (counting from 1 March puts the
 // leap day at the end of the year).
 constexpr int32_t daysFromCivil(int32_t y, int32_t m, int32_t d) {

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 
+#include "almanac_cycles.h"
 #include "annotations.h"
 #include "civil_days.h"
 #include "text_encoding.h"
@@ -18,6 +19,15 @@ constexpr double kJapanMeridian = 135.0;
 std::string nameOr(const char* name) { return name == nullptr ? std::string() : name; }
 
 std::string number(int32_t value) { return std::to_string(value); }
+
+// A lunar month's length after its date: 大 for 30 days, 小 for 29, and
+// the days themselves for the month that the change of calendar cut short.
+std::string monthLengthShiftJis(int32_t days) {
+    if (days == 30) return "\x81\x69\x91\xe5\x81\x6a" /* （大） */;
+    if (days == 29) return "\x81\x69\x8f\xac\x81\x6a" /* （小） */;
+    if (days <= 0) return {};
+    return "\x81\x69" /* （ */ + number(days) + "\x93\xfa\x81\x6a" /* 日） */;
+}
 
 // The items from the most notable down (see topAlmanacItem).
 constexpr std::array<int32_t, VRN_ALMANAC_ITEMS> kItemRank{
@@ -69,8 +79,17 @@ const char* groupLabel(int32_t item) {
 }  // namespace
 
 int32_t almanacItemsOf(const LibraryBinding& library, const CalendarDate& date) {
-    const int32_t items = library.ad2rekicyu(date);
-    return items < 0 ? 0 : items;
+    int32_t items = library.ad2rekicyu(date);
+    if (items < 0) return 0;
+    if (monthRuleOf(library) != MonthRule::Published) return items;
+    // The library's almanac numbers the months from 冬至 with its stored new
+    // moons; where the published date differs, 不成就日 is read off it.
+    const LunisolarDate lunar = library.adto9rekH(date);
+    if (lunar.year != kNoLunisolarDate && !solsticeReadingAgrees(library, date, lunar)) {
+        items &= ~(1 << VRN_FUJOJU);
+        if (isFujojuLunarDay(lunar.month, lunar.day)) items |= 1 << VRN_FUJOJU;
+    }
+    return items;
 }
 
 int32_t topAlmanacItem(int32_t items) {
@@ -87,14 +106,67 @@ const char* almanacShortNameShiftJis(int32_t item) {
 
 namespace {
 
+// The items of the published reading that the other readings lack: the
+// Julian date, the era dates, the month's length; before 1870 the cycles
+// the almanacs counted without the Sun and the Moon; from 1870 the 凶会日 of
+// the few days whose published date the library's solstice reading does not
+// give (their 27 mansion and 不成就日 are read in mansion27On and
+// almanacItemsOf).
+void composePublished(const LibraryBinding& library, const CalendarDate& date, DayLore& lore) {
+    const CivilDate civil{lore.year, lore.month, lore.day};
+    if (dateKey(civil) < dateKey(kGregorianFirstDay)) {
+        const CalendarDate julian = library.ad2jul(date);
+        lore.julian = {julian.year, julian.month, julian.day};
+    }
+    lore.wareki = warekiOfDay(library, civil);
+    const LunisolarDate& lunar = lore.lunisolar;
+    const bool lunarKnown = lunar.year != kNoLunisolarDate;
+    if (lunarKnown) {
+        const int32_t days = library.kyu2days(lunar.year, lunar.month, lunar.leap);
+        lore.monthDays = days > 0 ? days : 0;
+        if (lunar.day > lore.monthDays) {
+            // January 1873 still runs on in the old calendar's month 12 of
+            // 1872, past the two days it had: its length is that of the
+            // days the reading counts.
+            CalendarDate next = date;
+            int32_t last = lunar.day;
+            for (int32_t step = 1; step <= 30; ++step) {
+                ++next.day;
+                const LunisolarDate ahead = library.adto9rekH(next);
+                if (ahead.day <= last) break;
+                last = ahead.day;
+            }
+            lore.monthDays = last;
+        }
+    }
+    if (lore.year < kAstronomicalFirstYear) {
+        const int32_t days = daysFromCivil(lore.year, lore.month, lore.day);
+        lore.dayPair = dayPairOfDays(days);
+        lore.mansion28 = mansion28OfDays(days);
+        if (lunarKnown) {
+            lore.yearPair = yearPairOfLunisolarYear(lunar.year);
+            if (lunar.leap != 'Y') lore.monthPair = monthPairOfLunarMonth(lunar.year, lunar.month);
+        }
+        return;
+    }
+    if (lunarKnown && !solsticeReadingAgrees(library, date, lunar)) {
+        // The library's lower row numbers this day's lunar month otherwise:
+        // its 凶会日 is read again off the published month.
+        lore.lowerRow &= ~(1 << VRN_KUE);
+        if (isKueDay(lunar.month, lore.dayPair)) lore.lowerRow |= 1 << VRN_KUE;
+    }
+}
+
 DayLore composeWithHolidays(const LibraryBinding& library, int32_t year, int32_t month, int32_t day,
                             const LawHolidayYear* holidays) {
     DayLore lore;
-    if (year < kLoreFirstYear || year > kLoreLastYear || day < 1 ||
-        day > daysInMonth(year, month)) {
-        return lore;
-    }
+    const bool published = monthRuleOf(library) == MonthRule::Published;
+    const bool inSpan = published ? isHistoryDay({year, month, day})
+                                  : year >= kLoreFirstYear && year <= kLoreLastYear && day >= 1 &&
+                                        day <= daysInMonth(year, month);
+    if (!inSpan) return lore;
     lore.valid = true;
+    lore.published = published;
     lore.year = year;
     lore.month = month;
     lore.day = day;
@@ -109,7 +181,8 @@ DayLore composeWithHolidays(const LibraryBinding& library, int32_t year, int32_t
     lore.lunisolar = library.adto9rekL(date);
     if (lore.lunisolar.year != kNoLunisolarDate) {
         lore.sixDay = sixDayOf(lore.lunisolar);
-        lore.mansion27 = library.adto27L(date);
+        lore.mansion27 =
+            published ? mansion27On(library, date, lore.lunisolar) : library.adto27L(date);
     }
     // The era reads the lunisolar year only before 1873. The lunisolar year
     // 1870 begins on 1870-02-01, the first day with a lunisolar date: the
@@ -118,6 +191,10 @@ DayLore composeWithHolidays(const LibraryBinding& library, int32_t year, int32_t
         lore.lunisolar.year != kNoLunisolarDate ? lore.lunisolar.year : year - 1;
     lore.era = eraOf(year, month, day, lunisolarYear);
 
+    if (year < kAstronomicalFirstYear) {
+        composePublished(library, date, lore);
+        return lore;
+    }
     lore.yearPair = library.ad2neto(date);
     lore.monthPair = library.ad2teto(date);
     lore.dayPair = library.ad2heto(date);
@@ -132,6 +209,7 @@ DayLore composeWithHolidays(const LibraryBinding& library, int32_t year, int32_t
     lore.choku = choku < 0 ? -1 : choku;
     const int32_t lowerRow = library.ad2gedan(date);
     lore.lowerRow = lowerRow > 0 ? lowerRow : 0;
+    if (published) composePublished(library, date, lore);
     return lore;
 }
 
@@ -161,13 +239,21 @@ std::vector<LoreLine> dayLoreLines(const DayLore& lore, const LibraryBinding& li
 
     add("\x93\xfa\x95\x74" /* 日付 */,
         number(lore.year) + kYear + number(lore.month) + kMonth + number(lore.day) + kDay);
-    add("\x98\x61\x97\xef" /* 和暦 */, eraDateShiftJis(lore.era, lore.month, lore.day));
+    if (lore.published && lore.julian.year != 0) {
+        add("\x83\x86\x83\x8a\x83\x45\x83\x58\x97\xef" /* ユリウス暦 */,
+            number(lore.julian.year) + kYear + number(lore.julian.month) + kMonth +
+                number(lore.julian.day) + kDay);
+    }
+    add("\x98\x61\x97\xef" /* 和暦 */, lore.published
+                                           ? dayWarekiShiftJis(library, lore.wareki)
+                                           : eraDateShiftJis(lore.era, lore.month, lore.day));
     add("\x97\x6a\x93\xfa" /* 曜日 */,
         nameOr(library.yno2name(lore.weekday)) + "\x97\x6a\x93\xfa" /* 曜日 */);
     if (lore.lunisolar.year != kNoLunisolarDate) {
         add("\x8b\x8c\x97\xef" /* 旧暦 */,
             number(lore.lunisolar.year) + kYear + (lore.lunisolar.leap == 'Y' ? "\x89\x5b" : "") +
-                number(lore.lunisolar.month) + kMonth + number(lore.lunisolar.day) + kDay);
+                number(lore.lunisolar.month) + kMonth + number(lore.lunisolar.day) + kDay +
+                (lore.published ? monthLengthShiftJis(lore.monthDays) : std::string()));
         add("\x98\x5a\x97\x6a" /* 六曜 */, nameOr(library.rno2name(lore.sixDay)));
     }
     add("\x94\x4e\x82\xcc\x8a\xb1\x8e\x78" /* 年の干支 */, nameOr(library.eno2name(lore.yearPair)));
@@ -185,6 +271,15 @@ std::vector<LoreLine> dayLoreLines(const DayLore& lore, const LibraryBinding& li
     if (const char* name = library.A28toname(lore.mansion28)) {
         add("\x93\xf1\x8f\x5c\x94\xaa\x8f\x68" /* 二十八宿 */,
             std::string(name) + "\x8f\x68" /* 宿 */);
+    }
+    if (lore.published && lore.year < kAstronomicalFirstYear) {
+        add("\x94\xf5\x8d\x6c" /* 備考 */,
+            "\x90\xdf\x8b\x43\x81\x45\x8b\xe3\x90\xaf\x81\x45\x8f\x5c\x93\xf1\x92\xbc"
+            "\x81\x45\x8e\x47\x90\xdf\x81\x45\x97\xef\x92\x8d\x81\x45\x89\xba\x92\x69"
+            "\x81\x45\x8c\x8e\x91\x8a\x81\x45\x8c\x8e\x97\xee\x82\xcd"
+            /* 節気・九星・十二直・雑節・暦注・下段・月相・月齢は */
+            "1870"
+            "\x94\x4e\x82\xa9\x82\xe7" /* 年から */);
     }
     add("\x93\xf1\x8f\x5c\x8e\x6c\x90\xdf\x8b\x43" /* 二十四節気 */,
         nameOr(library.sek2name(lore.solarTerm)));

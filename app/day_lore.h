@@ -14,29 +14,55 @@
 #include "japanese_era.h"
 #include "library_binding.h"
 #include "vorane2.h"
+#include "wareki.h"
 
 namespace tenvo {
 
-// The days a lore can be composed for.
+// The days a lore can be composed for: 1870-01-01 .. 2100-12-31, and under
+// the published reading (withPublishedReading) every day of the historical
+// calendar, kHistoryFirstDay (0445-01-25, Julian 445-01-24) .. 2100-12-31.
 inline constexpr int32_t kLoreFirstYear = 1870;
 inline constexpr int32_t kLoreLastYear = 2100;
 
+// Before this year the lore holds none of the items that rest on the Sun's
+// and the Moon's instants: the solar term of the day, the almanac items,
+// the Moon's age, the nine stars, the 直 and the lower row. The library
+// computes them for 1870 to 2100; the almanacs before printed their own
+// reckoning, which these would not be.
+inline constexpr int32_t kAstronomicalFirstYear = 1870;
+
 struct DayLore {
-    // False for a date that is not a Gregorian date of 1870-01-01 ..
-    // 2100-12-31; every other field then keeps its "none" value below.
+    // False for a date that is not a Gregorian date of the span above;
+    // every other field then keeps its "none" value below.
     bool valid = false;
+    // Composed under the published reading: the fields from `julian` to
+    // `monthDays` below are filled, and the lines show them.
+    bool published = false;
     int32_t year = 0, month = 0, day = 0;  // the Gregorian date
     int32_t weekday = -1;                  // 0 Sunday .. 6 Saturday
-    EraDate era{};                         // 和暦
+    EraDate era{};                         // 和暦 of 1870 on (japanese_era.h)
+    // Under the published reading: the Julian date before 1582-10-15 (year 0
+    // from then on), the era date in each court (wareki.h) and the days of
+    // the lunisolar month (30 大, 29 小; 2 for month 12 of 1872, which the
+    // change of calendar cut short), 0 where there is no lunisolar date.
+    CivilDate julian{};
+    DayWareki wareki{};
+    int32_t monthDays = 0;
     // The lunisolar date (months numbered as the binding numbers them:
-    // withSolsticeReading gives the months from 冬至); year -999 outside
-    // 1870-02-01 .. 2100-12-30.
+    // withSolsticeReading gives the months from 冬至, withPublishedReading
+    // the published months); year -999 outside 1870-02-01 .. 2100-12-30
+    // (0445-01-25 .. 2100-12-30 under the published reading).
     LunisolarDate lunisolar{'N', -999, -999, -999, 135.0};
-    int32_t sixDay = -1;     // 六曜 0 赤口 .. 5 大安; -1 where no lunisolar date
-    int32_t yearPair = -1;   // 干支 0..59 (0 癸亥, 1 甲子) of the year (turning on 立春),
-    int32_t monthPair = -1;  // the solar month (turning on its 節)
-    int32_t dayPair = -1;    // and the day
-    int32_t yearStar = -1;   // 九星 0..8 (0 九紫, 1 一白) of the year, month and day
+    int32_t sixDay = -1;  // 六曜 0 赤口 .. 5 大安; -1 where no lunisolar date
+    // 干支 0..59 (0 癸亥, 1 甲子) of the year, the month and the day. From 1870
+    // the year turns on 立春 and the month is the solar month (turning on its
+    // 節). Before 1870 they are those the almanacs printed: the lunisolar
+    // year, and the lunar month's 月建 (month 1 寅), none (-1) for a leap
+    // month; the day's pair runs on unbroken (almanac_cycles.h).
+    int32_t yearPair = -1;
+    int32_t monthPair = -1;
+    int32_t dayPair = -1;
+    int32_t yearStar = -1;  // 九星 0..8 (0 九紫, 1 一白) of the year, month and day
     int32_t monthStar = -1;
     int32_t dayStar = -1;
     int32_t mansion27 = -1;                         // 0..26; -1 where no lunisolar date
@@ -67,7 +93,8 @@ constexpr bool hasLowerRowItem(const DayLore& lore, int32_t item) {
 
 // The almanac items of one day, as the lore holds them: 0 where the library
 // has none (outside 1870..2100). The almanac mode of the month sheet asks
-// this alone, not the whole lore.
+// this alone, not the whole lore. Under the published reading 不成就日
+// follows the published date (see withPublishedReading).
 int32_t almanacItemsOf(const LibraryBinding& library, const CalendarDate& date);
 
 // The most notable of a day's items, the one a printed calendar shows first,
@@ -116,6 +143,12 @@ struct LoreLine {
 // the seasonal days, 暦注 for the selected days, 月相 for the phases),
 // 十二直, each lower-row item in item order (labelled 下段), 月齢 and 祝日. An item the day does
 // not have (no lunisolar date, no holiday) has no line; an invalid lore has none at all.
+//
+// A lore of the published reading also has ユリウス暦 (the Julian date,
+// before 1582-10-15) after 日付; its 和暦 is the era date of wareki.h, in
+// both courts where they differ; its 旧暦 ends with the month's length,
+// "（大）", "（小）" or, for the cut month 12 of 1872, "（2日）"; and before
+// 1870 a line 備考 says which items are not shown before 1870.
 std::vector<LoreLine> dayLoreLines(const DayLore& lore, const LibraryBinding& library,
                                    TextEncoding encoding);
 

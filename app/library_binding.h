@@ -17,6 +17,11 @@ using DateCodeFn = int32_t(VRN_CALL*)(CalendarDate date);
 using NameFn = const char*(VRN_CALL*)(int32_t index);
 using TermDayFn = int32_t(VRN_CALL*)(int32_t year, double longitude);
 using VersionFn = const char*(VRN_CALL*)(void);
+using LunarDayFn = CalendarDate(VRN_CALL*)(LunisolarDate date);
+using MonthDaysFn = int32_t(VRN_CALL*)(int32_t year, int32_t month, char leap);
+using CourtCodeFn = int32_t(VRN_CALL*)(CalendarDate date, int32_t court);
+using IndexCodeFn = int32_t(VRN_CALL*)(int32_t index);
+using DateFn = CalendarDate(VRN_CALL*)(CalendarDate date);
 
 // Every member is null until bound; isComplete() tells whether all are set.
 struct LibraryBinding {
@@ -76,6 +81,17 @@ struct LibraryBinding {
     DateCodeFn ad2gedanS = nullptr;    // 100: ad2gedan, 凶会日 with months from 冬至
     NameFn cyo2name = nullptr;         // 101
     NameFn ged2name = nullptr;         // 102
+    LunisolarFn adto9rekH = nullptr;   // 103: the published calendar 445..2100
+    LunarDayFn kyu2ad = nullptr;       // 104: its reverse
+    MonthDaysFn kyu2days = nullptr;    // 105: days of a published month
+    CourtCodeFn ad2gengo = nullptr;    // 106: the era in force in a court
+    CourtCodeFn ad2gennen = nullptr;   // 107: the era's year
+    NameFn gen2name = nullptr;         // 108
+    IndexCodeFn gen2first = nullptr;   // 109: the era's 元年
+    IndexCodeFn gen2last = nullptr;    // 110: its last year
+    IndexCodeFn gen2line = nullptr;    // 111: its court
+    DateFn ad2jul = nullptr;           // 112: Gregorian to Julian
+    DateFn jul2ad = nullptr;           // 113: Julian to Gregorian
 };
 
 // The untyped form in which a loader hands over an export's address (for
@@ -105,8 +121,8 @@ bool isExportSet(const LibraryBinding& binding) {
 }
 }  // namespace detail
 
-// The 56 exports the sheet and the day's lore bind, in ordinal order.
-inline constexpr std::array<BindingSlot, 56> kBindingSlots{{
+// The 67 exports the sheet and the day's lore bind, in ordinal order.
+inline constexpr std::array<BindingSlot, 67> kBindingSlots{{
     {5, "adto9rek", &detail::storeExport<&LibraryBinding::adto9rek>,
      &detail::isExportSet<&LibraryBinding::adto9rek>},
     {19, "y2risyun", &detail::storeExport<&LibraryBinding::y2risyun>,
@@ -219,6 +235,28 @@ inline constexpr std::array<BindingSlot, 56> kBindingSlots{{
      &detail::isExportSet<&LibraryBinding::cyo2name>},
     {102, "ged2name", &detail::storeExport<&LibraryBinding::ged2name>,
      &detail::isExportSet<&LibraryBinding::ged2name>},
+    {103, "adto9rekH", &detail::storeExport<&LibraryBinding::adto9rekH>,
+     &detail::isExportSet<&LibraryBinding::adto9rekH>},
+    {104, "kyu2ad", &detail::storeExport<&LibraryBinding::kyu2ad>,
+     &detail::isExportSet<&LibraryBinding::kyu2ad>},
+    {105, "kyu2days", &detail::storeExport<&LibraryBinding::kyu2days>,
+     &detail::isExportSet<&LibraryBinding::kyu2days>},
+    {106, "ad2gengo", &detail::storeExport<&LibraryBinding::ad2gengo>,
+     &detail::isExportSet<&LibraryBinding::ad2gengo>},
+    {107, "ad2gennen", &detail::storeExport<&LibraryBinding::ad2gennen>,
+     &detail::isExportSet<&LibraryBinding::ad2gennen>},
+    {108, "gen2name", &detail::storeExport<&LibraryBinding::gen2name>,
+     &detail::isExportSet<&LibraryBinding::gen2name>},
+    {109, "gen2first", &detail::storeExport<&LibraryBinding::gen2first>,
+     &detail::isExportSet<&LibraryBinding::gen2first>},
+    {110, "gen2last", &detail::storeExport<&LibraryBinding::gen2last>,
+     &detail::isExportSet<&LibraryBinding::gen2last>},
+    {111, "gen2line", &detail::storeExport<&LibraryBinding::gen2line>,
+     &detail::isExportSet<&LibraryBinding::gen2line>},
+    {112, "ad2jul", &detail::storeExport<&LibraryBinding::ad2jul>,
+     &detail::isExportSet<&LibraryBinding::ad2jul>},
+    {113, "jul2ad", &detail::storeExport<&LibraryBinding::jul2ad>,
+     &detail::isExportSet<&LibraryBinding::jul2ad>},
 }};
 
 // True when every export of the binding is set. The program does not start

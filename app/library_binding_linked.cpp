@@ -60,6 +60,17 @@ LibraryBinding linkedLibraryBinding() {
     binding.ad2gedanS = &::ad2gedanS;
     binding.cyo2name = &::cyo2name;
     binding.ged2name = &::ged2name;
+    binding.adto9rekH = &::adto9rekH;
+    binding.kyu2ad = &::kyu2ad;
+    binding.kyu2days = &::kyu2days;
+    binding.ad2gengo = &::ad2gengo;
+    binding.ad2gennen = &::ad2gennen;
+    binding.gen2name = &::gen2name;
+    binding.gen2first = &::gen2first;
+    binding.gen2last = &::gen2last;
+    binding.gen2line = &::gen2line;
+    binding.ad2jul = &::ad2jul;
+    binding.jul2ad = &::jul2ad;
     return binding;
 }
 

@@ -29,12 +29,22 @@ void composeMonth(MonthSheet& sheet, const LibraryBinding& library) {
     // The first of the month sits in row 0 under its weekday. The library
     // answers 0..6 for every year a sheet can show; the remainder keeps a
     // stray answer inside the grid all the same.
-    int32_t column = library.ad2youbi(sheet.sheetDate) % kColumns;
+    // The library's old date exports read a date before 1582-10-15 as
+    // Julian; the months before 1870, which only the published reading
+    // shows, take the weekday from the count of days of their proleptic
+    // Gregorian grid.
+    int32_t column = sheet.year >= kFirstHolidayYear
+                         ? library.ad2youbi(sheet.sheetDate) % kColumns
+                         : weekdayOf(daysFromCivil(sheet.year, sheet.month, 1));
     if (column < 0) column += kColumns;
     int32_t row = 0;
     sheet.lunarCache.recompute = 'Y';
 
-    const int32_t equinoxDay = equinoxDayOfMonth(library, sheet.year, sheet.month);
+    // The holidays are those of modern Japan; the months before 1870, which
+    // only the published reading shows, have none marked.
+    const bool marksHolidays = sheet.year >= kFirstHolidayYear;
+    const int32_t equinoxDay =
+        marksHolidays ? equinoxDayOfMonth(library, sheet.year, sheet.month) : 0;
     const bool byLaw = sheet.holidayRule == HolidayRule::ByLaw;
     const LawHolidayYear lawHolidays = byLaw ? lawHolidaysOfYear(sheet.year) : LawHolidayYear{};
     const int32_t lastDay = sheet.monthLength[sheet.month];
@@ -45,12 +55,14 @@ void composeMonth(MonthSheet& sheet, const LibraryBinding& library) {
         sheet.dayText[cell * kDayTextBytes] = kDayNumbers[2 * (day - 1)];
         sheet.dayText[cell * kDayTextBytes + 1] = kDayNumbers[2 * (day - 1) + 1];
 
-        if (sheet.mode >= 0 && sheet.mode <= 7) {
+        if (sheet.mode >= 0 && sheet.mode <= static_cast<int32_t>(CalendarMode::Kyureki)) {
             annotateDay(library, sheet.sheetDate, sheet.mode, sheet.lunarCache,
                         std::span<char, kNoteTextBytes>(
                             sheet.noteText.data() + cell * kNoteTextBytes, kNoteTextBytes));
         }
-        if (byLaw) {
+        if (!marksHolidays) {
+            // Before 1870 no holiday of the tables was kept.
+        } else if (byLaw) {
             if (findLawHoliday(lawHolidays, sheet.month, day) != LawHolidayName::None) {
                 sheet.colorClass[cell] = 0;
             }

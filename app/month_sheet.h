@@ -25,6 +25,7 @@ enum class CalendarMode : int32_t {
     SolarTerm = 5,
     Almanac = 6,  // 暦注: the day's most notable almanac item (day_lore.h)
     Choku = 7,    // 十二直: the day's 直 in one character
+    Kyureki = 8,  // 旧暦: the lunisolar day, and the month on its first day
 };
 
 // Which public holidays the sheet marks red: the fixed table of holidays.h,
@@ -77,9 +78,14 @@ struct MonthSheet {
     LunarCache lunarCache{};
 };
 
+// The first year whose holidays the sheet marks.
+inline constexpr int32_t kFirstHolidayYear = 1870;
+
 // Rewrites the sheet from its year, month and mode: day numbers, weekday
 // colour classes, public holidays (the fixed table, or the holidays by law
-// of the shown year as holidayRule says) and the annotation of every day. A month
+// of the shown year as holidayRule says; none before kFirstHolidayYear) and
+// the annotation of every day. The grid is Gregorian, proleptic before
+// 1582-10-15. A month
 // outside 1..12 cannot be laid out; the sheet is then left blank (spaces and
 // weekday classes) rather than reading past the month table.
 void composeMonth(MonthSheet& sheet, const LibraryBinding& library);

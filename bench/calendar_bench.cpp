@@ -254,6 +254,72 @@ void BM_day_lore(benchmark::State& state) {
 }
 BENCHMARK(BM_day_lore)->Name("almanac/every date export of a day once");
 
+// Days 445-01-25 .. 1869-12-31 (proleptic Gregorian), the historical
+// calendar before the stored new moons: every ninth, as many as the days of
+// lunisolarSpan(), so that both figures read their dates from memory alike.
+const std::vector<CalendarDate>& historicalDays() {
+    static const std::vector<CalendarDate> days = [] {
+        std::vector<CalendarDate> out;
+        for (int32_t k = 0;; k += 9) {
+            const CalendarDate d = jul2ad(ad2jul(dateOf(445, 1, 25 + k)));  // run on, then plain
+            if (d.year == 1870) break;
+            out.push_back(d);
+        }
+        return out;
+    }();
+    return days;
+}
+
+template <typename Fn>
+void perHistoricalDay(benchmark::State& state, Fn fn) {
+    const auto& days = historicalDays();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(fn(days[i]));
+        if (++i == days.size()) i = 0;
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+
+void BM_history_before_1870(benchmark::State& state) {
+    perHistoricalDay(state, [](const CalendarDate& d) { return adto9rekH(d).day; });
+}
+BENCHMARK(BM_history_before_1870)->Name("history/adto9rekH 445-1869");
+
+void BM_history_outside_span(benchmark::State& state) {
+    perHistoricalDay(state, [](const CalendarDate& d) { return adto9rekS(d).day; });
+}
+BENCHMARK(BM_history_outside_span)->Name("history/adto9rekS 445-1869 (outside its span)");
+
+void BM_history_stored_span(benchmark::State& state) {
+    perDay(state, [](const CalendarDate& d) { return adto9rekH(d).day; });
+}
+BENCHMARK(BM_history_stored_span)->Name("history/adto9rekH 1870-2020");
+
+void BM_history_reverse(benchmark::State& state) {
+    static const std::vector<LunisolarDate> dates = [] {
+        std::vector<LunisolarDate> out;
+        for (const CalendarDate& d : historicalDays()) out.push_back(adto9rekH(d));
+        return out;
+    }();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(kyu2ad(dates[i]).day);
+        if (++i == dates.size()) i = 0;
+    }
+}
+BENCHMARK(BM_history_reverse)->Name("history/kyu2ad 445-1869");
+
+void BM_history_era_year(benchmark::State& state) {
+    perHistoricalDay(state, [](const CalendarDate& d) { return ad2gennen(d, VRN_NORTH); });
+}
+BENCHMARK(BM_history_era_year)->Name("history/ad2gennen 445-1869");
+
+void BM_history_julian(benchmark::State& state) {
+    perHistoricalDay(state, [](const CalendarDate& d) { return ad2jul(d).day; });
+}
+BENCHMARK(BM_history_julian)->Name("history/ad2jul 445-1869");
+
 void BM_divination(benchmark::State& state) {
     int32_t n = 0;
     for (auto _ : state) {
@@ -316,6 +382,12 @@ const std::map<std::string, std::string> kFloorOf = {
     {"almanac/ad2cyoku", "floor/ad2jd + table read"},
     {"almanac/ad2gedan", "floor/ad2jd + table read"},
     {"almanac/every date export of a day once", "floor/ad2jd + table read"},
+    // The historical calendar against the lunisolar export it extends.
+    {"history/adto9rekH 445-1869", "lunisolar/adto9rekS"},
+    {"history/adto9rekH 1870-2020", "lunisolar/adto9rekS"},
+    {"history/kyu2ad 445-1869", "lunisolar/adto9rekS"},
+    {"history/ad2gennen 445-1869", "lunisolar/adto9rekS"},
+    {"history/ad2jul 445-1869", "lunisolar/adto9rekS"},
 };
 
 // Collects the mean CPU time per iteration of every run, for the summary.

@@ -53,6 +53,86 @@ inline int64_t japanDayNumber(int32_t year, int32_t month, int32_t day) {
     return dayNumberOfJapanMidnight(ad2jd(CalendarDate{year, month, day, 0.0, 0.0, 0.0, 135.0}));
 }
 
+// Day numbers of the proleptic calendars, for any 32-bit fields: months
+// outside 1..12 run on into the years around and days outside the month
+// into the months around (day 0 is the last day of the month before), as
+// in ad2jd, but every date is read in one calendar, with no switch in
+// 1582. Whole numbers throughout (the era arithmetic on years from 1 March
+// of year 0, each era 400 Gregorian or 4 Julian years), in 64 bits, which
+// hold every such date without overflow.
+struct WholeDate {
+    int64_t year;
+    int32_t month;
+    int32_t day;
+};
+
+namespace detail {
+
+// Days from 1 March of year 0 (its first day 0) to 1 March of the year that
+// holds year-month-1 when years are counted from March, and the day of that
+// March year on which the month begins.
+struct MarchYear {
+    int64_t year;
+    int64_t dayOfYear;
+};
+
+constexpr MarchYear marchYearOf(int64_t year, int64_t month) {
+    const int64_t m0 = month - 1;
+    const int64_t yearsOn = m0 >= 0 ? m0 / 12 : (m0 - 11) / 12;
+    const int64_t m = m0 - yearsOn * 12 + 1;  // 1..12
+    const int64_t y = year + yearsOn - (m <= 2 ? 1 : 0);
+    return MarchYear{y, (153 * (m > 2 ? m - 3 : m + 9) + 2) / 5};
+}
+
+constexpr WholeDate dateOfMarchDay(int64_t yearOfEra, int64_t dayOfYear) {
+    const int64_t mp = (5 * dayOfYear + 2) / 153;
+    const int64_t month = mp < 10 ? mp + 3 : mp - 9;
+    return WholeDate{yearOfEra + (month <= 2 ? 1 : 0), static_cast<int32_t>(month),
+                     static_cast<int32_t>(dayOfYear - (153 * mp + 2) / 5 + 1)};
+}
+
+inline constexpr int64_t kGregorianMarchZero = 1721120;  // day number of 0000-03-01 Gregorian
+inline constexpr int64_t kJulianMarchZero = 1721118;     // day number of 0000-03-01 Julian
+
+}  // namespace detail
+
+// The Julian day number of year-month-day in the proleptic Gregorian
+// calendar: 2000-01-01 gives 2451545.
+constexpr int64_t dayNumberOfGregorianDate(int64_t year, int64_t month, int64_t day) {
+    const detail::MarchYear my = detail::marchYearOf(year, month);
+    const int64_t era = (my.year >= 0 ? my.year : my.year - 399) / 400;
+    const int64_t yoe = my.year - era * 400;
+    const int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + my.dayOfYear;
+    return era * 146097 + doe + detail::kGregorianMarchZero + (day - 1);
+}
+
+// The Julian day number of year-month-day in the proleptic Julian calendar:
+// 1582-10-04 gives 2299160, the day before Gregorian 1582-10-15.
+constexpr int64_t dayNumberOfJulianDate(int64_t year, int64_t month, int64_t day) {
+    const detail::MarchYear my = detail::marchYearOf(year, month);
+    const int64_t era = (my.year >= 0 ? my.year : my.year - 3) / 4;
+    const int64_t doe = (my.year - era * 4) * 365 + my.dayOfYear;
+    return era * 1461 + doe + detail::kJulianMarchZero + (day - 1);
+}
+
+// The proleptic Gregorian date of a Julian day number.
+constexpr WholeDate gregorianDateOfDayNumber(int64_t dayNumber) {
+    const int64_t z = dayNumber - detail::kGregorianMarchZero;
+    const int64_t era = (z >= 0 ? z : z - 146096) / 146097;
+    const int64_t doe = z - era * 146097;
+    const int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    return detail::dateOfMarchDay(yoe + era * 400, doe - (365 * yoe + yoe / 4 - yoe / 100));
+}
+
+// The proleptic Julian date of a Julian day number.
+constexpr WholeDate julianDateOfDayNumber(int64_t dayNumber) {
+    const int64_t z = dayNumber - detail::kJulianMarchZero;
+    const int64_t era = (z >= 0 ? z : z - 1460) / 1461;
+    const int64_t doe = z - era * 1461;
+    const int64_t yoe = (doe - doe / 1460) / 365;
+    return detail::dateOfMarchDay(yoe + era * 4, doe - 365 * yoe);
+}
+
 // Whether a date's clock reads 00:00:00 at exactly 135 degrees east: its
 // instant is then the local midnight that begins its day, 0.875 before the
 // noon of its day number, and answers that step at 21:00 there are those of

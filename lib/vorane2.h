@@ -592,6 +592,108 @@ const char* VRN_CALL cyo2name(int32_t choku);
 /* Name of lower-row item 0..16 ("天恩日" .. "滅門日"); null outside 0..16. */
 const char* VRN_CALL ged2name(int32_t item);
 
+/* ---- The calendar as published through history ------------------------ */
+
+/* The lunisolar calendar that Japan used from 445 to 1872 and the reading
+ * that the almanacs have published since, with the eras and reigns by
+ * which the years were counted. Dates here are proleptic Gregorian
+ * throughout (no switch to the Julian calendar before 1582: ad2jul and
+ * jul2ad convert), only year, month and day are read (the clock time and
+ * the longitude are ignored: the calendar's days are those of Japan, at
+ * 135 degrees east), and days and months outside their usual range run on
+ * as in ad2jd (day 0 is the last day of the month before).
+ *
+ * Before 1873 the months are those of the published historical tables
+ * (CC0 data, tools/history_table/README.md): the year is numbered as the
+ * Western year in which its month 1 begins, and month 12 of 1872 was cut
+ * to two days (1873-01-01 is the first Gregorian day).
+ *
+ * From 1873 they are the months of adto9rekS (numbered from the winter
+ * solstice), each begun on the day, at UTC+9, of the accurate new moon of
+ * the almanac (ad2rekicyu's instants) where the stored new-moon days that
+ * adto9rekS reads differ from it. That moves two months of 1873..2100,
+ * each to a day earlier (new moons a few minutes before midnight, UTC+9):
+ *   1884 month 4 from 1884-04-25 (new moon 23:57; adto9rekS 04-26): 04-25
+ *     is its day 1 (adto9rekS: month 3 day 30), 04-26 .. 05-24 its days
+ *     2 .. 30 (adto9rekS 1 .. 29);
+ *   2017 month 2 from 2017-02-26 (new moon 23:58; adto9rekS 02-27): 02-26
+ *     is its day 1 (adto9rekS: month 1 day 30), 02-27 .. 03-27 its days
+ *     2 .. 30 (adto9rekS 1 .. 29).
+ * Every other day 1873-01-01 .. 2100-12-30 has adto9rekS's date, the days
+ * 1873-01-01 .. 1873-01-28 among them (1872 month 12 days 3 .. 30: the
+ * old calendar's tables ran on past the switch). */
+
+/* The two courts that kept their own eras from 1331 to 1392 (南北朝), and
+ * the rows that both followed. */
+enum { VRN_SOUTH = 0, VRN_NORTH = 1, VRN_BOTH = 2 };
+
+/* The published lunisolar date of the day that `date` names: leap 'Y' in a
+ * leap month else 'N', the lunisolar year, month 1..12 and day 1..30, and
+ * longitude 135.0. Span 0445-01-25 (Julian 0445-01-24, the first day of
+ * month 1 of 445) .. 2100-12-30; 1872-12-31 is 1872 month 12 day 2. Outside
+ * the span: leap 'N', year, month and day -999, longitude 135.0. */
+LunisolarDate VRN_CALL adto9rekH(CalendarDate date);
+
+/* The reverse of adto9rekH: the day of lunisolar year `year` (445..2100),
+ * month 1..12, leap 'Y' or 'N', day 1..30 (the longitude is not read), as a
+ * proleptic Gregorian date at 00:00:00, longitude 135.0. For no such day
+ * (a leap month the year lacks, a day the month lacks, 1872 month 12 day 3
+ * on, a month that ends after 2100-12-30, a leap value other than 'Y' and
+ * 'N'): year, month and day -999, clock 0, longitude 135.0. */
+CalendarDate VRN_CALL kyu2ad(LunisolarDate date);
+
+/* Days of a published month: 29 or 30, 2 for month 12 of 1872; 0 where the
+ * calendar has no such month (a leap month the year lacks, a month outside
+ * 1..12, a leap value other than 'Y' and 'N', a year outside 445..2100, a
+ * month of 2100 that ends after 2100-12-30). */
+int32_t VRN_CALL kyu2days(int32_t year, int32_t month, char leap);
+
+/* Era numbers are the rows of the table of era and reign starts, in order
+ * of their start day: 0 允恭天皇 (reign from 412) .. 274 令和. */
+
+/* The era or reign in force on the day `date` names, for `court` VRN_SOUTH
+ * or VRN_NORTH (the two answer alike outside 1331..1392): the last start of
+ * that court, or of both, on or before the day (the day of the
+ * proclamation already has the new era). Span 0445-01-25 .. 2100-12-31;
+ * -999 outside it or for any other court. */
+int32_t VRN_CALL ad2gengo(CalendarDate date, int32_t court);
+
+/* The year of that era on that day, 1 for 元年. Before 1873 counted in
+ * lunisolar years from the era's first start in either court (a restated
+ * era keeps counting: the northern 元弘 of 1333 is 元弘3年), so the year turns
+ * on the day of month 1; from 1873 Gregorian years (明治6年 is 1873). A
+ * reign's year 1 is the lunisolar year in which it began (445 is
+ * 允恭天皇34年). -999 as for ad2gengo. */
+int32_t VRN_CALL ad2gennen(CalendarDate date, int32_t court);
+
+/* Name of era 0..274, Shift-JIS ("允恭天皇" .. "令和"); null outside. */
+const char* VRN_CALL gen2name(int32_t era);
+
+/* The year that is 元年 of an era (the lunisolar year of its first start in
+ * either court, a restated row answering as the first of its name; the
+ * Gregorian year from 1873): 645 for 大化, 2019 for 令和. -999 outside
+ * 0..274. */
+int32_t VRN_CALL gen2first(int32_t era);
+
+/* The last year, as the era's own count, in which that row was in force in
+ * either court: 20 for 天正 (文禄 began in 天正20年), 82 for 令和 (its year
+ * in 2100). -999 outside 0..274. */
+int32_t VRN_CALL gen2last(int32_t era);
+
+/* The court that followed an era: VRN_SOUTH, VRN_NORTH or VRN_BOTH; -999
+ * outside 0..274. */
+int32_t VRN_CALL gen2line(int32_t era);
+
+/* The Julian-calendar date of the day that `date` names in the proleptic
+ * Gregorian calendar (1582-10-15 gives 1582-10-05), hour, minute, second
+ * and longitude copied; jul2ad the reverse (1582-10-04 gives 1582-10-14).
+ * Fields out of range run on as in ad2jd. Both answer for the days of the
+ * proleptic Gregorian years -1000000 .. 1000000 (Julian -999980-07-16 ..
+ * 999980-06-21), where each is the other's reverse; any other day gives
+ * year, month and day -999 (the other fields still copied). */
+CalendarDate VRN_CALL ad2jul(CalendarDate date);
+CalendarDate VRN_CALL jul2ad(CalendarDate julian);
+
 /* ---- Divination tables ------------------------------------------------- */
 
 /* Stems are numbered 0 癸, 1 甲 .. 9 壬, branches 0 亥, 1 子 .. 11 戌, and

@@ -1,7 +1,8 @@
 #!/bin/sh
 # Fuzzes every export of the library, the month sheet's composition, the C++
-# interface and tenvo-term's command line (options, parsing and the views they choose) with
-# libFuzzer, under AddressSanitizer and UndefinedBehaviorSanitizer.
+# interface, tenvo-term's command line (options, parsing and the views they
+# choose) and the era-date reader with libFuzzer, under AddressSanitizer and
+# UndefinedBehaviorSanitizer.
 #
 #   tools/fuzz.sh            brief: the committed seeds, then a few seconds each
 #   tools/fuzz.sh SECONDS    long: SECONDS per target, on a growing corpus
@@ -13,7 +14,7 @@
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-10}
-targets=${2:-fuzz_exports fuzz_month_sheet fuzz_command_line fuzz_cpp_interface}
+targets=${2:-fuzz_exports fuzz_month_sheet fuzz_command_line fuzz_cpp_interface fuzz_wareki}
 build="$root/build-fuzz"
 
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \

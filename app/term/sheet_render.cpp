@@ -1,6 +1,7 @@
 #include "sheet_render.h"
 
 #include <algorithm>
+#include <string_view>
 
 #include "sheet_text.h"
 
@@ -31,6 +32,21 @@ void appendField(std::string& out, const char* field, const char* colourCode, bo
     if (colourCode != nullptr || reversed) out += kAnsiReset;
 }
 
+// Columns a UTF-8 text takes: one for ASCII, two for any other character
+// (the titles' kanji and full-width signs).
+int utf8Columns(std::string_view text) {
+    int columns = 0;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x80) {
+            ++columns;
+        } else if (byte >= 0xc0) {
+            columns += 2;
+        }
+    }
+    return columns;
+}
+
 // `text`, `textColumns` wide on screen, centred in `width` columns.
 std::string centred(const std::string& text, int textColumns, int width) {
     const int spare = width > textColumns ? width - textColumns : 0;
@@ -39,7 +55,8 @@ std::string centred(const std::string& text, int textColumns, int width) {
     return std::string(left, ' ') + text + std::string(right, ' ');
 }
 
-std::string titleLine(const MonthSheet& sheet, const BlockStyle& style, const char* label) {
+std::string titleLine(const MonthSheet& sheet, const BlockStyle& style, const char* label,
+                      std::string_view eraTitle) {
     const int width = blockColumns(style);
     if (style.title == BlockTitle::SheetLabel) {
         return shiftJisToUtf8(label, kSheetTextLineWidth) +
@@ -49,16 +66,22 @@ std::string titleLine(const MonthSheet& sheet, const BlockStyle& style, const ch
         return std::string(static_cast<std::size_t>(width), ' ');
     const std::string month = std::to_string(sheet.month);
     const std::string year = std::to_string(sheet.year);
-    return centred(year + "年" + month + "月", static_cast<int>(year.size() + month.size()) + 4,
-                   width);
+    const std::string title = year + "年" + month + "月";
+    const int titleColumns = static_cast<int>(year.size() + month.size()) + 4;
+    const int eraColumns = utf8Columns(eraTitle);
+    if (!eraTitle.empty() && titleColumns + 1 + eraColumns <= width) {
+        return centred(title + " " + std::string(eraTitle), titleColumns + 1 + eraColumns, width);
+    }
+    return centred(title, titleColumns, width);
 }
 
 }  // namespace
 
-MonthBlock renderMonthBlock(const MonthSheet& sheet, const BlockStyle& style) {
+MonthBlock renderMonthBlock(const MonthSheet& sheet, const BlockStyle& style,
+                            std::string_view eraTitle) {
     const std::array<char, kSheetTextBytes> text = composeSheetText(sheet);
     MonthBlock block;
-    block[0] = titleLine(sheet, style, text.data());
+    block[0] = titleLine(sheet, style, text.data(), eraTitle);
     for (int line = 1; line < kSheetTextLines; ++line) {
         const char* start = text.data() + line * kSheetTextLineStride;
         const bool weekdayLine = line == 1;
@@ -93,7 +116,10 @@ MonthBlock renderMonthBlock(const MonthSheet& sheet, const BlockStyle& style) {
 }
 
 std::string renderSheet(const MonthSheet& sheet, bool colour) {
-    const MonthBlock block = renderMonthBlock(sheet, {BlockTitle::SheetLabel, colour, 0});
+    BlockStyle style;
+    style.title = BlockTitle::SheetLabel;
+    style.colour = colour;
+    const MonthBlock block = renderMonthBlock(sheet, style);
     std::string out;
     for (const std::string& line : block) out += line + '\n';
     return out;

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "month_sheet.h"
@@ -53,8 +54,11 @@ using MonthBlock = std::array<std::string, kSheetTextLines>;
 // between cells when `separated`. With `colour`, each day field is wrapped in the colour of
 // its cell's class (0 red, 6 blue, others uncoloured) and the weekday names
 // 日 and 土 in red and blue; `today` is reversed only with `colour`. Without
-// colour no escape code is written.
-MonthBlock renderMonthBlock(const MonthSheet& sheet, const BlockStyle& style);
+// colour no escape code is written. `eraTitle`, UTF-8, follows the year and
+// month of a YearAndMonth title one space apart ("1582年7月 天正10年"); it is
+// left out where the title would not fit.
+MonthBlock renderMonthBlock(const MonthSheet& sheet, const BlockStyle& style,
+                            std::string_view eraTitle = {});
 
 // The sheet's text (see sheet_text.h) in UTF-8, each line ending in "\n"
 // instead of CR LF, coloured as renderMonthBlock colours it.

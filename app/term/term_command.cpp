@@ -7,7 +7,9 @@
 //   tenvo-term --list YEAR --mode MODE [--rule RULE]
 //   tenvo-term --almanac (--list YEAR | --ics YEAR) [--lower-row] [--only NAMES]
 //              [--rule RULE]
-//   tenvo-term --day [YYYY-MM-DD] [--rule RULE]
+//   tenvo-term --day [DATE] [--julian] [--rule RULE]
+//   tenvo-term --lunisolar --list YEAR [--rule RULE]
+//   tenvo-term --months YEAR [--rule RULE]
 //
 // Prints the sheet of the current month, or of YEAR MONTH: the title with
 // the year, the day numbers and under each day the item of the chosen mode.
@@ -18,7 +20,11 @@
 // prints a year's holidays by law, one per line, and with --mode the item
 // under every day of a year, one per line. Outside --sheet the cells stand a
 // column apart. --day, --almanac and the almanac mode's names read
-// the day's lore (day_lore.h), one record per day.
+// the day's lore (day_lore.h), one record per day. The month rule is the
+// published calendar unless --rule says otherwise (--sheet, the program's
+// own text, keeps the program's rule, terms); under it the views reach back
+// to 445, --day reads era dates (wareki.h), --lunisolar --list prints every
+// day's dates in both calendars and --months a year's months.
 #include "term_command.h"
 
 #include <algorithm>
@@ -27,8 +33,10 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
+#include "almanac_cycles.h"
 #include "annotations.h"
 #include "civil_days.h"
 #include "day_lore.h"
@@ -39,11 +47,14 @@
 #include "sheet_render.h"
 #include "text_encoding.h"
 #include "vorane2.h"
+#include "wareki.h"
 
 namespace {
 
 constexpr int32_t kFirstYear = 1870;
 constexpr int32_t kLastYear = 2100;
+// The first year of the published calendar's views.
+constexpr int32_t kHistoryFirstYear = tenvo::kHistoryFirstDay.year;
 
 constexpr char kUsage[] =
     "Usage: tenvo-term [-3 | -y] [--sheet] [--mode MODE] [--rule RULE] [--holidays law]\n"
@@ -53,10 +64,14 @@ constexpr char kUsage[] =
     "       tenvo-term --list YEAR --mode MODE [--rule RULE]\n"
     "       tenvo-term --almanac --list YEAR [--only NAMES] [--rule RULE]\n"
     "       tenvo-term --ics YEAR --almanac [--lower-row] [--only NAMES] [--rule RULE]\n"
-    "       tenvo-term --day [YYYY-MM-DD] [--rule RULE]\n"
+    "       tenvo-term --day [DATE] [--julian] [--rule RULE]\n"
+    "       tenvo-term --lunisolar --list YEAR [--rule RULE]\n"
+    "       tenvo-term --months YEAR [--rule RULE]\n"
     "Print the month sheet of the traditional Japanese calendar.\n"
     "\n"
-    "  YEAR MONTH   the month to show (years 1870 to 2100); default: this month\n"
+    "  YEAR MONTH   the month to show (years 445 to 2100; 1870 to 2100 with\n"
+    "               --rule terms or solstice); default: this month. The grid\n"
+    "               is Gregorian, proleptic before 1582-10-15\n"
     "  -3, --three  the previous, the given and the next month, side by side\n"
     "               when the terminal is wide enough (106 columns)\n"
     "  -y, --year   the twelve months of YEAR (default: this year)\n"
@@ -72,9 +87,15 @@ constexpr char kUsage[] =
     "                 almanac the day's most notable almanac item (暦注), and\n"
     "                         every item of the months named under them\n"
     "                 choku   the day's 直 of the 十二直 (建 除 満 .. 閉)\n"
-    "  --rule RULE  how lunar months are numbered (six-day, 27 mansions,\n"
+    "                 kyureki the lunisolar day (旧暦), and on a month's first\n"
+    "                         day the month (11月, 閏11 for a leap month)\n"
+    "  --rule RULE  how lunar months are numbered (旧暦, six-day, 27 mansions,\n"
     "               不成就日 and 凶会日):\n"
-    "                 terms     by the principal term each month holds (default)\n"
+    "                 published as the almanacs printed them: the historical\n"
+    "                           months 445 to 1872, then from the winter\n"
+    "                           solstice with the accurate new moons (default;\n"
+    "                           --sheet keeps terms)\n"
+    "                 terms     by the principal term each month holds\n"
     "                 solstice  from the month of the winter solstice, month 11\n"
     "  --holidays law\n"
     "               mark the holidays the law gave in that year and name them\n"
@@ -97,11 +118,22 @@ constexpr char kUsage[] =
     "               too (天恩日 神吉日 .. 大禍日 狼藉日 滅門日)\n"
     "  --only NAMES with --almanac: only these items or lower-row days,\n"
     "               separated by commas (--only 一粒万倍日,天赦日,天恩日)\n"
-    "  --day [YYYY-MM-DD]\n"
-    "               the whole lore of a day (default: today), one labelled\n"
+    "  --day [DATE] the whole lore of a day (default: today), one labelled\n"
     "               item a line: dates, six-day name, stems and branches,\n"
     "               nine stars, mansions, solar term, almanac items, 直,\n"
-    "               lower-row days, the Moon's age, holiday\n"
+    "               lower-row days, the Moon's age, holiday. DATE is\n"
+    "               YYYY-MM-DD (0445-01-25 to 2100-12-31; 1870-01-01 on with\n"
+    "               --rule terms or solstice) or an era date: 天正10年6月2日,\n"
+    "               天正十年六月二日, 元和9年閏8月1日, 明治元年9月8日,\n"
+    "               令和8年12月9日 (lunisolar months before 1873)\n"
+    "  --julian     with --day: read YYYY-MM-DD in the Julian calendar\n"
+    "  --lunisolar  with --list YEAR (445 to 2100): every day of YEAR as\n"
+    "               GREGORIAN, JULIAN, LUNISOLAR (YYYY-MM-DD, L after a leap\n"
+    "               month: 1868-04L-01) and the era date, tab-separated\n"
+    "  --months YEAR\n"
+    "               the months of lunisolar year YEAR, one a line: the month\n"
+    "               (閏 for a leap month), 大 or 小, its first day in the\n"
+    "               Gregorian and the Julian calendar, that day's 干支\n"
     "  --help       show this help\n"
     "  --version    show the calendar library's version\n"
     "\n"
@@ -111,6 +143,8 @@ constexpr char kUsage[] =
 
 enum class View { Month, ThreeMonths, Year };
 
+using Date = tenvo::CivilDate;
+
 struct Options {
     bool help = false;
     bool version = false;
@@ -118,7 +152,9 @@ struct Options {
     bool sheet = false;
     tenvo::CalendarMode mode = tenvo::CalendarMode::SixDay;
     bool modeGiven = false;  // --mode was given (the month views default to rokuyo)
-    bool solsticeRule = false;
+    tenvo::MonthRule rule = tenvo::MonthRule::Published;
+    bool ruleGiven = false;                    // --rule was given (--sheet keeps terms)
+    std::optional<std::string_view> icsValue;  // --ics's year, checked once parsed
     tenvo::HolidayRule holidays = tenvo::HolidayRule::FixedTable;
     std::optional<int32_t> year;
     std::optional<int32_t> month;
@@ -133,6 +169,12 @@ struct Options {
     int32_t onlyLowerRow = 0;                          // the lower-row days kept
     bool day = false;                                  // --day: one day's whole lore
     std::optional<std::string_view> dayValue;          // its date; today when absent
+    std::optional<Date> dayDate;                       // that date, read once parsed
+    bool julian = false;                               // --julian: --day's date is Julian
+    bool lunisolar = false;                            // --lunisolar: the list of dates
+    bool lunisolarList = false;                        // --lunisolar --list YEAR
+    std::optional<std::string_view> monthsValue;       // --months YEAR
+    std::optional<int32_t> monthsYear;
 };
 
 struct YearMonth {
@@ -157,6 +199,7 @@ std::optional<tenvo::CalendarMode> parseMode(std::string_view name) {
     if (name == "sekki") return tenvo::CalendarMode::SolarTerm;
     if (name == "almanac") return tenvo::CalendarMode::Almanac;
     if (name == "choku") return tenvo::CalendarMode::Choku;
+    if (name == "kyureki") return tenvo::CalendarMode::Kyureki;
     return std::nullopt;
 }
 
@@ -171,17 +214,33 @@ std::optional<int32_t> parseNumber(std::string_view text) {
     return value;
 }
 
-int32_t parseYear(std::string_view text) {
+int32_t parseYear(std::string_view text, int32_t first = kFirstYear) {
     const auto year = parseNumber(text);
-    if (!year || *year < kFirstYear || *year > kLastYear) {
-        fail("year must be a number from 1870 to 2100, not '" + std::string(text) + "'");
+    if (!year || *year < first || *year > kLastYear) {
+        fail("year must be a number from " + std::to_string(first) + " to 2100, not '" +
+             std::string(text) + "'");
     }
     return *year;
 }
 
-struct Date {
-    int32_t year, month, day;
-};
+// The first year of the views that show lunar months under the rule.
+int32_t firstYearOf(const Options& options) {
+    return options.rule == tenvo::MonthRule::Published ? kHistoryFirstYear : kFirstYear;
+}
+
+// The first year of a list or feed of the mode's items: the items that rest
+// on the Sun's and the Moon's instants exist from 1870 only.
+int32_t firstListYearOf(const Options& options) {
+    switch (options.mode) {
+        case tenvo::CalendarMode::NineStar:
+        case tenvo::CalendarMode::SolarTerm:
+        case tenvo::CalendarMode::Almanac:
+        case tenvo::CalendarMode::Choku:
+            return kFirstYear;
+        default:
+            return firstYearOf(options);
+    }
+}
 
 // "YYYY-MM-DD", a day of 1870-01-01 .. 2100-12-31, nothing else.
 std::optional<Date> parseDate(std::string_view text) {
@@ -284,7 +343,30 @@ void setView(Options& options, View view) {
     options.view = view;
 }
 
-Options parseArguments(int argc, const char* const* argv) {
+// --day's date: YYYY-MM-DD or an era date, read as wareki.h reads it. The
+// rules that number months from 1870 on keep their span and, for
+// YYYY-MM-DD, their message.
+Date readDay(std::string_view text, const Options& options, const tenvo::LibraryBinding& linked) {
+    const bool published = options.rule == tenvo::MonthRule::Published;
+    const bool iso = !text.empty() && text[0] >= '0' && text[0] <= '9';
+    const std::string terms = "--day takes a date YYYY-MM-DD from 1870-01-01 to 2100-12-31";
+    if (!published && iso && !options.julian) {
+        const auto date = parseDate(text);
+        if (!date) fail(terms + ", not '" + std::string(text) + "'");
+        return *date;
+    }
+    const tenvo::EraTable eras(linked);
+    const tenvo::DateReading reading = eras.readDate(
+        text, options.julian ? tenvo::IsoCalendar::Julian : tenvo::IsoCalendar::Gregorian);
+    if (reading.error != tenvo::DateTextError::None) fail("--day " + reading.message);
+    if (!published && (reading.date.year < kFirstYear || reading.date.year > kLastYear)) {
+        fail(terms + " under --rule terms or solstice; '" + std::string(text) +
+             "' is earlier (the published rule, the default, reaches back to 0445-01-25)");
+    }
+    return reading.date;
+}
+
+Options parseArguments(int argc, const char* const* argv, const tenvo::LibraryBinding& linked) {
     Options options;
     std::vector<std::string_view> positional;
     for (int i = 1; i < argc; ++i) {
@@ -301,25 +383,38 @@ Options parseArguments(int argc, const char* const* argv) {
             options.sheet = true;
         } else if (arg == "--day" || arg.starts_with("--day=")) {
             // The date is optional: a following argument is taken as the
-            // date when it starts with a digit.
+            // date when it starts with a digit or is not ASCII (an era date).
             options.day = true;
             if (arg.size() > 5) {
                 options.dayValue = arg.substr(6);
-            } else if (i + 1 < argc && argv[i + 1][0] >= '0' && argv[i + 1][0] <= '9') {
+            } else if (i + 1 < argc && ((argv[i + 1][0] >= '0' && argv[i + 1][0] <= '9') ||
+                                        static_cast<unsigned char>(argv[i + 1][0]) >= 0x80)) {
                 options.dayValue = std::string_view(argv[++i]);
             }
+        } else if (arg == "--julian") {
+            options.julian = true;
+        } else if (arg == "--lunisolar") {
+            options.lunisolar = true;
+        } else if (const auto months = optionValue("--months", argc, argv, i)) {
+            options.monthsValue = months;
         } else if (const auto name = optionValue("--mode", argc, argv, i)) {
             const auto mode = parseMode(*name);
             if (!mode) fail("unknown mode '" + std::string(*name) + "'");
             options.mode = *mode;
             options.modeGiven = true;
         } else if (const auto rule = optionValue("--rule", argc, argv, i)) {
-            if (*rule != "terms" && *rule != "solstice") {
+            if (*rule == "terms") {
+                options.rule = tenvo::MonthRule::Terms;
+            } else if (*rule == "solstice") {
+                options.rule = tenvo::MonthRule::Solstice;
+            } else if (*rule == "published") {
+                options.rule = tenvo::MonthRule::Published;
+            } else {
                 fail("unknown rule '" + std::string(*rule) + "'");
             }
-            options.solsticeRule = *rule == "solstice";
+            options.ruleGiven = true;
         } else if (const auto year = optionValue("--ics", argc, argv, i)) {
-            options.icsYear = parseYear(*year);
+            options.icsValue = year;
         } else if (arg == "--almanac") {
             options.almanac = true;
         } else if (arg == "--lower-row") {
@@ -335,6 +430,15 @@ Options parseArguments(int argc, const char* const* argv) {
         }
     }
 
+    // The sheet text is the desk calendar's own, which numbers the months by
+    // the terms unless told otherwise.
+    if (options.sheet && !options.ruleGiven) options.rule = tenvo::MonthRule::Terms;
+    // The almanac's items exist from 1870 whatever the rule; the day items
+    // of the sheets reach as far back as the rule's months.
+    if (options.icsValue) {
+        options.icsYear =
+            parseYear(*options.icsValue, options.almanac ? kFirstYear : firstListYearOf(options));
+    }
     if (options.icsYear) {
         if (options.view != View::Month || options.sheet) {
             fail("--ics writes a whole year; it takes no -3, -y or --sheet");
@@ -362,11 +466,21 @@ Options parseArguments(int argc, const char* const* argv) {
         if (options.holidays == tenvo::HolidayRule::ByLaw) {
             fail("--list prints either the almanac or the holidays by law, not both");
         }
+    } else if (options.listValue && options.lunisolar) {
+        if (options.modeGiven || options.holidays == tenvo::HolidayRule::ByLaw) {
+            fail(
+                "--lunisolar --list prints every day's dates; it takes no --mode or --holidays "
+                "law");
+        }
+        options.listYear = parseYear(*options.listValue, firstYearOf(options));
+        options.lunisolarList = true;
     } else if (options.listValue && options.holidays != tenvo::HolidayRule::ByLaw) {
-        // Three lists take --list; a year alone names none of them, and it
+        // Four lists take --list; a year alone names none of them, and it
         // has always been refused rather than guessed.
-        options.listYear = parseYear(*options.listValue);
-        if (!options.modeGiven) fail("--list needs --mode MODE, --holidays law or --almanac");
+        options.listYear = parseYear(*options.listValue, firstListYearOf(options));
+        if (!options.modeGiven) {
+            fail("--list needs --mode MODE, --holidays law, --almanac or --lunisolar");
+        }
         options.modeList = true;
     } else if (options.listValue) {
         const auto number = parseNumber(*options.listValue);
@@ -387,14 +501,24 @@ Options parseArguments(int argc, const char* const* argv) {
             !positional.empty()) {
             fail("--day shows one day; it takes no -3, -y, --sheet, --ics, --list or YEAR MONTH");
         }
-        if (options.dayValue && !parseDate(*options.dayValue)) {
-            fail("--day takes a date YYYY-MM-DD from 1870-01-01 to 2100-12-31, not '" +
-                 std::string(*options.dayValue) + "'");
+        if (options.dayValue) options.dayDate = readDay(*options.dayValue, options, linked);
+    }
+    if (options.julian && !options.dayValue) fail("--julian goes with --day YYYY-MM-DD");
+    if (options.lunisolar && (!options.listValue || options.almanac)) {
+        fail("--lunisolar goes with --list YEAR");
+    }
+    if (options.monthsValue) {
+        if (options.view != View::Month || options.sheet || options.icsYear || options.listYear ||
+            options.day || !positional.empty()) {
+            fail(
+                "--months prints a year's months; it takes no -3, -y, --sheet, --ics, --list, "
+                "--day or YEAR MONTH");
         }
+        options.monthsYear = parseYear(*options.monthsValue, firstYearOf(options));
     }
     const std::size_t most = options.view == View::Year ? 1 : 2;
     if (positional.size() > most) fail("too many arguments");
-    if (!positional.empty()) options.year = parseYear(positional[0]);
+    if (!positional.empty()) options.year = parseYear(positional[0], firstYearOf(options));
     if (positional.size() == 2) {
         const auto month = parseNumber(positional[1]);
         if (!month || *month < 1 || *month > 12) {
@@ -415,9 +539,9 @@ int monthsPerRow(int columns, int width, int most) {
     return 1;
 }
 
-// The months to show; those of -3 that fall outside 1870-01 .. 2100-12 are
-// left out rather than shown without their calendar.
-std::vector<YearMonth> monthsOf(View view, YearMonth anchor) {
+// The months to show; those of -3 that fall outside firstYear-01 ..
+// 2100-12 are left out rather than shown without their calendar.
+std::vector<YearMonth> monthsOf(View view, YearMonth anchor, int32_t firstYear) {
     std::vector<YearMonth> months;
     if (view == View::Year) {
         for (int32_t m = 1; m <= 12; ++m) months.push_back({anchor.year, m});
@@ -427,7 +551,7 @@ std::vector<YearMonth> monthsOf(View view, YearMonth anchor) {
     for (int32_t step = -1; step <= 1; ++step) {
         const int32_t index = anchor.year * 12 + (anchor.month - 1) + step;
         const YearMonth m{index / 12, index % 12 + 1};
-        if (m.year >= kFirstYear && m.year <= kLastYear) months.push_back(m);
+        if (m.year >= firstYear && m.year <= kLastYear) months.push_back(m);
     }
     return months;
 }
@@ -639,12 +763,146 @@ std::string yearCalendar(int32_t year, const Options& options, std::time_t stamp
     return tenvo::writeCalendar(tenvo::calendarName(named, year), events, stamp);
 }
 
+// "天正10年", or where the month's days span two years "天正9～10年" or
+// two eras "元和10年～寛永元年": one court's era years from `first` to
+// `last`, in Shift-JIS. `brief` writes a change as "元和10年～" alone.
+std::string eraYearsShiftJis(const tenvo::LibraryBinding& library, const tenvo::WarekiDate& first,
+                             const tenvo::WarekiDate& last, bool brief) {
+    const auto name = [&](const tenvo::WarekiDate& d) {
+        const char* text = library.gen2name(d.era);
+        return std::string(text == nullptr ? "" : text);
+    };
+    const auto yearOf = [](const tenvo::WarekiDate& d) {
+        return d.year == 1 ? std::string("\x8c\xb3" /* 元 */) : std::to_string(d.year);
+    };
+    constexpr char kYear[] = "\x94\x4e";   // 年
+    constexpr char kUntil[] = "\x81\x60";  // ～
+    if (first.era < 0) return {};
+    std::string text = name(first) + yearOf(first);
+    if (last.era < 0 || (name(last) == name(first) && last.year == first.year)) return text + kYear;
+    if (brief) return text + kYear + kUntil;
+    if (name(last) == name(first)) return text + kUntil + yearOf(last) + kYear;
+    return text + kYear + kUntil + name(last) + yearOf(last) + kYear;
+}
+
+// The era years of a month's days for its title, UTF-8: one court's, or
+// where the courts differ the southern's and the northern's ("正平5年・観応元年");
+// where that would not fit beside the year and month, a change within the
+// month is shown by "～" after the first day's era year alone.
+std::string monthEraTitle(YearMonth m, const tenvo::LibraryBinding& library) {
+    tenvo::CivilDate firstDay{m.year, m.month, 1};
+    tenvo::CivilDate lastDay{m.year, m.month, tenvo::daysInMonth(m.year, m.month)};
+    if (tenvo::dateKey(firstDay) < tenvo::dateKey(tenvo::kHistoryFirstDay)) {
+        firstDay = tenvo::kHistoryFirstDay;
+    }
+    const tenvo::DayWareki first = tenvo::warekiOfDay(library, firstDay);
+    const tenvo::DayWareki last = tenvo::warekiOfDay(library, lastDay);
+    const auto title = [&](bool brief) {
+        std::string text = eraYearsShiftJis(library, first.south, last.south, brief);
+        if (first.twoCourts() || last.twoCourts()) {
+            text += "\x81\x45" /* ・ */ + eraYearsShiftJis(library, first.north, last.north, brief);
+        }
+        return text;
+    };
+    // "YYYY年M月 " takes 10 or 11 columns of the block; a Shift-JIS byte is a column.
+    const std::string full = title(false);
+    const int room = tenvo::kSeparatedBlockColumns - 11;
+    return tenvo::shiftJisToUtf8(static_cast<int>(full.size()) <= room ? full : title(true));
+}
+
+// Every day of a year with a lunisolar date, one line each:
+// GREGORIAN<TAB>JULIAN<TAB>LUNISOLAR<TAB>WAREKI, the lunisolar date as
+// YYYY-MM-DD with L after a leap month's number and the era date as --day
+// writes it.
+std::string lunisolarList(int32_t year, const Options& options,
+                          const tenvo::LibraryBinding& library) {
+    const bool published = options.rule == tenvo::MonthRule::Published;
+    const std::optional<tenvo::EraTable> eras =
+        published ? std::optional<tenvo::EraTable>(std::in_place, library) : std::nullopt;
+    std::string out;
+    char line[96];
+    for (int32_t month = 1; month <= 12; ++month) {
+        for (int32_t day = 1; day <= tenvo::daysInMonth(year, month); ++day) {
+            const CalendarDate date{year, month, day, 0.0, 0.0, 0.0, 135.0};
+            const LunisolarDate lunar = library.adto9rekL(date);
+            if (lunar.year == -999) continue;
+            const CalendarDate julian = library.ad2jul(date);
+            std::snprintf(line, sizeof line, "%04d-%02d-%02d\t%04d-%02d-%02d\t%04d-%02d%s-%02d\t",
+                          static_cast<int>(year), static_cast<int>(month), static_cast<int>(day),
+                          static_cast<int>(julian.year), static_cast<int>(julian.month),
+                          static_cast<int>(julian.day), static_cast<int>(lunar.year),
+                          static_cast<int>(lunar.month), lunar.leap == 'Y' ? "L" : "",
+                          static_cast<int>(lunar.day));
+            out += line;
+            if (eras) {
+                out += eras->dayWarekiUtf8(tenvo::warekiOfDay(library, {year, month, day}));
+            } else {
+                out += tenvo::shiftJisToUtf8(
+                    tenvo::eraDateShiftJis(tenvo::eraOf(year, month, day, lunar.year), month, day));
+            }
+            out += '\n';
+        }
+    }
+    return out;
+}
+
+// The months of lunisolar year `year` as a historical table lists them, one
+// a line: the month ("1月", "閏8月"), 大 or 小 (the days where the month
+// was cut short: "2日"), its first day in the Gregorian and the Julian
+// calendar, and that day's 干支.
+std::string monthList(int32_t year, const Options& options, const tenvo::LibraryBinding& library) {
+    struct Month {
+        LunisolarDate first;
+        tenvo::CivilDate gregorian;
+        int32_t days;
+    };
+    std::vector<Month> months;
+    // A lunisolar year begins between 21 January and 20 February: its months
+    // lie within the Gregorian year and the first months of the next.
+    for (int32_t y = year; y <= year + 1 && y <= kLastYear; ++y) {
+        for (int32_t month = 1; month <= (y == year ? 12 : 3); ++month) {
+            for (int32_t day = 1; day <= tenvo::daysInMonth(y, month); ++day) {
+                const LunisolarDate lunar =
+                    library.adto9rekL(CalendarDate{y, month, day, 0.0, 0.0, 0.0, 135.0});
+                if (lunar.year != year) continue;
+                if (months.empty() || months.back().first.month != lunar.month ||
+                    months.back().first.leap != lunar.leap) {
+                    months.push_back({lunar, {y, month, day}, 0});
+                }
+                ++months.back().days;
+            }
+        }
+    }
+    const bool published = options.rule == tenvo::MonthRule::Published;
+    std::string out;
+    for (const Month& m : months) {
+        // The published table knows the length of the month the change of
+        // calendar cut short, which the days after it no longer show.
+        const int32_t known =
+            published ? library.kyu2days(year, m.first.month, m.first.leap) : m.days;
+        const int32_t days = known > 0 ? known : m.days;
+        const CalendarDate julian = library.ad2jul(
+            {m.gregorian.year, m.gregorian.month, m.gregorian.day, 0.0, 0.0, 0.0, 135.0});
+        const char* pair = library.eno2name(tenvo::dayPairOfDays(
+            tenvo::daysFromCivil(m.gregorian.year, m.gregorian.month, m.gregorian.day)));
+        out += std::string(m.first.leap == 'Y' ? "閏" : "") + std::to_string(m.first.month) +
+               "月\t" +
+               (days == 30   ? "大"
+                : days == 29 ? "小"
+                             : std::to_string(days) + "日") +
+               "\t" + dateField(m.gregorian.year, m.gregorian.month, m.gregorian.day) +
+               dateField(julian.year, julian.month, julian.day) +
+               (pair == nullptr ? std::string() : tenvo::shiftJisToUtf8(pair)) + "\n";
+    }
+    return out;
+}
+
 std::string renderView(const Options& options, const tenvo::TermContext& context,
                        const tenvo::LibraryBinding& library) {
     const YearMonth today{context.year, context.month};
     const YearMonth anchor{options.year.value_or(today.year),
                            options.month.value_or(options.year ? 1 : today.month)};
-    const std::vector<YearMonth> months = monthsOf(options.view, anchor);
+    const std::vector<YearMonth> months = monthsOf(options.view, anchor, firstYearOf(options));
     const bool colour = context.colour;
     std::string names =
         options.holidays == tenvo::HolidayRule::ByLaw ? holidayNames(months) : std::string();
@@ -670,9 +928,12 @@ std::string renderView(const Options& options, const tenvo::TermContext& context
     if (options.view == View::Year) perRow = monthsPerRow(columns, width, 3);
 
     std::vector<tenvo::MonthBlock> blocks;
+    const bool published = options.rule == tenvo::MonthRule::Published;
     for (const YearMonth& m : months) {
         style.today = m.year == today.year && m.month == today.month ? context.day : 0;
-        blocks.push_back(tenvo::renderMonthBlock(composed(m, options, library), style));
+        blocks.push_back(
+            tenvo::renderMonthBlock(composed(m, options, library), style,
+                                    published ? monthEraTitle(m, library) : std::string()));
     }
     return tenvo::layOutBlocks(blocks, perRow) + names;
 }
@@ -713,14 +974,14 @@ namespace tenvo {
 int runTermCommand(int argc, const char* const* argv, const TermContext& context, std::string& out,
                    std::string& err) {
     Options options;
+    const LibraryBinding linked = linkedLibraryBinding();
     try {
-        options = parseArguments(argc, argv);
+        options = parseArguments(argc, argv, linked);
     } catch (const UsageError& e) {
         err += "tenvo-term: " + e.message + " (try --help)\n";
         return kTermUsageError;
     }
-    const LibraryBinding linked = linkedLibraryBinding();
-    const LibraryBinding library = options.solsticeRule ? withSolsticeReading(linked) : linked;
+    const LibraryBinding library = withMonthRule(linked, options.rule);
     if (options.help) {
         out += kUsage;
         return kTermSuccess;
@@ -732,9 +993,10 @@ int runTermCommand(int argc, const char* const* argv, const TermContext& context
     // A view that defaults to today needs a today within the calendar's
     // span; a clock outside it is reported rather than read as a month
     // the library cannot answer.
-    const bool needsToday = (options.day && !options.dayValue) ||
-                            (!options.day && !options.listYear && !options.icsYear &&
-                             !options.help && !options.version && !options.year);
+    const bool needsToday =
+        (options.day && !options.dayValue) ||
+        (!options.day && !options.listYear && !options.icsYear && !options.monthsYear &&
+         !options.help && !options.version && !options.year);
     const Date today{context.year, context.month, context.day};
     if (needsToday && (today.year < kFirstYear || today.year > kLastYear || today.day < 1 ||
                        today.day > daysInMonth(today.year, today.month))) {
@@ -744,7 +1006,11 @@ int runTermCommand(int argc, const char* const* argv, const TermContext& context
         return kTermUsageError;
     }
     if (options.day) {
-        out += dayView(options.dayValue ? *parseDate(*options.dayValue) : today, library);
+        out += dayView(options.dayDate ? *options.dayDate : today, library);
+    } else if (options.monthsYear) {
+        out += monthList(*options.monthsYear, options, library);
+    } else if (options.listYear && options.lunisolarList) {
+        out += lunisolarList(*options.listYear, options, library);
     } else if (options.listYear && options.almanac) {
         out += almanacList(*options.listYear, options, library);
     } else if (options.listYear && options.modeList) {

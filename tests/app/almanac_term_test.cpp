@@ -86,7 +86,7 @@ std::vector<std::string> expectedList(int year, bool solstice = false, bool lowe
 TEST(AlmanacTerm, ListHoldsEveryItemOfTheYearInOrder) {
     for (const char* year : {"1870", "1985", "2026", "2100"}) {
         SCOPED_TRACE(year);
-        const Answer a = command({"--almanac", "--list", year});
+        const Answer a = command({"--almanac", "--list", year, "--rule", "terms"});
         EXPECT_EQ(a.status, 0);
         EXPECT_EQ(a.err, "");
         EXPECT_EQ(linesOf(a.out), expectedList(std::stoi(year), false, true));
@@ -97,7 +97,7 @@ TEST(AlmanacTerm, ListHoldsEveryItemOfTheYearInOrder) {
     // From 冬至: 不成就日 moves in the months numbered otherwise (1985-01-21 ..).
     const Answer solstice = command({"--almanac", "--list", "1985", "--rule", "solstice"});
     EXPECT_EQ(linesOf(solstice.out), expectedList(1985, true, true));
-    EXPECT_NE(solstice.out, command({"--almanac", "--list", "1985"}).out);
+    EXPECT_NE(solstice.out, command({"--almanac", "--list", "1985", "--rule", "terms"}).out);
 
     // --only keeps exactly the lines of the names given, in the same order.
     std::string kept;
@@ -288,9 +288,10 @@ TEST(AlmanacTerm, DayShowsTheLoreOfTheDayOrToday) {
         }
         return text;
     };
-    EXPECT_EQ(valuesOf(command({"--day", "2026-02-03"}).out), loreText(2026, 2, 3));
-    EXPECT_EQ(valuesOf(command({"--day"}).out), loreText(2026, 12, 9));
-    EXPECT_EQ(valuesOf(command({"--day=1870-01-01"}).out), loreText(1870, 1, 1));
+    EXPECT_EQ(valuesOf(command({"--day", "2026-02-03", "--rule", "terms"}).out),
+              loreText(2026, 2, 3));
+    EXPECT_EQ(valuesOf(command({"--day", "--rule", "terms"}).out), loreText(2026, 12, 9));
+    EXPECT_EQ(valuesOf(command({"--day=1870-01-01", "--rule", "terms"}).out), loreText(1870, 1, 1));
     const std::string day = command({"--day", "2026-02-03"}).out;
     EXPECT_NE(day.find("\n雑節        節分\n"), std::string::npos) << day;
     EXPECT_EQ(day.find("祝日"), std::string::npos);
@@ -304,7 +305,7 @@ TEST(AlmanacTerm, BadInputNamesTheAcceptedFormAndPrintsNothing) {
     const std::vector<std::pair<std::vector<const char*>, const char*>> cases = {
         {{"--day", "2026-2-3"}, "YYYY-MM-DD"},
         {{"--day", "2026-02-30"}, "YYYY-MM-DD"},
-        {{"--day=1869-12-31"}, "YYYY-MM-DD"},
+        {{"--day=1869-12-31", "--rule", "terms"}, "YYYY-MM-DD"},
         {{"--day", "2101-01-01"}, "YYYY-MM-DD"},
         {{"--day", "20260203"}, "YYYY-MM-DD"},
         {{"--day", "2026-02-03", "-3"}, "--day"},
@@ -324,7 +325,7 @@ TEST(AlmanacTerm, BadInputNamesTheAcceptedFormAndPrintsNothing) {
         {{"--list", "2101", "--mode", "choku"}, "1870 to 2100"},
         {{"--mode", "choku", "--list", "1869"}, "1870 to 2100"},
         {{"--mode", "choku", "--list", "２０２６"}, "1870 to 2100"},
-        {{"--list", "--mode", "choku"}, "1870 to 2100"},
+        {{"--list", "--mode", "choku", "--rule", "terms"}, "1870 to 2100"},
         {{"--mode", "choku", "--list"}, "needs a value"},
         {{"--list", "2026"}, "--mode MODE"},
         {{"--list", "2026", "--holidays", "fixed"}, "--mode MODE"},

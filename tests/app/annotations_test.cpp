@@ -386,7 +386,7 @@ TEST(AnnotationStep, MissingOrShortNamesNeverLeaveStrayBytes) {
     EXPECT_EQ(annotate(2), kBlankNote);
     EXPECT_EQ(g_mansionNameCalls, 0);  // an error index is not looked up
     // A mode outside the table leaves the cell as it was.
-    EXPECT_EQ(annotate(8), "xxxxx");
+    EXPECT_EQ(annotate(9), "xxxxx");
     EXPECT_EQ(annotate(-1), "xxxxx");
 }
 

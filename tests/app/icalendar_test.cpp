@@ -101,7 +101,8 @@ TEST(ICalendar, OneEventPerDayWithTheSheetItem) {
     const std::vector<Event> days = imported(choku);
     ASSERT_EQ(days.size(), 365u);
     for (const Event& e : days) EXPECT_EQ(e.summary, sheetItem(e.start, 7));
-    const std::vector<Event> first = imported(apptest::run("--mode rokuyo --ics=1870").out);
+    const std::vector<Event> first =
+        imported(apptest::run("--mode rokuyo --ics=1870 --rule terms").out);
     EXPECT_TRUE(first.size() == 365u - 31u && first.front().start.month == 2);
     const std::vector<Event> last = imported(apptest::run("--ics 2100").out);
     EXPECT_TRUE(last.size() == 364u && last.back().start.day == 30);

@@ -89,7 +89,7 @@ TEST(SheetText, MonthLabels) {
 // gets no label, and a NUL inside an annotation's shown bytes (which would
 // end the text early for a reader) becomes a space.
 TEST(SheetText, OddCellsKeepTheShape) {
-    tenvo::MonthSheet sheet = composed(2001, 6, 8);
+    tenvo::MonthSheet sheet = composed(2001, 6, 9);
     sheet.month = 13;
     sheet.noteText[0] = '\0';
     sheet.noteText[7] = 'Z';

@@ -131,7 +131,7 @@ TEST(TenvoTerm, ListGivesEveryDaysSheetItem) {
     }
     const Outcome solstice = run("--list 1985 --mode rokuyo --rule solstice");
     EXPECT_EQ(solstice.out, expected(1985, 0, tenvo::withSolsticeReading(apptest::library())));
-    EXPECT_NE(solstice.out, run("--list 1985 --mode rokuyo").out);
+    EXPECT_NE(solstice.out, run("--list 1985 --mode rokuyo --rule terms").out);
 }
 
 TEST(TenvoTerm, DefaultsToTheCurrentMonth) {
@@ -184,8 +184,9 @@ TEST(TenvoTerm, TitledMonthsThreeMonthsAndTheYear) {
         int year, month;
     };
     for (const Month m : {Month{2026, 12}, Month{1870, 1}}) {
-        const std::vector<std::string> got =
-            linesOf(run(std::to_string(m.year) + " " + std::to_string(m.month) + " --mode 27").out);
+        const std::vector<std::string> got = linesOf(
+            run(std::to_string(m.year) + " " + std::to_string(m.month) + " --mode 27 --rule terms")
+                .out);
         ASSERT_EQ(got.size(), 14u);
         EXPECT_EQ(trimmed(got[0]), std::to_string(m.year) + "年" + std::to_string(m.month) + "月");
         EXPECT_EQ(std::vector(got.begin() + 1, got.end()), separatedLines(m.year, m.month, 2));
@@ -199,8 +200,8 @@ TEST(TenvoTerm, TitledMonthsThreeMonthsAndTheYear) {
     for (std::size_t i = 0; i < wide.size(); ++i) {
         EXPECT_EQ(wide[i], linesOf(dec)[i] + "  " + linesOf(jan)[i] + "  " + linesOf(feb)[i]);
     }
-    EXPECT_EQ(run("-3 1870 1", "2>/dev/null", "COLUMNS=80").out,
-              run("1870 1").out + "\n" + run("1870 2").out);
+    EXPECT_EQ(run("-3 1870 1 --rule terms", "2>/dev/null", "COLUMNS=80").out,
+              run("1870 1 --rule terms").out + "\n" + run("1870 2 --rule terms").out);
     EXPECT_EQ(run("--sheet -3 2026 1").out, expectedText(2025, 12, 0) + "\n" +
                                                 expectedText(2026, 1, 0) + "\n" +
                                                 expectedText(2026, 2, 0));
@@ -214,7 +215,7 @@ TEST(TenvoTerm, TitledMonthsThreeMonthsAndTheYear) {
     }
     EXPECT_EQ(run("-y 2033 --mode kyusei", "2>/dev/null", "COLUMNS=40").out, months);
     const std::vector<std::string> rows =
-        linesOf(run("--year 2033", "2>/dev/null", "COLUMNS=106").out);
+        linesOf(run("--year 2033 --rule terms", "2>/dev/null", "COLUMNS=106").out);
     ASSERT_EQ(rows.size(), 4u * 15u - 1u);
     // "2033年10月" takes 10 of 34 columns: 12 blank each side, 2 between.
     EXPECT_EQ(trimmed(rows[15 * 3]), "2033年10月" + std::string(26, ' ') + "2033年11月" +
@@ -260,10 +261,12 @@ TEST(TenvoTerm, BadArgumentsGiveOneLineAndStatusTwo) {
     // arguments: a year for -y, a year and a month for -3.
     // clang-format off
     const char* const bad[] = {
-        "1998 13", "1998 0", "abc 2", "1998 x", "1869 5", "2101 1", "1869 12", "2101 01", "1998",
+        "1998 13", "1998 0", "abc 2", "1998 x", "1869 5 --rule terms", "2101 1",
+        "1869 12 --rule terms", "2101 01", "1998",
         "1998 2 3", "--mode lunar 1998 2", "--mode", "--colour 1998 2", "-- 1998 2", "1998 -2",
         "99999999999 1", "--rule lunar 1998 2", "--rule", "--rule= 1998 2", "-3 -y", "-y 2026 1",
-        "-y 1869", "--ics", "--ics 2101", "--ics 2026 2026 1", "--ics 2026 -3", "--sheet --ics 2026",
+        "-y 1869 --rule terms", "--ics", "--ics 2101", "--ics 2026 2026 1", "--ics 2026 -3",
+        "--sheet --ics 2026",
         "-3 2026", "--list 2026", "--mode choku --list 2101", "--list 2026 --mode chokku",
         "--lower-row 2026 1"};
     // clang-format on

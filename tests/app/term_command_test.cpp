@@ -119,7 +119,7 @@ TEST(TermCommand, ListsEveryDayOfAYearInEachMode) {
          nullptr},
         // Nothing after the tab where the sheet shows nothing.
         {{"--list", "2026", "--mode", "sekki"}, "2026-02-05\t", nullptr},
-        {{"--list", "1870", "--mode", "rokuyo"}, "1870-01-31\t", nullptr},
+        {{"--list", "1870", "--mode", "rokuyo", "--rule", "terms"}, "1870-01-31\t", nullptr},
         {{"--list", "2100", "--mode", "27"}, "2100-12-31\t", nullptr},
         // The 直 has a name on every day of the span, its first included.
         {{"--list", "1870", "--mode", "choku"}, "1870-01-01\t納", nullptr}};

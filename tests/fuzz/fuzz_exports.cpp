@@ -52,7 +52,7 @@ constexpr DoubleToDouble kDoubleToDouble[] = {jd2mjd, rad2do,  do2rad,   fns,   
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FuzzedDataProvider in(data, size);
     using namespace fuzzinput;
-    switch (in.ConsumeIntegralInRange<int>(0, 14)) {
+    switch (in.ConsumeIntegralInRange<int>(0, 15)) {
         case 0: {
             const CalendarDate date = anyDate(in);
             (void)in.PickValueInArray(kDateToInt)(date);
@@ -165,6 +165,60 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             check(choku == -999 || (choku >= 0 && choku <= 11));
             check(lower == -999 || (lower >= 0 && lower < (1 << VRN_LOWER_ROW_ITEMS)));
             check(lower == -999 || ((lower ^ lowerS) & ~(1 << VRN_KUE)) == 0);
+            break;
+        }
+        case 14: {
+            // The calendar as published: a date of its span reads back from
+            // its lunisolar date to the same day (but for the days after the
+            // cut month 12 of 1872), and any lunisolar date that names a
+            // day is that day's; eras and their years inside the table.
+            CalendarDate date = anyDate(in);
+            if (in.ConsumeBool()) date.year = in.ConsumeIntegralInRange<int32_t>(400, 2150);
+            const CalendarDate gregorian = jul2ad(ad2jul(date));  // the fields run on
+            const LunisolarDate h = adto9rekH(date);
+            check(h.longitude == 135.0 && (h.leap == 'Y' || h.leap == 'N'));
+            check((h.year == -999) == (h.month == -999) && (h.month == -999) == (h.day == -999));
+            if (h.year != -999) {
+                const int32_t days = kyu2days(h.year, h.month, h.leap);
+                check(h.month >= 1 && h.month <= 12 && h.day >= 1 && h.day <= 30);
+                const CalendarDate back = kyu2ad(h);
+                check(h.day <= days ? back.year == gregorian.year &&
+                                          back.month == gregorian.month && back.day == gregorian.day
+                                    : back.year == -999 && h.year == 1872 && days == 2);
+            }
+            LunisolarDate any{static_cast<char>(in.ConsumeIntegral<uint8_t>()), anyInt(in),
+                              anyInt(in), anyInt(in), anyDouble(in)};
+            if (in.ConsumeBool()) any.leap = in.ConsumeBool() ? 'Y' : 'N';
+            if (in.ConsumeBool()) any.month = in.ConsumeIntegralInRange<int32_t>(0, 13);
+            if (in.ConsumeBool()) any.day = in.ConsumeIntegralInRange<int32_t>(0, 31);
+            const CalendarDate day = kyu2ad(any);
+            check(day.longitude == 135.0 && day.hour == 0.0);
+            if (day.year != -999) {
+                const LunisolarDate again = adto9rekH(day);
+                check(again.year == any.year && again.month == any.month &&
+                      again.leap == any.leap && again.day == any.day);
+            }
+            const int32_t days = kyu2days(any.year, any.month, any.leap);
+            check(days == 0 || days == 2 || days == 29 || days == 30);
+
+            const int32_t court =
+                in.ConsumeBool() ? in.ConsumeIntegralInRange<int32_t>(-1, 3) : anyInt(in);
+            const int32_t era = ad2gengo(date, court);
+            const int32_t year = ad2gennen(date, court);
+            check((era == -999) == (year == -999));
+            check(era == -999 || (era >= 0 && era <= 274 && year >= 1 && year <= gen2last(era)));
+            const int32_t n = anyInt(in);
+            checkName(gen2name(n));
+            check((gen2first(n) == -999) == (gen2name(n) == nullptr));
+            check(gen2line(n) == -999 || (gen2line(n) >= VRN_SOUTH && gen2line(n) <= VRN_BOTH));
+
+            // The two calendars: each the other's reverse wherever it answers.
+            const CalendarDate julian = ad2jul(date);
+            if (julian.year != -999) {
+                const CalendarDate twice = ad2jul(jul2ad(julian));
+                check(twice.year == julian.year && twice.month == julian.month &&
+                      twice.day == julian.day);
+            }
             break;
         }
         default:

@@ -19,6 +19,9 @@ enum class Sig {
     DateOfDateNewMoon,  // full block, except year/month/day -999 (only those set)
     DateOfYearLon,
     LunisolarOfDate,
+    DateOfLunisolar,  // a lunisolar date in, a CalendarDate out
+    IntOfIntIntChar,  // year, month and leap flag
+    IntOfDateInt,     // a date and a court
     NameOfInt,
     NameOfVoid,
 };
@@ -133,6 +136,17 @@ constexpr ExportSignature kSignatures[] = {
     {100, "ad2gedanS", Sig::IntOfDate},
     {101, "cyo2name", Sig::NameOfInt},
     {102, "ged2name", Sig::NameOfInt},
+    {103, "adto9rekH", Sig::LunisolarOfDate},
+    {104, "kyu2ad", Sig::DateOfLunisolar},
+    {105, "kyu2days", Sig::IntOfIntIntChar},
+    {106, "ad2gengo", Sig::IntOfDateInt},
+    {107, "ad2gennen", Sig::IntOfDateInt},
+    {108, "gen2name", Sig::NameOfInt},
+    {109, "gen2first", Sig::IntOfInt},
+    {110, "gen2last", Sig::IntOfInt},
+    {111, "gen2line", Sig::IntOfInt},
+    {112, "ad2jul", Sig::DateOfDate},
+    {113, "jul2ad", Sig::DateOfDate},
 };
 
 }  // namespace exportsig

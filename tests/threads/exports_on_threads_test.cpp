@@ -182,6 +182,17 @@ Result call(const BuiltExport& e, Sig sig, const Arguments& x) {
             return Result{
                 {word(l.leap), word(l.year), word(l.month), word(l.day), bits(l.longitude)}};
         }
+        case Sig::DateOfLunisolar: {
+            const LunisolarDate l{static_cast<char>(x.b), x.date.year, x.date.month, x.date.day,
+                                  x.x};
+            return ofDate(as<CalendarDate(VRN_CALL*)(LunisolarDate)>(e.function)(l));
+        }
+        case Sig::IntOfIntIntChar:
+            return Result{{word(as<int32_t(VRN_CALL*)(int32_t, int32_t, char)>(e.function)(
+                x.date.year, x.a, static_cast<char>(x.b)))}};
+        case Sig::IntOfDateInt:
+            return Result{
+                {word(as<int32_t(VRN_CALL*)(CalendarDate, int32_t)>(e.function)(x.date, x.a))}};
         case Sig::NameOfInt:
             return Result{{reinterpret_cast<uintptr_t>(
                 as<const char*(VRN_CALL*)(int32_t)>(e.function)(x.a))}};
@@ -239,6 +250,12 @@ TEST(ExportsOnThreads, EightThreadsAgreeWithOneOnRandomArguments) {
             Arguments x{anyDate(random), anyInt(random), anyInt(random), 0.0, 0.0};
             if (sig == Sig::IntOfYearLon || sig == Sig::DateOfYearLon) {
                 x.x = anyLongitude(random);
+            } else if (sig == Sig::DateOfLunisolar || sig == Sig::IntOfIntIntChar) {
+                // Mostly a leap flag the calendar knows, and a month.
+                if (random.next() % 4) x.b = random.next() % 2 ? 'Y' : 'N';
+                if (random.next() % 4) x.a = x.date.month;
+            } else if (sig == Sig::IntOfDateInt) {
+                if (random.next() % 4) x.a = random.between(VRN_SOUTH, VRN_NORTH);  // a court
             } else if (sig == Sig::DateOfDoubleDouble) {
                 x.x = anyDouble(random, 2300000.0, 2600000.0);  // a Julian day
                 x.y = anyLongitude(random);

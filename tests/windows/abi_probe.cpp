@@ -56,6 +56,9 @@ using FnDateOfDoubleDouble = CalendarDate(VRN_CALL*)(double, double);
 using FnDateOfDate = CalendarDate(VRN_CALL*)(CalendarDate);
 using FnDateOfYearLon = CalendarDate(VRN_CALL*)(int32_t, double);
 using FnLunisolarOfDate = LunisolarDate(VRN_CALL*)(CalendarDate);
+using FnDateOfLunisolar = CalendarDate(VRN_CALL*)(LunisolarDate);
+using FnIntOfIntIntChar = int32_t(VRN_CALL*)(int32_t, int32_t, char);
+using FnIntOfDateInt = int32_t(VRN_CALL*)(CalendarDate, int32_t);
 using FnNameOfInt = const char*(VRN_CALL*)(int32_t);
 using FnNameOfVoid = const char*(VRN_CALL*)(void);
 
@@ -64,7 +67,7 @@ using exportsig::kSignatures;
 using exportsig::Sig;
 
 constexpr size_t kExportCount = sizeof(kSignatures) / sizeof(kSignatures[0]);
-static_assert(kExportCount == 102, "the library has 102 exports");
+static_assert(kExportCount == 113, "the library has 113 exports");
 
 // ---- Arguments --------------------------------------------------------
 
@@ -185,6 +188,40 @@ const CalendarDate kDates[] = {
     date(1870, 1, 1),
     date(1869, 12, 31),
     date(2101, 1, 1),
+    // The historical calendar: its first day and the day before, the two
+    // courts, the last day of the old calendar, a moved month's first day.
+    date(445, 1, 25),
+    date(445, 1, 24),
+    date(1350, 4, 12),
+    date(1872, 12, 31),
+    date(1873, 1, 1),
+    date(2017, 2, 26),
+    date(1000000, 12, 31),
+    date(1000001, 1, 1),
+};
+
+// Lunisolar dates: the two ends of the historical calendar, its cut last
+// month, leap months that exist and that do not, flags and fields no
+// calendar has.
+constexpr LunisolarDate kLunisolarDates[] = {
+    {'N', 445, 1, 1, 135.0},
+    {'N', 444, 12, 30, 135.0},
+    {'N', 1333, 5, 25, 0.0},
+    {'N', 1872, 12, 2, 135.0},
+    {'N', 1872, 12, 3, 135.0},
+    {'Y', 2017, 5, 1, 135.0},
+    {'Y', 2018, 5, 1, 135.0},
+    {'N', 2017, 2, 1, kNaN},
+    {'N', 2100, 11, 30, 135.0},
+    {'N', 2100, 12, 1, 135.0},
+    {'y', 2000, 1, 1, 135.0},
+    {'\0', 2000, 1, 1, 135.0},
+    {'N', 2000, 0, 1, 135.0},
+    {'N', 2000, 13, 1, 135.0},
+    {'N', 2000, 1, 0, 135.0},
+    {'N', 2000, 1, 31, 135.0},
+    {'N', INT32_MIN, INT32_MIN, INT32_MIN, 135.0},
+    {'Y', INT32_MAX, INT32_MAX, INT32_MAX, -kInf},
 };
 
 // ---- Exact printing ---------------------------------------------------
@@ -246,6 +283,14 @@ std::string formatFlag(char flag) {
     char out[8];
     std::snprintf(out, sizeof out, "0x%02x", static_cast<unsigned char>(flag));
     return out;
+}
+
+std::string formatLunisolar(const LunisolarDate& r) {
+    std::string fields = "{";
+    for (const std::string& field :
+         {formatFlag(r.leap), formatInt(r.year), formatInt(r.month), formatInt(r.day)})
+        fields += field + ",";
+    return fields + formatDouble(r.longitude) + "}";
 }
 
 // ---- Calling ----------------------------------------------------------
@@ -320,15 +365,24 @@ void callWithAllArguments(const ExportSignature& e, void* address) {
                      formatDate(as<FnDateOfYearLon>(address)(p.year, p.lon)));
             break;
         case Sig::LunisolarOfDate:
-            for (const CalendarDate& d : kDates) {
-                LunisolarDate r = as<FnLunisolarOfDate>(address)(d);
-                std::string fields = "{";
-                for (const std::string& field :
-                     {formatFlag(r.leap), formatInt(r.year), formatInt(r.month), formatInt(r.day)})
-                    fields += field + ",";
-                fields += formatDouble(r.longitude) + "}";
-                emit(e, formatDate(d), fields);
-            }
+            for (const CalendarDate& d : kDates)
+                emit(e, formatDate(d), formatLunisolar(as<FnLunisolarOfDate>(address)(d)));
+            break;
+        case Sig::DateOfLunisolar:
+            for (const LunisolarDate& d : kLunisolarDates)
+                emit(e, formatLunisolar(d), formatDate(as<FnDateOfLunisolar>(address)(d)));
+            break;
+        case Sig::IntOfIntIntChar:
+            for (const LunisolarDate& d : kLunisolarDates)
+                emit(e, formatInt(d.year) + "," + formatInt(d.month) + "," + formatFlag(d.leap),
+                     formatInt(as<FnIntOfIntIntChar>(address)(d.year, d.month, d.leap)));
+            break;
+        case Sig::IntOfDateInt:
+            for (const CalendarDate& d : kDates)
+                for (int32_t court :
+                     {int32_t{VRN_SOUTH}, int32_t{VRN_NORTH}, int32_t{VRN_BOTH}, -1, INT32_MIN})
+                    emit(e, formatDate(d) + "," + formatInt(court),
+                         formatInt(as<FnIntOfDateInt>(address)(d, court)));
             break;
         case Sig::NameOfInt:
             for (int32_t v : kInts) emit(e, formatInt(v), formatName(as<FnNameOfInt>(address)(v)));
