@@ -15,7 +15,7 @@ out=$(cd "$out" && pwd)
 export NODE_PATH=/usr/share/nodejs
 
 exports="web_first_year web_last_year web_mode_count web_month web_month_era web_day
-  web_month_days web_year_days web_year_title
+  web_month_days web_year_days web_year_title web_input web_read_date
   web_year_calendar"
 exported=$(printf '_%s,' $exports)
 
@@ -41,7 +41,7 @@ launcher=$(command -v ccache || true)
         "-I$root/lib -I$root/app -I$root/app/term"
     echo "ldflags = -O2 --no-entry -sMODULARIZE=1 -sEXPORT_NAME=createCalendarModule" \
         "-sENVIRONMENT=web,node -sFILESYSTEM=0 -sEXPORTED_FUNCTIONS=${exported%,}" \
-        "-sEXPORTED_RUNTIME_METHODS=UTF8ToString"
+        "-sEXPORTED_RUNTIME_METHODS=UTF8ToString,stringToUTF8,lengthBytesUTF8"
     echo "rule cxx"
     echo "  command = $launcher em++ \$cxxflags -MD -MF \$out.d -c \$in -o \$out"
     echo "  depfile = \$out.d"

@@ -30,5 +30,5 @@ node "$root/tests/web/module_walk.mjs" "$root/build-web/module/vorane2.js" \
 node "$root/tests/web/browser_test.mjs" "$root/build-web/site" \
     "$native/tests/web/web_sheet_walk" "$native/app/tenvo-term" "$root/build-web/screenshots"
 node "$root/tests/web/views_test.mjs" "$root/build-web/site" \
-    "$native/tests/web/web_sheet_walk" "$root/build-web/screenshots"
+    "$native/tests/web/web_sheet_walk" "$native/app/tenvo-term" "$root/build-web/screenshots"
 echo "web tests passed in $(($(date +%s) - start)) s"

@@ -7,9 +7,12 @@
 
   // The address's values in the order of the module's mode codes: a new mode
   // only ever comes last, so that every old link shows what it showed.
-  const MODES = ["rokuyo", "kyusei", "27", "28", "kanshi", "sekki", "almanac", "choku"];
-  const MODE_NAMES = ["六曜", "九星", "二十七宿", "二十八宿", "干支", "二十四節気", "暦注", "十二直"];
-  const RULES = ["terms", "solstice"];
+  const MODES = ["rokuyo", "kyusei", "27", "28", "kanshi", "sekki", "almanac", "choku", "kyureki"];
+  const MODE_NAMES = ["六曜", "九星", "二十七宿", "二十八宿", "干支", "二十四節気", "暦注", "十二直",
+    "旧暦"];
+  // The month rules, the default first, and the module's codes for them.
+  const RULES = ["published", "terms", "solstice"];
+  const RULE_CODES = { terms: 0, solstice: 1, published: 2 };
   const HOLIDAYS = ["fixed", "law"];
   const VIEWS = ["month", "year"];
   const WEEKDAYS = ["日", "月", "火", "水", "木", "金", "土"];
@@ -20,7 +23,6 @@
 
   const $ = (id) => document.getElementById(id);
   let calendar = null; // the module's functions once loaded
-  let firstYear = 1870;
   let lastYear = 2100;
   let shown = null; // {year, month, mode, rule, holidays, view}
   let chosenDay = 0;
@@ -32,19 +34,27 @@
 
   function loadCalendar(module) {
     const text = (ptr) => module.UTF8ToString(ptr);
-    const rule = (s) => RULES.indexOf(s.rule);
+    const rule = (s) => RULE_CODES[s.rule];
     const law = (s) => (s.holidays === "law" ? 1 : 0);
     return {
-      firstYear: module._web_first_year(),
+      firstYear: (ruleName) => module._web_first_year(RULE_CODES[ruleName]),
       lastYear: module._web_last_year(),
       month: (s) => text(module._web_month(s.year, s.month, MODES.indexOf(s.mode), rule(s), law(s))),
       monthDays: (s) => text(module._web_month_days(s.year, s.month, rule(s), law(s))),
-      era: (s) => text(module._web_month_era(s.year, s.month)),
-      yearTitle: (year) => text(module._web_year_title(year)),
+      era: (s) => text(module._web_month_era(s.year, s.month, rule(s))),
+      yearTitle: (s) => text(module._web_year_title(s.year, rule(s))),
       yearDays: (s) => text(module._web_year_days(s.year, law(s))),
       day: (s, day) => text(module._web_day(s.year, s.month, day, rule(s))),
       yearCalendar: (s, stamp) =>
         text(module._web_year_calendar(s.year, MODES.indexOf(s.mode), rule(s), law(s), stamp)),
+      // The day a 和暦 (or YYYY-MM-DD) text names: { year, month, day } or
+      // { message } with the reader's words.
+      readDate: (s, words) => {
+        const bytes = module.lengthBytesUTF8(words);
+        module.stringToUTF8(words, module._web_input(bytes), bytes + 1);
+        const [year, month, day, message] = text(module._web_read_date(rule(s))).split("\t");
+        return year ? { year: Number(year), month: Number(month), day: Number(day) } : { message };
+      },
     };
   }
 
@@ -78,6 +88,16 @@
     const params = new URLSearchParams(search);
     const today = thisMonth();
     const notes = [];
+    const pick = (name, values, label) => {
+      const value = params.get(name);
+      if (value === null) return values[0];
+      if (values.includes(value)) return value;
+      notes.push(`${label}「${value}」は選べません`);
+      return values[0];
+    };
+    // The rule first: how far back the months reach is the rule's.
+    const rule = pick("rule", RULES, "月の数え方");
+    const firstYear = calendar.firstYear(rule);
     let year = today.year;
     let month = today.month;
     if (params.has("year")) {
@@ -105,18 +125,19 @@
       year = lastYear;
       month = 12;
     }
-    const pick = (name, values, label) => {
-      const value = params.get(name);
-      if (value === null) return values[0];
-      if (values.includes(value)) return value;
-      notes.push(`${label}「${value}」は選べません`);
-      return values[0];
-    };
     const mode = pick("mode", MODES, "暦注");
-    const rule = pick("rule", RULES, "月の数え方");
     const holidays = pick("holidays", HOLIDAYS, "祝日");
     const view = pick("view", VIEWS, "表示の単位");
-    const choices = { year, month, mode, rule, holidays, view };
+    // The day whose panel is open; checked against the month once drawn.
+    let day = 0;
+    if (params.has("day")) {
+      day = wholeNumber(params.get("day")) ?? -1;
+      if (day < 1 || day > 31) {
+        notes.push(`日「${params.get("day")}」はありません`);
+        day = 0;
+      }
+    }
+    const choices = { year, month, mode, rule, holidays, view, day };
     const what = view === "year" ? `${year}年` : `${year}年${month}月`;
     const note = notes.length
       ? `${notes.join("、")}。${what}（${MODE_NAMES[MODES.indexOf(mode)]}）を表示しています。`
@@ -124,8 +145,9 @@
     return { choices, note };
   }
 
-  // The month view's address leaves the view out, as every old link did.
-  function addressOf(s) {
+  // The month view's address leaves the view out, as every old link did;
+  // `day` is the day whose panel is open.
+  function addressOf(s, day = 0) {
     const params = new URLSearchParams({
       year: String(s.year),
       month: String(s.month),
@@ -134,6 +156,7 @@
       holidays: s.holidays,
     });
     if (s.view !== "month") params.set("view", s.view);
+    if (day) params.set("day", String(day));
     return `?${params}`;
   }
 
@@ -219,14 +242,15 @@
     if (room < names.length) box.append(element("span", "more", `＋${names.length - room}`));
   }
 
-  function yearSigns(year) {
-    const [era, pair, star] = calendar.yearTitle(year).split("\t");
-    return { era, signs: pair ? `年の干支 ${pair}・九星 ${star}` : "" };
+  function yearSigns(s) {
+    const [era, pair, star] = calendar.yearTitle(s).split("\t");
+    const signs = [pair && `年の干支 ${pair}`, star && `九星 ${star}`].filter(Boolean).join("・");
+    return { era, signs };
   }
 
   function titleOf(s) {
     if (s.view === "year") {
-      const { era } = yearSigns(s.year);
+      const { era } = yearSigns(s);
       return era ? `${s.year}年（${era}）` : `${s.year}年`;
     }
     const era = calendar.era(s);
@@ -388,10 +412,11 @@
     $("month-view").hidden = year;
     $("year-view").hidden = !year;
     document.documentElement.dataset.view = s.view;
+    document.documentElement.dataset.mode = s.mode;
     const title = titleOf(s);
     const mode = MODE_NAMES[MODES.indexOf(s.mode)];
     $("title").textContent = title;
-    $("signs").textContent = yearSigns(s.year).signs;
+    $("signs").textContent = yearSigns(s).signs;
     $("choices").textContent = [year ? "" : mode, optionText("rule", s.rule),
       optionText("holidays", s.holidays)].filter(Boolean).join("・");
     $("caption").textContent = `${title}の暦（${mode}）`;
@@ -405,6 +430,8 @@
     $("today").textContent = year ? "今年" : "今月";
     $("prev").setAttribute("aria-label", year ? "前の年" : "前の月");
     $("next").setAttribute("aria-label", year ? "次の年" : "次の月");
+    const firstYear = calendar.firstYear(s.rule);
+    $("year").min = String(firstYear);
     $("prev").disabled = s.year === firstYear && (year || s.month === 1);
     $("next").disabled = s.year === lastYear && (year || s.month === 12);
   }
@@ -439,6 +466,8 @@
       const [label, value] = line.split("\t");
       list.append(element("dt", "", label), element("dd", "", value));
     }
+    if (!lines.length) list.append(element("dd", "", "この日の暦はありません（暦の始まる前の日です）。"));
+    history.replaceState(null, "", addressOf(shown, day));
     const column = cells.find((cell) => cell.date === day).column;
     $("lore-title").textContent = `${shown.year}年${shown.month}月${day}日（${WEEKDAYS[column]}）`;
     $("lore").hidden = false;
@@ -452,6 +481,7 @@
     const day = chosenDay;
     chosenDay = 0;
     $("lore").hidden = true;
+    history.replaceState(null, "", addressOf(shown));
     for (const cell of cells) cell.td.classList.remove("chosen");
     const cell = cells.find((c) => c.date === day);
     if (cell) cell.button.focus();
@@ -480,18 +510,19 @@
   function turn(step) {
     const months = shown.view === "year" ? 12 * step : step;
     let index = shown.year * 12 + (shown.month - 1) + months;
-    index = Math.max(firstYear * 12, Math.min(lastYear * 12 + 11, index));
+    index = Math.max(calendar.firstYear(shown.rule) * 12, Math.min(lastYear * 12 + 11, index));
     go({ ...shown, year: Math.floor(index / 12), month: (index % 12) + 1 }, "push");
   }
 
   function goThisMonth() {
     const { year, month } = thisMonth();
-    const index = Math.max(firstYear * 12, Math.min(lastYear * 12 + 11, year * 12 + month - 1));
+    const first = calendar.firstYear(shown.rule) * 12;
+    const index = Math.max(first, Math.min(lastYear * 12 + 11, year * 12 + month - 1));
     go({ ...shown, year: Math.floor(index / 12), month: (index % 12) + 1 }, "push");
   }
 
   function fromAddress() {
-    const { choices, note } = choicesOf(location.search);
+    const { choices: { day, ...choices }, note } = choicesOf(location.search);
     const canonical = addressOf(choices);
     if (location.search !== "" && location.search !== canonical) {
       history.replaceState(null, "", canonical);
@@ -500,13 +531,19 @@
     chosenDay = 0;
     $("lore").hidden = true;
     render(choices);
-    setNotice(note);
+    let notes = note;
+    if (day && choices.view === "month") {
+      if (cells.some((c) => c.date === day)) showLore(day, false);
+      else notes = `${choices.year}年${choices.month}月に${day}日はありません。`;
+    }
+    setNotice(notes);
   }
 
   function fromControls() {
     const year = wholeNumber($("year").value);
+    const firstYear = calendar.firstYear($("rule").value);
     const s = {
-      year: year === null ? shown.year : Math.max(firstYear, Math.min(lastYear, year)),
+      year: Math.max(firstYear, Math.min(lastYear, year === null ? shown.year : year)),
       month: Number($("month").value),
       mode: $("mode").value,
       rule: $("rule").value,
@@ -515,6 +552,19 @@
     };
     go(s, "push");
     $("year").value = String(shown.year);
+  }
+
+  // The box that takes a 和暦 (as tenvo-term --day does) and shows its day.
+  function goToWrittenDay() {
+    const words = $("wareki").value.trim();
+    if (!words) return;
+    const read = calendar.readDate(shown, words);
+    if (read.message !== undefined) {
+      setNotice(read.message);
+      return;
+    }
+    go({ ...shown, year: read.year, month: read.month, view: "month" }, "push");
+    showLore(read.day);
   }
 
   function downloadYear() {
@@ -573,6 +623,10 @@
       event.preventDefault();
       fromControls();
     });
+    $("goto").addEventListener("submit", (event) => {
+      event.preventDefault();
+      goToWrittenDay();
+    });
     document.addEventListener("keydown", onKey);
     window.addEventListener("popstate", fromAddress);
     window.addEventListener("resize", readNameLines);
@@ -608,11 +662,9 @@
 
   function start(module) {
     calendar = loadCalendar(module);
-    firstYear = calendar.firstYear;
     lastYear = calendar.lastYear;
     const monthSelect = $("month");
     for (let m = 1; m <= 12; ++m) monthSelect.add(new Option(`${m}月`, String(m)));
-    $("year").min = String(firstYear);
     $("year").max = String(lastYear);
     buildGrid();
     wireEvents();

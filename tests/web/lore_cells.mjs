@@ -19,7 +19,8 @@ export function loreRecord(lines) {
 // term and the seasonal days in `names` ("kind:name"), and the selected days
 // one of which the cell names.
 export function expectedCell(lore, holidays, fixedHoliday) {
-  const lunar = /年(閏?)(\d+)月(\d+)日$/.exec(lore["旧暦"]?.[0] || "");
+  // As published the date ends with its month's length: "（大）", "（小）".
+  const lunar = /年(閏?)(\d+)月(\d+)日(?:（[^）]+）)?$/.exec(lore["旧暦"]?.[0] || "");
   const names = [];
   if (holidays === "law" && lore["祝日"]) names.push(`holiday-name:${lore["祝日"][0]}`);
   if (holidays === "fixed" && fixedHoliday) names.push("holiday-name:祝日");

@@ -1,8 +1,9 @@
-// The page's day cells, year view, printed pages, offline start and phone
-// layout in headless Chromium, against the native lore and sheets:
-//   node views_test.mjs SITE_DIR SHEET_WALK OUT_DIR
-// SHEET_WALK is the native web_sheet_walk; the printed pages (PDF and their
-// pdftoppm pictures) and screenshots are kept in OUT_DIR.
+// The page's day cells, year view, 和暦 box, printed pages, offline start and
+// phone layout in headless Chromium, against the native lore and sheets:
+//   node views_test.mjs SITE_DIR SHEET_WALK TENVO_TERM OUT_DIR
+// SHEET_WALK is the native web_sheet_walk, TENVO_TERM the native terminal
+// view; the printed pages (PDF and their pdftoppm pictures) and screenshots
+// are kept in OUT_DIR.
 import { execFileSync } from "node:child_process";
 import { mkdirSync, writeFileSync } from "node:fs";
 import { join } from "node:path";
@@ -10,10 +11,11 @@ import { strict as assert } from "node:assert";
 import { launch, openPage, serve } from "./cdp.mjs";
 import { expectedCell, loreRecord } from "./lore_cells.mjs";
 
-const [siteDir, sheetWalk, outDir] = process.argv.slice(2);
+const [siteDir, sheetWalk, tenvoTerm, outDir] = process.argv.slice(2);
 mkdirSync(outDir, { recursive: true });
 const native = (...args) => execFileSync(sheetWalk, args.map(String), { encoding: "utf8" });
 const KINDS = ["holiday-name", "term", "seasonal", "almanac"];
+const MODES = ["rokuyo", "kyusei", "27", "28", "kanshi", "sekki", "almanac", "choku", "kyureki"];
 
 // A month's lore by date: { "YYYY-MM-DD": { label: [values] } }.
 function loreOf(year, month, rule) {
@@ -52,11 +54,11 @@ const CELLS = `[...document.querySelectorAll("#weeks td[data-date]")].map((td) =
 function checkCells(cells, year, month, mode, rule, holidays, nameLines) {
   const what = `${year}-${month} ${rule} ${holidays}`;
   const lore = loreOf(year, month, rule);
-  const sheet = sheetOf(year, month, ["rokuyo", "kyusei", "27", "28", "kanshi", "sekki",
-    "almanac", "choku"].indexOf(mode), rule, holidays);
+  const sheet = sheetOf(year, month, MODES.indexOf(mode), rule, holidays);
   assert.equal(cells.length, Object.keys(sheet).length, `${what}: every day`);
   for (const cell of cells) {
-    const day = lore[cell.date];
+    // Before the calendar's first day a day has no lore, and its cell nothing.
+    const day = lore[cell.date] || {};
     const want = expectedCell(day, holidays, sheet[cell.date].holiday);
     const lunar = !want.lunarDay ? "" : want.lunarDay !== 1 ? String(want.lunarDay)
       : want.leap ? `閏${want.lunarMonth}` : `${want.lunarMonth}月`;
@@ -81,7 +83,7 @@ function checkCells(cells, year, month, mode, rule, holidays, nameLines) {
     // The accessible name says it all: date, weekday, lunisolar date, item,
     // phase and every name.
     const [y, m, d] = cell.date.split("-").map(Number);
-    const parts = [`${y}年${m}月${d}日 ${day["曜日"][0]}`, want.lunarText, cell.item,
+    const parts = [`${y}年${m}月${d}日 ${day["曜日"]?.[0] || ""}`, want.lunarText, cell.item,
       day["月相"]?.[0], ...cell.names.map((n) => n.slice(n.indexOf(":") + 1))].filter(Boolean);
     for (const part of parts) assert.ok(cell.label.includes(part), `${at}: label has ${part}`);
   }
@@ -162,15 +164,17 @@ async function main() {
     const nameLines = async () => Number(await page.evaluate(
       `getComputedStyle(document.documentElement).getPropertyValue("--name-lines")`));
 
-    // Every cell of twelve months 1870-2100 against the day's lore, by both
-    // month rules and both holiday rules, leap months and the span's ends
-    // among them.
+    // Every cell of twelve months 1870-2100 against the day's lore, by each
+    // month rule and both holiday rules, leap months and the span's ends
+    // among them; and of three published months before, the first among them.
     const months = [[1870, 2, "rokuyo", "terms", "fixed"], [1872, 12, "kyusei", "solstice", "law"],
       [1898, 4, "rokuyo", "solstice", "fixed"], [1923, 9, "almanac", "terms", "law"],
       [1959, 4, "rokuyo", "terms", "law"], [1989, 1, "27", "solstice", "law"],
-      [2012, 4, "rokuyo", "terms", "law"], [2019, 5, "sekki", "terms", "law"],
+      [2012, 4, "rokuyo", "terms", "law"], [2019, 5, "sekki", "published", "law"],
       [2023, 3, "rokuyo", "solstice", "law"], [2033, 12, "rokuyo", "terms", "law"],
-      [2034, 1, "choku", "solstice", "fixed"], [2100, 12, "rokuyo", "terms", "law"]];
+      [2034, 1, "choku", "solstice", "fixed"], [2100, 12, "kyureki", "published", "law"],
+      [445, 1, "rokuyo", "published", "fixed"], [1331, 10, "27", "published", "law"],
+      [1582, 7, "kyureki", "published", "fixed"]];
     let leapMonths = 0;
     for (const [year, month, mode, rule, holidays] of months) {
       await show(`?year=${year}&month=${month}&mode=${mode}&rule=${rule}&holidays=${holidays}`);
@@ -195,20 +199,21 @@ async function main() {
       const short = await page.evaluate(`(() => { const n = document.querySelector(
         'td[data-date="2019-05-10"] .almanac'); return [n.textContent, n.innerText]; })()`);
       assert.deepEqual(short, ["大明日大明", width < 480 ? "大明" : "大明日"], `names at ${width} px`);
-      checkCells(await page.evaluate(CELLS), 2019, 5, "rokuyo", "terms", "law",
+      checkCells(await page.evaluate(CELLS), 2019, 5, "rokuyo", "published", "law",
         await nameLines());
     }
     await page.send("Emulation.clearDeviceMetricsOverride");
 
     // The year view against the sheets and the lore: each day red, blue or
     // a holiday as its month's sheet, its term and phase as its lore.
-    for (const [year, holidays] of [[2019, "law"], [1873, "fixed"]]) {
+    for (const [year, holidays] of [[2019, "law"], [1873, "fixed"], [1582, "law"]]) {
+      const rule = year < 1870 ? "published" : "terms";
       await show(`?year=${year}&view=year&holidays=${holidays}`);
       const days = await page.evaluate(YEAR_DAYS);
       let count = 0;
       for (let month = 1; month <= 12; ++month) {
-        const sheet = sheetOf(year, month, 0, "terms", holidays);
-        const lore = loreOf(year, month, "terms");
+        const sheet = sheetOf(year, month, 0, rule, holidays);
+        const lore = loreOf(year, month, rule);
         for (const [date, want] of Object.entries(sheet)) {
           const day = days[count++];
           const { term, phase } = expectedCell(lore[date], holidays, want.holiday);
@@ -227,15 +232,65 @@ async function main() {
       return page.evaluate(TITLE);
     };
     await show("?year=2019&month=5&view=year");
-    assert.equal(await key("ArrowRight", 39), "2020年（令和2年） ?year=2020&month=5&mode=rokuyo&rule=terms&holidays=fixed&view=year");
-    assert.equal(await key("PageUp", 33), "2019年（平成31年・令和元年） ?year=2019&month=5&mode=rokuyo&rule=terms&holidays=fixed&view=year");
+    assert.equal(await key("ArrowRight", 39), "2020年（令和2年） ?year=2020&month=5&mode=rokuyo&rule=published&holidays=fixed&view=year");
+    assert.equal(await key("PageUp", 33), "2019年（平成31年・令和元年） ?year=2019&month=5&mode=rokuyo&rule=published&holidays=fixed&view=year");
     await page.evaluate(`document.querySelector('#year-view button[data-month="11"]').click()`);
-    assert.equal(await page.evaluate(TITLE), "2019年（令和元年）11月 ?year=2019&month=11&mode=rokuyo&rule=terms&holidays=fixed");
+    assert.equal(await page.evaluate(TITLE), "2019年（令和元年）11月 ?year=2019&month=11&mode=rokuyo&rule=published&holidays=fixed");
     await page.evaluate(`history.back()`);
     await page.waitFor(`!document.getElementById("year-view").hidden`, "Back to the year");
     await page.evaluate(`document.querySelector('#year-view td[data-date="2019-02-04"]').click()`);
     assert.deepEqual(await page.evaluate(`[${TITLE}, document.getElementById("lore").dataset.date]`),
-      ["2019年（平成31年）2月 ?year=2019&month=2&mode=rokuyo&rule=terms&holidays=fixed", "2019-02-04"]);
+      ["2019年（平成31年）2月 ?year=2019&month=2&mode=rokuyo&rule=published&holidays=fixed&day=4", "2019-02-04"]);
+
+    // The 和暦 box: forms of a day as tenvo-term --day reads them open its
+    // month and panel, the day in the address; what the reader refuses is
+    // said in its own words; by the terms nothing before 1870 is shown.
+    const LORE = `[...document.querySelectorAll("#lore-items dt")].map((dt) =>
+      dt.textContent + "\\t" + dt.nextElementSibling.textContent)`;
+    const dayLines = (...args) => execFileSync(tenvoTerm, ["--day", ...args], { encoding: "utf8" })
+      .replace(/\n$/, "").split("\n").map((l) => l.replace(/ +/, "\t"));
+    const refusal = (words) => {
+      try {
+        execFileSync(tenvoTerm, ["--day", words], { stdio: ["ignore", "ignore", "pipe"] });
+      } catch (error) {
+        return String(error.stderr).trim().replace(/^tenvo-term: --day /, "").replace(/ \(try --help\)$/, "");
+      }
+      return null;
+    };
+    const ask = (words) => page.evaluate(`(() => { const box = document.getElementById("wareki");
+      box.value = ${JSON.stringify(words)}; document.getElementById("goto").requestSubmit();
+      return [location.search, document.getElementById("notice").hidden ? ""
+        : document.getElementById("notice").textContent]; })()`);
+    for (const [words, search] of [
+      ["天正10年6月2日", "?year=1582&month=7&mode=rokuyo&rule=published&holidays=fixed&day=1"],
+      ["天正１０年六月二日", "?year=1582&month=7&mode=rokuyo&rule=published&holidays=fixed&day=1"],
+      ["元和9年閏8月1日", "?year=1623&month=9&mode=rokuyo&rule=published&holidays=fixed&day=25"],
+      ["明治五年十二月二日", "?year=1872&month=12&mode=rokuyo&rule=published&holidays=fixed&day=31"],
+      ["令和8年12月9日", "?year=2026&month=12&mode=rokuyo&rule=published&holidays=fixed&day=9"]]) {
+      await show("?year=2000&month=1");
+      assert.deepEqual(await ask(words), [search, ""], words);
+      assert.deepEqual(await page.evaluate(LORE), dayLines(words), `${words}: the program's lore`);
+      // The address alone shows the same.
+      await show(search);
+      assert.deepEqual(await page.evaluate(LORE), dayLines(words), `${words} from the address`);
+    }
+    for (const words of ["天正21年1月1日", "慶長5年1月30日", "大正元年1月1日", "天正", "0300-01-01"]) {
+      await show("?year=2000&month=1");
+      const message = refusal(words);
+      assert.ok(message, `tenvo-term refuses ${words}`);
+      assert.deepEqual(await ask(words), ["?year=2000&month=1&mode=rokuyo&rule=published&holidays=fixed", message],
+        `${words}: the reader's words`);
+    }
+    await show("?year=2000&month=1&rule=terms");
+    const [kept, said] = await ask("天正10年6月2日");
+    assert.ok(kept === "?year=2000&month=1&mode=rokuyo&rule=terms&holidays=fixed" &&
+      /1582年7月1日.*1870年から/.test(said), `by the terms: ${said}`);
+    // The nine modes and the three rules, the published one the default.
+    assert.deepEqual(await page.evaluate(`[[...document.getElementById("mode").options].map((o) => o.textContent).at(-1),
+      document.getElementById("mode").options.length, document.getElementById("rule").value]`),
+    ["旧暦", 9, "terms"]);
+    await show("?year=2000&month=1");
+    assert.equal(await page.evaluate(`document.getElementById("rule").value`), "published");
 
     // Printing: the button prints; the month (A4 portrait) and the year (A4
     // landscape) each on one page, laid out inside it, every day's
@@ -302,8 +357,8 @@ async function main() {
     await shot("offline-2031-07.png");
 
     assert.deepEqual(problems, [], "no exception in the page");
-    console.log(`views test: ${months.length} months' cells against the lore, two year views, ` +
-      `layout at 900 and 360 px, a printed month and year, offline; kept in ${outDir}`);
+    console.log(`views test: ${months.length} months' cells against the lore, three year views, ` +
+      `the 和暦 box, layout at 900 and 360 px, a printed month and year, offline; kept in ${outDir}`);
   } finally {
     await browser.close();
     await server.close();
