@@ -73,9 +73,14 @@ std::string isoText(const CivilDate& date) {
     return text;
 }
 
+// The text as a message quotes it: control characters (a newline would
+// split the one-line message) shown as "?".
 std::string quoted(std::string_view text) {
     std::string out(1, '\'');
-    out += text;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        out += byte < 0x20 || byte == 0x7f ? '?' : c;
+    }
     out += '\'';
     return out;
 }

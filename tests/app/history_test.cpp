@@ -255,6 +255,7 @@ TEST(HistoryDates, BadDatesAreRefusedWithOneMessage) {
         {{"--day", "天正十年六月"}, "is not an era date"},
         {{"--day", "天正十二三年1月1日"}, "is not an era date"},
         {{"--day=hello"}, "is not a date"},
+        {{"--day", "天正\n10年6月2日"}, "'天正?10年6月2日' is not an era date"},
         {{"--day", "1582-02-29", "--julian"}, "no date of the Julian calendar"},
         {{"--day", "1500-02-29"}, "no date of the Gregorian calendar"},
         {{"--day", "天正10年6月2日", "--julian"}, "a Julian date is written YYYY-MM-DD"},
