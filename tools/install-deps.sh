@@ -39,7 +39,7 @@ group_packages() {
         clang-format python3-dev python3-pybind11 python3-pytest python3-hypothesis" ;;
     sanitize) echo "clang libclang-rt-14-dev" ;;
     web) echo "emscripten" ;;
-    browser) echo "chromium fonts-ipafont-gothic" ;;
+    browser) echo "chromium fonts-ipafont-gothic poppler-utils" ;;
     windows64) echo "mingw-w64 wine wine64 fonts-ipafont-mincho fonts-ipafont-gothic fonts-wine
         locales" ;;
     windows-tests) echo "xvfb imagemagick" ;;

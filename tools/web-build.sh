@@ -1,7 +1,8 @@
 #!/bin/sh
 # Builds the calendar's web page into build-web/site/: the library and the
 # platform-free month sheet compiled to WebAssembly with Debian's emscripten,
-# with the page's HTML, stylesheet and script beside it. Incremental (ninja);
+# with the page's HTML, stylesheet and script beside it, its manifest, icon
+# and service worker. Incremental (ninja);
 # the same sources give the same bytes.
 #   tools/web-build.sh [BUILD_DIR]     (default: build-web in the checkout)
 set -eu
@@ -14,6 +15,7 @@ out=$(cd "$out" && pwd)
 export NODE_PATH=/usr/share/nodejs
 
 exports="web_first_year web_last_year web_mode_count web_month web_month_era web_day
+  web_month_days web_year_days web_year_title web_input web_read_date
   web_year_calendar"
 exported=$(printf '_%s,' $exports)
 
@@ -39,7 +41,7 @@ launcher=$(command -v ccache || true)
         "-I$root/lib -I$root/app -I$root/app/term"
     echo "ldflags = -O2 --no-entry -sMODULARIZE=1 -sEXPORT_NAME=createCalendarModule" \
         "-sENVIRONMENT=web,node -sFILESYSTEM=0 -sEXPORTED_FUNCTIONS=${exported%,}" \
-        "-sEXPORTED_RUNTIME_METHODS=UTF8ToString"
+        "-sEXPORTED_RUNTIME_METHODS=UTF8ToString,stringToUTF8,lengthBytesUTF8"
     echo "rule cxx"
     echo "  command = $launcher em++ \$cxxflags -MD -MF \$out.d -c \$in -o \$out"
     echo "  depfile = \$out.d"
@@ -50,6 +52,9 @@ launcher=$(command -v ccache || true)
     echo "  command = cat \$in > \$out"
     echo "rule copy"
     echo "  command = cp \$in \$out"
+    # The worker's cache is named by the hash of every file it keeps.
+    echo "rule worker"
+    echo "  command = sed \"s/@FILES_HASH@/\$\$(cat \$files | sha256sum | cut -c1-16)/\" \$in > \$out"
     objects=""
     for s in $sources; do
         o="obj/$(echo "$s" | tr / _ | sed 's/\.cpp$/.o/')"
@@ -60,7 +65,13 @@ launcher=$(command -v ccache || true)
     echo "build site/vorane2.wasm: copy module/vorane2.wasm"
     echo "build site/calendar.js: cat module/vorane2.js \$root/web/calendar.js"
     echo "build site/index.html: copy \$root/web/index.html"
-    echo "build site/calendar.css: copy \$root/web/calendar.css"
+    for f in calendar.css manifest.webmanifest icon.svg; do
+        echo "build site/$f: copy \$root/web/$f"
+    done
+    kept="site/index.html site/calendar.js site/calendar.css site/vorane2.wasm"
+    kept="$kept site/manifest.webmanifest site/icon.svg"
+    echo "build site/sw.js: worker \$root/web/sw.js | $kept"
+    echo "  files = $kept"
 } > "$out/build.ninja.new"
 # Rewritten only when it changes, so that ninja keeps what it built.
 if ! cmp -s "$out/build.ninja.new" "$out/build.ninja" 2>/dev/null; then

@@ -1,45 +1,72 @@
 // The page's script: reads the choices from the address, asks the calendar
-// module for the month and draws it, turns the page, shows a day's items and
-// offers the year's iCalendar file. Every calendar answer comes from the
-// module; this script only lays them out.
+// module for the month or the year and draws it, turns the page, shows a
+// day's items, prints, and offers the year's iCalendar file. Every calendar
+// answer comes from the module; this script only lays them out.
 (() => {
   "use strict";
 
   // The address's values in the order of the module's mode codes: a new mode
   // only ever comes last, so that every old link shows what it showed.
-  const MODES = ["rokuyo", "kyusei", "27", "28", "kanshi", "sekki", "almanac", "choku"];
-  const MODE_NAMES = ["六曜", "九星", "二十七宿", "二十八宿", "干支", "二十四節気", "暦注", "十二直"];
-  const RULES = ["terms", "solstice"];
+  const MODES = ["rokuyo", "kyusei", "27", "28", "kanshi", "sekki", "almanac", "choku", "kyureki"];
+  const MODE_NAMES = ["六曜", "九星", "二十七宿", "二十八宿", "干支", "二十四節気", "暦注", "十二直",
+    "旧暦"];
+  // The month rules, the default first, and the module's codes for them.
+  const RULES = ["published", "terms", "solstice"];
+  const RULE_CODES = { terms: 0, solstice: 1, published: 2 };
   const HOLIDAYS = ["fixed", "law"];
+  const VIEWS = ["month", "year"];
   const WEEKDAYS = ["日", "月", "火", "水", "木", "金", "土"];
+  // The classes of a day's names by the kind the module gives them.
+  const NAME_KINDS = { h: "holiday-name", t: "term", s: "seasonal", a: "almanac" };
   const WHEEL_STEP = 100; // pixels of wheel travel per page turn: one notch
   const SWIPE_MIN = 50; // pixels a horizontal swipe must travel
 
   const $ = (id) => document.getElementById(id);
   let calendar = null; // the module's functions once loaded
-  let firstYear = 1870;
   let lastYear = 2100;
-  let shown = null; // {year, month, mode, rule, holidays}
+  let shown = null; // {year, month, mode, rule, holidays, view}
   let chosenDay = 0;
-  let cells = []; // 42 {td, button, day, item}
+  let cells = []; // 42 {td, button, day, lunar, moon, item, names, date, column}
+  let yearCells = null; // 12 months of 42 {td, number, term, moon}, built when first shown
+  let nameLines = 3; // the names a cell has room for, as the stylesheet says
 
   // --- the module --------------------------------------------------------
 
   function loadCalendar(module) {
     const text = (ptr) => module.UTF8ToString(ptr);
+    const rule = (s) => RULE_CODES[s.rule];
+    const law = (s) => (s.holidays === "law" ? 1 : 0);
     return {
-      firstYear: module._web_first_year(),
+      firstYear: (ruleName) => module._web_first_year(RULE_CODES[ruleName]),
       lastYear: module._web_last_year(),
-      month: (s) =>
-        text(module._web_month(s.year, s.month, MODES.indexOf(s.mode),
-          s.rule === "solstice" ? 1 : 0, s.holidays === "law" ? 1 : 0)),
-      era: (s) => text(module._web_month_era(s.year, s.month)),
-      day: (s, day) =>
-        text(module._web_day(s.year, s.month, day, s.rule === "solstice" ? 1 : 0)),
+      month: (s) => text(module._web_month(s.year, s.month, MODES.indexOf(s.mode), rule(s), law(s))),
+      monthDays: (s) => text(module._web_month_days(s.year, s.month, rule(s), law(s))),
+      era: (s) => text(module._web_month_era(s.year, s.month, rule(s))),
+      yearTitle: (s) => text(module._web_year_title(s.year, rule(s))),
+      yearDays: (s) => text(module._web_year_days(s.year, law(s))),
+      day: (s, day) => text(module._web_day(s.year, s.month, day, rule(s))),
       yearCalendar: (s, stamp) =>
-        text(module._web_year_calendar(s.year, MODES.indexOf(s.mode),
-          s.rule === "solstice" ? 1 : 0, s.holidays === "law" ? 1 : 0, stamp)),
+        text(module._web_year_calendar(s.year, MODES.indexOf(s.mode), rule(s), law(s), stamp)),
+      // The day a 和暦 (or YYYY-MM-DD) text names: { year, month, day } or
+      // { message } with the reader's words.
+      readDate: (s, words) => {
+        const bytes = module.lengthBytesUTF8(words);
+        module.stringToUTF8(words, module._web_input(bytes), bytes + 1);
+        const [year, month, day, message] = text(module._web_read_date(rule(s))).split("\t");
+        return year ? { year: Number(year), month: Number(month), day: Number(day) } : { message };
+      },
     };
+  }
+
+  // One line of web_month_days: the lunisolar date, the phase and the names.
+  function dayDetails(line) {
+    const [leap, lunarMonth, lunarDay, phase, phaseName, ...rest] = line.split("\t");
+    const names = [];
+    for (let i = 0; i + 2 < rest.length; i += 3) {
+      names.push({ kind: rest[i], name: rest[i + 1], short: rest[i + 2] });
+    }
+    return { leap: leap === "1", lunarMonth: Number(lunarMonth), lunarDay: Number(lunarDay),
+      phase: Number(phase), phaseName, names };
   }
 
   // --- the address -------------------------------------------------------
@@ -61,6 +88,16 @@
     const params = new URLSearchParams(search);
     const today = thisMonth();
     const notes = [];
+    const pick = (name, values, label) => {
+      const value = params.get(name);
+      if (value === null) return values[0];
+      if (values.includes(value)) return value;
+      notes.push(`${label}「${value}」は選べません`);
+      return values[0];
+    };
+    // The rule first: how far back the months reach is the rule's.
+    const rule = pick("rule", RULES, "月の数え方");
+    const firstYear = calendar.firstYear(rule);
     let year = today.year;
     let month = today.month;
     if (params.has("year")) {
@@ -88,24 +125,29 @@
       year = lastYear;
       month = 12;
     }
-    const pick = (name, values, label) => {
-      const value = params.get(name);
-      if (value === null) return values[0];
-      if (values.includes(value)) return value;
-      notes.push(`${label}「${value}」は選べません`);
-      return values[0];
-    };
     const mode = pick("mode", MODES, "暦注");
-    const rule = pick("rule", RULES, "月の数え方");
     const holidays = pick("holidays", HOLIDAYS, "祝日");
-    const choices = { year, month, mode, rule, holidays };
+    const view = pick("view", VIEWS, "表示の単位");
+    // The day whose panel is open; checked against the month once drawn.
+    let day = 0;
+    if (params.has("day")) {
+      day = wholeNumber(params.get("day")) ?? -1;
+      if (day < 1 || day > 31) {
+        notes.push(`日「${params.get("day")}」はありません`);
+        day = 0;
+      }
+    }
+    const choices = { year, month, mode, rule, holidays, view, day };
+    const what = view === "year" ? `${year}年` : `${year}年${month}月`;
     const note = notes.length
-      ? `${notes.join("、")}。${year}年${month}月（${MODE_NAMES[MODES.indexOf(mode)]}）を表示しています。`
+      ? `${notes.join("、")}。${what}（${MODE_NAMES[MODES.indexOf(mode)]}）を表示しています。`
       : "";
     return { choices, note };
   }
 
-  function addressOf(s) {
+  // The month view's address leaves the view out, as every old link did;
+  // `day` is the day whose panel is open.
+  function addressOf(s, day = 0) {
     const params = new URLSearchParams({
       year: String(s.year),
       month: String(s.month),
@@ -113,6 +155,8 @@
       rule: s.rule,
       holidays: s.holidays,
     });
+    if (s.view !== "month") params.set("view", s.view);
+    if (day) params.set("day", String(day));
     return `?${params}`;
   }
 
@@ -121,24 +165,49 @@
   const isoDate = (year, month, day) => `${String(year).padStart(4, "0")}-` +
     `${String(month).padStart(2, "0")}-${String(day).padStart(2, "0")}`;
 
+  function element(tag, className, text) {
+    const e = document.createElement(tag);
+    if (className) e.className = className;
+    if (text !== undefined) e.textContent = text;
+    return e;
+  }
+
+  // A drawn Moon: one of the page's own symbols, chosen by phase later.
+  function moonPicture() {
+    const svg = document.createElementNS("http://www.w3.org/2000/svg", "svg");
+    svg.setAttribute("class", "moon none");
+    svg.setAttribute("viewBox", "0 0 16 16");
+    svg.setAttribute("aria-hidden", "true");
+    const use = document.createElementNS("http://www.w3.org/2000/svg", "use");
+    svg.append(use);
+    return svg;
+  }
+
+  function showMoon(svg, phase) {
+    if (phase >= 0) svg.firstChild.setAttribute("href", `#moon-${phase}`);
+    svg.setAttribute("class", phase >= 0 ? `moon phase-${phase}` : "moon none");
+  }
+
   function buildGrid() {
     const body = $("weeks");
     for (let row = 0; row < 6; ++row) {
       const tr = document.createElement("tr");
       for (let column = 0; column < 7; ++column) {
         const td = document.createElement("td");
-        const button = document.createElement("button");
+        const button = element("button", "cell");
         button.type = "button";
-        const day = document.createElement("span");
-        day.className = "day";
-        day.setAttribute("aria-hidden", "true");
-        const item = document.createElement("span");
-        item.className = "item";
-        item.setAttribute("aria-hidden", "true");
-        button.append(day, item);
+        const top = element("span", "top");
+        const day = element("span", "day");
+        const lunar = element("span", "lunar");
+        const moon = moonPicture();
+        top.append(day, moon, lunar);
+        const item = element("span", "item");
+        const names = element("span", "names");
+        for (const part of [top, item, names]) part.setAttribute("aria-hidden", "true");
+        button.append(top, item, names);
         td.append(button);
         tr.append(td);
-        const cell = { td, button, day, item, date: 0, column };
+        const cell = { td, button, day, lunar, moon, item, names, date: 0, column };
         button.addEventListener("click", () => showLore(cell.date));
         cells.push(cell);
       }
@@ -146,31 +215,71 @@
     }
   }
 
+  // The lunisolar date as a cell writes it: the month on its first day
+  // ("11月", or "閏11" for a leap month), the day on the others.
+  function lunarText(d) {
+    if (d.lunarDay === 0) return "";
+    if (d.lunarDay !== 1) return String(d.lunarDay);
+    return d.leap ? `閏${d.lunarMonth}` : `${d.lunarMonth}月`;
+  }
+
+  // The names a cell shows: as many as it has room for, and where some do
+  // not fit, one line fewer and a count of the rest (all in the panel, and
+  // all in print). A name with a shorter form carries both; the stylesheet
+  // chooses by width.
+  function fillNames(box, names) {
+    box.replaceChildren();
+    const room = names.length > nameLines ? nameLines - 1 : names.length;
+    names.forEach((n, i) => {
+      const span = element("span", `name ${NAME_KINDS[n.kind] || ""}${i >= room ? " spill" : ""}`);
+      if (n.short && n.short !== n.name) {
+        span.append(element("span", "long", n.name), element("span", "short", n.short));
+      } else {
+        span.textContent = n.name;
+      }
+      box.append(span);
+    });
+    if (room < names.length) box.append(element("span", "more", `＋${names.length - room}`));
+  }
+
+  function yearSigns(s) {
+    const [era, pair, star] = calendar.yearTitle(s).split("\t");
+    const signs = [pair && `年の干支 ${pair}`, star && `九星 ${star}`].filter(Boolean).join("・");
+    return { era, signs };
+  }
+
   function titleOf(s) {
+    if (s.view === "year") {
+      const { era } = yearSigns(s);
+      return era ? `${s.year}年（${era}）` : `${s.year}年`;
+    }
     const era = calendar.era(s);
     return era ? `${s.year}年（${era}）${s.month}月` : `${s.year}年${s.month}月`;
   }
 
-  function render(s) {
-    shown = s;
+  function renderMonth(s) {
     const today = new Date();
     const isThisMonth = today.getFullYear() === s.year && today.getMonth() + 1 === s.month;
     const lines = calendar.month(s).split("\n");
+    const details = calendar.monthDays(s).split("\n").map(dayDetails);
+    const named = [];
     for (let i = 0; i < cells.length; ++i) {
       const cell = cells[i];
-      const [day, colour, holiday, item, holidayName] = (lines[i] || "0\t0\t0\t\t").split("\t");
+      const [day, colour, holiday, item] = (lines[i] || "0\t0\t0\t\t").split("\t");
       const d = Number(day);
       cell.date = d;
       const td = cell.td;
-      let className = colour === "0" ? "red" : colour === "6" ? "blue" : "";
       if (d === 0) {
         td.className = "empty";
         td.removeAttribute("data-date");
+        td.removeAttribute("aria-current");
         cell.day.textContent = "";
         cell.item.textContent = "";
         cell.button.hidden = true;
         continue;
       }
+      const detail = details[d - 1];
+      let className = colour === "0" ? "red" : colour === "6" ? "blue" : "";
       if (holiday === "1") className += " holiday";
       if (isThisMonth && d === today.getDate()) className += " today";
       if (d === chosenDay) className += " chosen";
@@ -179,32 +288,168 @@
       if (isThisMonth && d === today.getDate()) td.setAttribute("aria-current", "date");
       else td.removeAttribute("aria-current");
       cell.day.textContent = day;
+      cell.lunar.textContent = lunarText(detail);
+      cell.lunar.classList.toggle("first", detail.lunarDay === 1);
+      showMoon(cell.moon, detail.phase);
       cell.item.textContent = item;
+      fillNames(cell.names, detail.names);
       cell.button.hidden = false;
       const parts = [`${s.year}年${s.month}月${d}日 ${WEEKDAYS[cell.column]}曜日`];
+      if (detail.lunarDay) {
+        parts.push(`旧暦${detail.leap ? "閏" : ""}${detail.lunarMonth}月${detail.lunarDay}日`);
+      }
       if (item) parts.push(item);
-      if (holidayName) parts.push(holidayName);
-      else if (holiday === "1") parts.push("祝日");
+      if (detail.phaseName) parts.push(detail.phaseName);
+      for (const n of detail.names) parts.push(n.name);
       cell.button.setAttribute("aria-label", parts.join("、"));
-      cell.button.title = holidayName || "";
+      cell.button.title = detail.names.map((n) => n.name).join("・");
+      const listed = detail.names.filter((n) => n.kind !== "a");
+      if (listed.length) named.push({ d, column: cell.column, listed, holiday: holiday === "1" });
     }
+    // The month's named days below the grid (printed; hidden on a screen,
+    // where the cells and the panel name them).
+    $("named-days").replaceChildren(...named.map(({ d, column, listed, holiday }) => {
+      const li = element("li", holiday ? "red" : "");
+      li.append(element("span", "when", `${d}日（${WEEKDAYS[column]}）`),
+        listed.map((n) => n.name).join("・"));
+      return li;
+    }));
+  }
+
+  function buildYear() {
+    yearCells = [];
+    const view = $("year-view");
+    for (let month = 1; month <= 12; ++month) {
+      const block = element("section", "year-month");
+      const heading = element("h2");
+      const open = element("button", "", `${month}月`);
+      open.type = "button";
+      open.dataset.month = String(month);
+      heading.append(open);
+      const table = element("table");
+      const head = element("tr");
+      WEEKDAYS.forEach((w, i) => head.append(element("th", i === 0 ? "sun" : i === 6 ? "sat" : "", w)));
+      const thead = element("thead");
+      thead.append(head);
+      const tbody = element("tbody");
+      const monthCells = [];
+      for (let row = 0; row < 6; ++row) {
+        const tr = element("tr");
+        for (let column = 0; column < 7; ++column) {
+          const td = element("td");
+          const number = element("span", "n");
+          const moon = moonPicture();
+          const term = element("span", "t");
+          td.append(number, moon, term);
+          tr.append(td);
+          monthCells.push({ td, number, term, moon });
+        }
+        tbody.append(tr);
+      }
+      table.append(thead, tbody);
+      block.append(heading, table);
+      view.append(block);
+      yearCells.push(monthCells);
+    }
+    // A day or a month's heading opens the month; a day also its panel.
+    view.addEventListener("click", (event) => {
+      const open = event.target.closest("button[data-month]");
+      const day = event.target.closest("td[data-date]");
+      if (open) go({ ...shown, month: Number(open.dataset.month), view: "month" }, "push");
+      else if (day) {
+        const [, month, d] = day.dataset.date.split("-").map(Number);
+        go({ ...shown, month, view: "month" }, "push");
+        showLore(d);
+      }
+    });
+  }
+
+  function renderYear(s) {
+    if (!yearCells) buildYear();
+    const today = new Date();
+    for (const monthCells of yearCells) {
+      for (const c of monthCells) {
+        c.td.className = "empty";
+        c.td.removeAttribute("data-date");
+        c.td.removeAttribute("title");
+        c.number.textContent = "";
+        c.term.textContent = "";
+        showMoon(c.moon, -1);
+      }
+    }
+    for (const line of calendar.yearDays(s).split("\n")) {
+      if (line === "") continue;
+      const [month, day, cell, colour, holiday, term, phase, phaseName, holidayName] =
+        line.split("\t");
+      const m = Number(month);
+      const d = Number(day);
+      const c = yearCells[m - 1][Number(cell)];
+      let className = colour === "0" ? "red" : colour === "6" ? "blue" : "";
+      if (holiday === "1") className += " holiday";
+      if (term) className += " term";
+      if (today.getFullYear() === s.year && today.getMonth() + 1 === m && today.getDate() === d) {
+        className += " today";
+      }
+      c.td.className = className.trim();
+      c.td.dataset.date = isoDate(s.year, m, d);
+      c.number.textContent = day;
+      c.term.textContent = term;
+      showMoon(c.moon, Number(phase));
+      const names = [holidayName || (holiday === "1" ? "祝日" : ""), term, phaseName].filter(Boolean);
+      c.td.title = `${m}月${d}日${names.length ? ` ${names.join("・")}` : ""}`;
+    }
+  }
+
+  // The words of a control's chosen option, as the page offers it.
+  const optionText = (id, value) =>
+    [...$(id).options].find((option) => option.value === value)?.textContent || "";
+
+  function render(s) {
+    shown = s;
+    const year = s.view === "year";
+    if (year) renderYear(s);
+    else renderMonth(s);
+    $("month-view").hidden = year;
+    $("year-view").hidden = !year;
+    document.documentElement.dataset.view = s.view;
+    document.documentElement.dataset.mode = s.mode;
     const title = titleOf(s);
+    const mode = MODE_NAMES[MODES.indexOf(s.mode)];
     $("title").textContent = title;
-    $("caption").textContent = `${title}の暦（${MODE_NAMES[MODES.indexOf(s.mode)]}）`;
-    document.title = `${title} ${MODE_NAMES[MODES.indexOf(s.mode)]} - 暦`;
+    $("signs").textContent = yearSigns(s).signs;
+    $("choices").textContent = [year ? "" : mode, optionText("rule", s.rule),
+      optionText("holidays", s.holidays)].filter(Boolean).join("・");
+    $("caption").textContent = `${title}の暦（${mode}）`;
+    document.title = year ? `${title} - 暦` : `${title} ${mode} - 暦`;
     $("year").value = String(s.year);
     $("month").value = String(s.month);
     $("mode").value = s.mode;
     $("rule").value = s.rule;
     $("holidays").value = s.holidays;
-    $("prev").disabled = s.year === firstYear && s.month === 1;
-    $("next").disabled = s.year === lastYear && s.month === 12;
+    $("view").setAttribute("aria-pressed", String(year));
+    $("today").textContent = year ? "今年" : "今月";
+    $("prev").setAttribute("aria-label", year ? "前の年" : "前の月");
+    $("next").setAttribute("aria-label", year ? "次の年" : "次の月");
+    const firstYear = calendar.firstYear(s.rule);
+    $("year").min = String(firstYear);
+    $("prev").disabled = s.year === firstYear && (year || s.month === 1);
+    $("next").disabled = s.year === lastYear && (year || s.month === 12);
   }
 
   function setNotice(text) {
     const notice = $("notice");
     notice.textContent = text;
     notice.hidden = text === "";
+  }
+
+  // Re-lays the month when the stylesheet gives the cells room for a
+  // different number of names (the window or the text size changed).
+  function readNameLines() {
+    const lines = Number(getComputedStyle(document.documentElement)
+      .getPropertyValue("--name-lines")) || 2;
+    if (lines === nameLines) return;
+    nameLines = lines;
+    if (shown && shown.view === "month") renderMonth(shown);
   }
 
   // --- the day's panel ---------------------------------------------------
@@ -219,12 +464,10 @@
     list.replaceChildren();
     for (const line of lines) {
       const [label, value] = line.split("\t");
-      const dt = document.createElement("dt");
-      dt.textContent = label;
-      const dd = document.createElement("dd");
-      dd.textContent = value;
-      list.append(dt, dd);
+      list.append(element("dt", "", label), element("dd", "", value));
     }
+    if (!lines.length) list.append(element("dd", "", "この日の暦はありません（暦の始まる前の日です）。"));
+    history.replaceState(null, "", addressOf(shown, day));
     const column = cells.find((cell) => cell.date === day).column;
     $("lore-title").textContent = `${shown.year}年${shown.month}月${day}日（${WEEKDAYS[column]}）`;
     $("lore").hidden = false;
@@ -238,6 +481,7 @@
     const day = chosenDay;
     chosenDay = 0;
     $("lore").hidden = true;
+    history.replaceState(null, "", addressOf(shown));
     for (const cell of cells) cell.td.classList.remove("chosen");
     const cell = cells.find((c) => c.date === day);
     if (cell) cell.button.focus();
@@ -245,10 +489,13 @@
 
   // --- navigation --------------------------------------------------------
 
+  const sameChoices = (a, b) => a.year === b.year && a.month === b.month && a.mode === b.mode &&
+    a.rule === b.rule && a.holidays === b.holidays && a.view === b.view;
+
   function go(s, how) {
-    if (shown && s.year === shown.year && s.month === shown.month && s.mode === shown.mode &&
-        s.rule === shown.rule && s.holidays === shown.holidays) return;
-    const monthChanged = !shown || s.year !== shown.year || s.month !== shown.month;
+    if (shown && sameChoices(s, shown)) return;
+    const monthChanged = !shown || s.year !== shown.year || s.month !== shown.month ||
+      s.view !== shown.view;
     if (monthChanged) {
       chosenDay = 0;
       $("lore").hidden = true;
@@ -259,20 +506,23 @@
     if (!monthChanged && chosenDay) showLore(chosenDay, false);
   }
 
+  // A step of the shown page: a month, or a year in the year view.
   function turn(step) {
-    let index = shown.year * 12 + (shown.month - 1) + step;
-    index = Math.max(firstYear * 12, Math.min(lastYear * 12 + 11, index));
+    const months = shown.view === "year" ? 12 * step : step;
+    let index = shown.year * 12 + (shown.month - 1) + months;
+    index = Math.max(calendar.firstYear(shown.rule) * 12, Math.min(lastYear * 12 + 11, index));
     go({ ...shown, year: Math.floor(index / 12), month: (index % 12) + 1 }, "push");
   }
 
   function goThisMonth() {
     const { year, month } = thisMonth();
-    const index = Math.max(firstYear * 12, Math.min(lastYear * 12 + 11, year * 12 + month - 1));
+    const first = calendar.firstYear(shown.rule) * 12;
+    const index = Math.max(first, Math.min(lastYear * 12 + 11, year * 12 + month - 1));
     go({ ...shown, year: Math.floor(index / 12), month: (index % 12) + 1 }, "push");
   }
 
   function fromAddress() {
-    const { choices, note } = choicesOf(location.search);
+    const { choices: { day, ...choices }, note } = choicesOf(location.search);
     const canonical = addressOf(choices);
     if (location.search !== "" && location.search !== canonical) {
       history.replaceState(null, "", canonical);
@@ -281,20 +531,40 @@
     chosenDay = 0;
     $("lore").hidden = true;
     render(choices);
-    setNotice(note);
+    let notes = note;
+    if (day && choices.view === "month") {
+      if (cells.some((c) => c.date === day)) showLore(day, false);
+      else notes = `${choices.year}年${choices.month}月に${day}日はありません。`;
+    }
+    setNotice(notes);
   }
 
   function fromControls() {
     const year = wholeNumber($("year").value);
+    const firstYear = calendar.firstYear($("rule").value);
     const s = {
-      year: year === null ? shown.year : Math.max(firstYear, Math.min(lastYear, year)),
+      year: Math.max(firstYear, Math.min(lastYear, year === null ? shown.year : year)),
       month: Number($("month").value),
       mode: $("mode").value,
       rule: $("rule").value,
       holidays: $("holidays").value,
+      view: shown.view,
     };
     go(s, "push");
     $("year").value = String(shown.year);
+  }
+
+  // The box that takes a 和暦 (as tenvo-term --day does) and shows its day.
+  function goToWrittenDay() {
+    const words = $("wareki").value.trim();
+    if (!words) return;
+    const read = calendar.readDate(shown, words);
+    if (read.message !== undefined) {
+      setNotice(read.message);
+      return;
+    }
+    go({ ...shown, year: read.year, month: read.month, view: "month" }, "push");
+    showLore(read.day);
   }
 
   function downloadYear() {
@@ -341,6 +611,9 @@
     $("prev").addEventListener("click", () => turn(-1));
     $("next").addEventListener("click", () => turn(1));
     $("today").addEventListener("click", goThisMonth);
+    $("view").addEventListener("click",
+      () => go({ ...shown, view: shown.view === "year" ? "month" : "year" }, "push"));
+    $("print").addEventListener("click", () => window.print());
     $("ics").addEventListener("click", downloadYear);
     $("lore-close").addEventListener("click", closeLore);
     for (const id of ["month", "mode", "rule", "holidays", "year"]) {
@@ -350,8 +623,13 @@
       event.preventDefault();
       fromControls();
     });
+    $("goto").addEventListener("submit", (event) => {
+      event.preventDefault();
+      goToWrittenDay();
+    });
     document.addEventListener("keydown", onKey);
     window.addEventListener("popstate", fromAddress);
+    window.addEventListener("resize", readNameLines);
 
     // The wheel turns one page per WHEEL_STEP of travel, towards you the next.
     let wheelTravel = 0;
@@ -384,17 +662,23 @@
 
   function start(module) {
     calendar = loadCalendar(module);
-    firstYear = calendar.firstYear;
     lastYear = calendar.lastYear;
     const monthSelect = $("month");
     for (let m = 1; m <= 12; ++m) monthSelect.add(new Option(`${m}月`, String(m)));
-    $("year").min = String(firstYear);
     $("year").max = String(lastYear);
     buildGrid();
     wireEvents();
+    nameLines = 0;
+    readNameLines();
     fromAddress();
     document.documentElement.dataset.ready = "1";
     performance.mark("calendar-first-render");
+  }
+
+  // After one visit the page opens with no network: its worker keeps every
+  // file of the folder.
+  if ("serviceWorker" in navigator && location.protocol !== "file:") {
+    navigator.serviceWorker.register("sw.js").catch(() => {});
   }
 
   createCalendarModule().then(start, (error) => {

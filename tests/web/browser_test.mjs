@@ -11,7 +11,8 @@ import { launch, openPage, serve } from "./cdp.mjs";
 
 const [siteDir, sheetWalk, tenvoTerm, outDir] = process.argv.slice(2);
 mkdirSync(outDir, { recursive: true });
-const MODES = ["rokuyo", "kyusei", "27", "28", "kanshi", "sekki", "almanac", "choku"];
+const MODES = ["rokuyo", "kyusei", "27", "28", "kanshi", "sekki", "almanac", "choku", "kyureki"];
+const RULES = ["terms", "solstice", "published"];
 
 const native = (...args) => execFileSync(sheetWalk, args.map(String), { encoding: "utf8" });
 
@@ -72,15 +73,16 @@ async function main() {
       { behavior: "allow", downloadPath: downloads, eventsEnabled: true });
 
     // The grid equals the native sheet: a table of months in every mode,
-    // each month under a different rule and holiday choice, reached
-    // through the address as Back and Forward reach it.
+    // each month under a different rule and holiday choice (the published
+    // months back to 445), reached through the address as Back and Forward
+    // reach it.
     await page.navigate(`${server.base}?year=2026&month=12`);
     const months = [[1870, 2], [1873, 1], [1948, 7], [1984, 12], [2019, 5], [2020, 7],
-      [2026, 12], [2033, 11], [2052, 12], [2100, 12]];
+      [2026, 12], [2033, 11], [2052, 12], [2100, 12], [445, 1], [1331, 10], [1582, 10], [1869, 12]];
     let n = 0;
     for (const [year, month] of months) {
       for (let mode = 0; mode < MODES.length; ++mode, ++n) {
-        const rule = n % 2 ? "solstice" : "terms";
+        const rule = year < 1870 ? "published" : RULES[n % 3];
         const holidays = n % 3 ? "law" : "fixed";
         const address = `?year=${year}&month=${month}&mode=${MODES[mode]}&rule=${rule}&holidays=${holidays}`;
         const cells = await page.evaluate(`history.pushState(null, "", "${address}");
@@ -95,10 +97,13 @@ async function main() {
     assert.deepEqual([choku["2026-02-02"], choku["2026-02-03"], choku["2026-02-04"],
       choku["2026-02-05"]], ["破", "危", "危", "成"], "the 直 around 立春");
 
-    // Titles carry the era years of the month, both where an era ends in it.
+    // Titles carry the era years of the month, both where an era ends in it
+    // and, as published from 445, both courts where they differ.
     for (const [year, month, title] of [[2026, 12, "2026年（令和8年）12月"],
       [1989, 1, "1989年（昭和64年・平成元年）1月"], [2019, 5, "2019年（令和元年）5月"],
-      [1912, 7, "1912年（明治45年・大正元年）7月"], [1873, 1, "1873年（明治6年）1月"]]) {
+      [1912, 7, "1912年（明治45年・大正元年）7月"], [1873, 1, "1873年（明治6年）1月"],
+      [1582, 7, "1582年（天正10年）7月"], [445, 1, "445年（允恭天皇34年）1月"],
+      [1331, 10, "1331年（南朝 元弘元年・北朝 元徳3年）10月"]]) {
       const shown = await page.evaluate(`history.pushState(null, "", "?year=${year}&month=${month}");
         dispatchEvent(new PopStateEvent("popstate")); ${SHOWN}`);
       assert.equal(shown.eraTitle, title);
@@ -247,7 +252,8 @@ async function main() {
 
     // Bad addresses: the nearest valid month, one line saying so, no error.
     const bad = [
-      ["?year=1850&month=5", "1870年1月", "1850"],
+      ["?year=1850&month=5&rule=terms", "1870年1月", "1850"],
+      ["?year=300&month=5", "445年1月", "300"],
       ["?year=2200&month=5", "2100年12月", "2200"],
       ["?year=2026&month=13", "2026年12月", "13"],
       ["?year=2026&month=0", "2026年1月", "0"],

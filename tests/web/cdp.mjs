@@ -13,6 +13,8 @@ const TYPES = {
   ".css": "text/css; charset=utf-8",
   ".wasm": "application/wasm",
   ".png": "image/png",
+  ".svg": "image/svg+xml",
+  ".webmanifest": "application/manifest+json",
 };
 
 // Serves `dir` under http://127.0.0.1:PORT`prefix` (prefix like "/cal/");
@@ -40,7 +42,14 @@ export function serve(dir, prefix = "/") {
   return new Promise((resolve) => {
     server.listen(0, "127.0.0.1", () => {
       const base = `http://127.0.0.1:${server.address().port}${prefix}`;
-      resolve({ base, requests, close: () => new Promise((r) => server.close(r)) });
+      // Closing ends the browser's idle connections too, so that a page
+      // can be shown the server gone; a second close is the first's.
+      let closed = null;
+      const close = () => (closed ??= new Promise((r) => {
+        server.close(() => r());
+        server.closeAllConnections();
+      }));
+      resolve({ base, requests, close });
     });
   });
 }

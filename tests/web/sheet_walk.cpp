@@ -1,16 +1,19 @@
 // The native month sheets that the web module and page must reproduce.
 //
 //   web_sheet_walk hashes
-//       one line per option set and year 1870..2100: "MODE RULE HOLIDAYS
-//       YEAR HASH", the 32-bit FNV-1a hash of the year's days in the form
-//       cellsText gives, months in order
+//       one line per option set and year 1870..2100 (published 445..2100,
+//       before 1870 with the fixed holidays alone: no holiday is marked
+//       then): "MODE RULE HOLIDAYS YEAR HASH", the 32-bit FNV-1a hash of the
+//       year's days in the form cellsText gives, months in order
 //   web_sheet_walk lore
-//       one line per rule and year: "RULE YEAR HASH", the hash of every
-//       day's lore lines ("label<TAB>value"), days in order
+//       one line per rule and year (the same years): "RULE YEAR HASH", the
+//       hash of every day's lore lines ("label<TAB>value"), days in order
 //   web_sheet_walk cells YEAR MONTH MODE RULE HOLIDAYS
 //       that form for one month: "YYYY-MM-DD<TAB>colour<TAB>holiday<TAB>item"
 //       per day, in date order
-// MODE is 0..7, RULE terms|solstice, HOLIDAYS fixed|law.
+//   web_sheet_walk lore YEAR MONTH RULE
+//       every day's lore lines of one month: "YYYY-MM-DD<TAB>label<TAB>value"
+// MODE is 0..8, RULE terms|solstice|published, HOLIDAYS fixed|law.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -26,15 +29,29 @@
 #include "library_binding_linked.h"
 #include "month_sheet.h"
 #include "sheet_render.h"
+#include "wareki.h"
 
 namespace {
 
-const char* const kRules[] = {"terms", "solstice"};
+// By tenvo::MonthRule's codes.
+const char* const kRules[] = {"terms", "solstice", "published"};
 const char* const kHolidays[] = {"fixed", "law"};
+constexpr int kPublished = static_cast<int>(tenvo::MonthRule::Published);
+
+// The first year a rule's months reach.
+int32_t firstYearOf(int rule) {
+    return rule == kPublished ? tenvo::kHistoryFirstDay.year : tenvo::kLoreFirstYear;
+}
+
+int ruleNamed(const char* name) {
+    for (int rule = 0; rule < 3; ++rule) {
+        if (std::strcmp(name, kRules[rule]) == 0) return rule;
+    }
+    return 0;
+}
 
 struct Options {
     int32_t mode;
-    bool solstice;
     bool byLaw;
 };
 
@@ -55,7 +72,8 @@ std::string cellsText(int32_t year, int32_t month, const Options& options,
     sheet.mode = options.mode;
     sheet.holidayRule = options.byLaw ? tenvo::HolidayRule::ByLaw : tenvo::HolidayRule::FixedTable;
     tenvo::composeMonth(sheet, library);
-    const int32_t equinoxDay = tenvo::equinoxDayOfMonth(library, year, month);
+    const int32_t equinoxDay =
+        year >= tenvo::kFirstHolidayYear ? tenvo::equinoxDayOfMonth(library, year, month) : 0;
 
     std::string byDay[32];
     for (int32_t cell = 0; cell < tenvo::kCells; ++cell) {
@@ -63,9 +81,11 @@ std::string cellsText(int32_t year, int32_t month, const Options& options,
         const int32_t day = tenvo::dayOfCell(sheet, c);
         if (day == 0) continue;
         const int32_t column = cell / tenvo::kRows;
+        // The sheets mark the holidays of modern Japan from 1870 on.
         const bool holiday =
             options.byLaw ? tenvo::lawHolidayOn(year, month, day) != tenvo::LawHolidayName::None
-                          : tenvo::isHoliday(month, day, column, equinoxDay);
+                          : year >= tenvo::kFirstHolidayYear &&
+                                tenvo::isHoliday(month, day, column, equinoxDay);
         const char* note = sheet.noteText.data() + c * tenvo::kNoteTextBytes;
         std::size_t length = 4;
         while (length > 0 && note[length - 1] == ' ') --length;
@@ -107,7 +127,8 @@ uint32_t loreHash(int32_t year, const tenvo::LibraryBinding& library) {
 
 int usage() {
     std::fputs(
-        "usage: web_sheet_walk hashes | lore | cells YEAR MONTH MODE terms|solstice fixed|law\n",
+        "usage: web_sheet_walk hashes | lore [YEAR MONTH RULE]\n"
+        "       | cells YEAR MONTH MODE RULE fixed|law     (RULE terms|solstice|published)\n",
         stderr);
     return 2;
 }
@@ -116,18 +137,19 @@ int usage() {
 
 int main(int argc, char** argv) {
     const tenvo::LibraryBinding linked = tenvo::linkedLibraryBinding();
-    const tenvo::LibraryBinding solstice = tenvo::withSolsticeReading(linked);
+    const tenvo::LibraryBinding readings[] = {
+        linked, tenvo::withMonthRule(linked, tenvo::MonthRule::Solstice),
+        tenvo::withMonthRule(linked, tenvo::MonthRule::Published)};
     if (argc == 2 && std::strcmp(argv[1], "hashes") == 0) {
-        for (int32_t mode = 0; mode <= 7; ++mode) {
-            for (int rule = 0; rule < 2; ++rule) {
+        for (int32_t mode = 0; mode <= static_cast<int32_t>(tenvo::CalendarMode::Kyureki); ++mode) {
+            for (int rule = 0; rule < 3; ++rule) {
                 for (int law = 0; law < 2; ++law) {
-                    const Options options{mode, rule == 1, law == 1};
-                    for (int32_t year = 1870; year <= 2100; ++year) {
+                    const Options options{mode, law == 1};
+                    const int32_t first = law == 1 ? tenvo::kFirstHolidayYear : firstYearOf(rule);
+                    for (int32_t year = first; year <= 2100; ++year) {
                         uint32_t hash = 2166136261u;
                         for (int32_t month = 1; month <= 12; ++month) {
-                            hash = fnv1a(
-                                cellsText(year, month, options, rule == 1 ? solstice : linked),
-                                hash);
+                            hash = fnv1a(cellsText(year, month, options, readings[rule]), hash);
                         }
                         std::printf("%d %s %s %d %08x\n", static_cast<int>(mode), kRules[rule],
                                     kHolidays[law], static_cast<int>(year),
@@ -139,20 +161,34 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (argc == 2 && std::strcmp(argv[1], "lore") == 0) {
-        for (int rule = 0; rule < 2; ++rule) {
-            for (int32_t year = 1870; year <= 2100; ++year) {
+        for (int rule = 0; rule < 3; ++rule) {
+            for (int32_t year = firstYearOf(rule); year <= 2100; ++year) {
                 std::printf("%s %d %08x\n", kRules[rule], static_cast<int>(year),
-                            static_cast<unsigned>(loreHash(year, rule == 1 ? solstice : linked)));
+                            static_cast<unsigned>(loreHash(year, readings[rule])));
             }
         }
         return 0;
     }
     if (argc == 7 && std::strcmp(argv[1], "cells") == 0) {
-        const Options options{std::atoi(argv[4]), std::strcmp(argv[5], "solstice") == 0,
-                              std::strcmp(argv[6], "law") == 0};
+        const Options options{std::atoi(argv[4]), std::strcmp(argv[6], "law") == 0};
         const std::string text = cellsText(std::atoi(argv[2]), std::atoi(argv[3]), options,
-                                           options.solstice ? solstice : linked);
+                                           readings[ruleNamed(argv[5])]);
         std::fputs(text.c_str(), stdout);
+        return 0;
+    }
+    if (argc == 5 && std::strcmp(argv[1], "lore") == 0) {
+        const int32_t year = std::atoi(argv[2]);
+        const int32_t month = std::atoi(argv[3]);
+        const tenvo::LibraryBinding& library = readings[ruleNamed(argv[4])];
+        for (int32_t day = 1; day <= tenvo::daysInMonth(year, month); ++day) {
+            const tenvo::DayLore lore = tenvo::composeDayLore(library, year, month, day);
+            for (const tenvo::LoreLine& line :
+                 tenvo::dayLoreLines(lore, library, tenvo::TextEncoding::Utf8)) {
+                std::printf("%04d-%02d-%02d\t%s\t%s\n", static_cast<int>(year),
+                            static_cast<int>(month), static_cast<int>(day), line.label.c_str(),
+                            line.value.c_str());
+            }
+        }
         return 0;
     }
     return usage();
