@@ -1,15 +1,17 @@
 // The cycles a printed almanac counts without the Sun's and the Moon's
 // instants: the sexagenary day by the unbroken count of days, the year's and
 // the month's pairs by the lunisolar year and the month's number (月建), and
-// the 27 mansions and 不成就日 by the lunisolar month and day. The day's lore
-// reads them where the library's exports have no answer: before 1870, and
-// on the few days where the published months differ from the months those
-// exports number. Whole numbers only, usable at compile time.
+// the 27 mansions, 不成就日 and 凶会日 by the lunisolar month (and day). The
+// day's lore reads them where the library's exports have no answer: before
+// 1870, and on the few days where the published months differ from the
+// months those exports number. Whole numbers only, usable at compile time;
+// a test holds each against the library wherever the library answers.
 #pragma once
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 
 namespace tenvo {
 
@@ -62,6 +64,33 @@ constexpr bool isFujojuLunarDay(int32_t month, int32_t day) {
     if (month < 1 || month > 12 || day < 1) return false;
     const int32_t first = kFirstDay[static_cast<std::size_t>((month - 1) % 6)];
     return day >= first && (day - first) % 8 == 0 && day <= first + 24;
+}
+
+// 凶会日 by lunar month 1..12 (a leap month with its number): the day pairs
+// that are 凶会日 in each month, bit n for pair n.
+constexpr uint64_t pairSet(std::initializer_list<int32_t> pairs) {
+    uint64_t set = 0;
+    for (const int32_t n : pairs) set |= uint64_t{1} << n;
+    return set;
+}
+inline constexpr std::array<uint64_t, 12> kKueDays{
+    pairSet({28, 51}),                                       // 1 辛卯 甲寅
+    pairSet({16, 52, 58}),                                   // 2 己卯 乙卯 辛酉
+    pairSet({1, 2, 3, 4, 5, 9, 45, 17, 21, 41, 33, 57}),     // 3 甲子 .. 庚申
+    pairSet({5, 8, 20, 32, 36, 43, 44, 55, 56, 0}),          // 4 戊辰 .. 癸亥
+    pairSet({43, 55}),                                       // 5 丙午 戊午
+    pairSet({6, 43, 44, 54, 56}),                            // 6 己巳 .. 己未
+    pairSet({22, 41, 57}),                                   // 7 乙酉 甲辰 庚申
+    pairSet({46, 52, 58}),                                   // 8 己酉 乙卯 辛酉
+    pairSet({11, 28, 29, 30, 31, 32, 33, 34, 35, 47, 51}),   // 9 甲戌 .. 甲寅
+    pairSet({2, 6, 14, 25, 26, 35, 36, 38, 49, 50, 54, 0}),  // 10 乙丑 .. 癸亥
+    pairSet({25, 43, 49}),                                   // 11 戊子 丙午 壬子
+    pairSet({25, 44, 49, 0})};                               // 12 戊子 丁未 壬子 癸亥
+
+// Whether a day of pair 0..59 in lunar month 1..12 is 凶会日.
+constexpr bool isKueDay(int32_t month, int32_t pair) {
+    if (month < 1 || month > 12 || pair < 0 || pair > 59) return false;
+    return ((kKueDays[static_cast<std::size_t>(month - 1)] >> pair) & 1) != 0;
 }
 
 }  // namespace tenvo

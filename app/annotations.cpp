@@ -3,6 +3,7 @@
 #include <cstddef>
 
 #include "almanac_cycles.h"
+#include "civil_days.h"
 #include "day_lore.h"
 
 namespace tenvo {
@@ -224,12 +225,18 @@ void annotateDay(const LibraryBinding& library, const CalendarDate& date, int32_
             break;
         }
         case static_cast<int32_t>(CalendarMode::Mansion28): {
-            const int32_t index = library.adto28(date);
+            const int32_t index =
+                astronomical ? library.adto28(date)
+                             : mansion28OfDays(daysFromCivil(date.year, date.month, date.day));
             putMansion(note, index < 0 ? nullptr : library.A28toname(index));
             break;
         }
         case static_cast<int32_t>(CalendarMode::Sexagenary):
-            putName(note, library.eno2name(library.ad2heto(date)));
+            // Before 1870 by the day count, as the day's lore: the library's
+            // date exports read a date before 1582-10-15 as Julian.
+            putName(note, library.eno2name(astronomical ? library.ad2heto(date)
+                                                        : dayPairOfDays(daysFromCivil(
+                                                              date.year, date.month, date.day))));
             break;
         case static_cast<int32_t>(CalendarMode::SolarTerm):
             if (astronomical) {

@@ -79,8 +79,17 @@ const char* groupLabel(int32_t item) {
 }  // namespace
 
 int32_t almanacItemsOf(const LibraryBinding& library, const CalendarDate& date) {
-    const int32_t items = library.ad2rekicyu(date);
-    return items < 0 ? 0 : items;
+    int32_t items = library.ad2rekicyu(date);
+    if (items < 0) return 0;
+    if (monthRuleOf(library) != MonthRule::Published) return items;
+    // The library's almanac numbers the months from 冬至 with its stored new
+    // moons; where the published date differs, 不成就日 is read off it.
+    const LunisolarDate lunar = library.adto9rekH(date);
+    if (lunar.year != kNoLunisolarDate && !solsticeReadingAgrees(library, date, lunar)) {
+        items &= ~(1 << VRN_FUJOJU);
+        if (isFujojuLunarDay(lunar.month, lunar.day)) items |= 1 << VRN_FUJOJU;
+    }
+    return items;
 }
 
 int32_t topAlmanacItem(int32_t items) {
@@ -99,9 +108,10 @@ namespace {
 
 // The items of the published reading that the other readings lack: the
 // Julian date, the era dates, the month's length; before 1870 the cycles
-// the almanacs counted without the Sun and the Moon; from 1870 the 27
-// mansion and 不成就日 of the few days whose published date the library's
-// solstice reading does not give.
+// the almanacs counted without the Sun and the Moon; from 1870 the 凶会日 of
+// the few days whose published date the library's solstice reading does not
+// give (their 27 mansion and 不成就日 are read in mansion27On and
+// almanacItemsOf).
 void composePublished(const LibraryBinding& library, const CalendarDate& date, DayLore& lore) {
     const CivilDate civil{lore.year, lore.month, lore.day};
     if (dateKey(civil) < dateKey(kGregorianFirstDay)) {
@@ -140,10 +150,10 @@ void composePublished(const LibraryBinding& library, const CalendarDate& date, D
         return;
     }
     if (lunarKnown && !solsticeReadingAgrees(library, date, lunar)) {
-        // The library's almanac numbers this day's lunar month otherwise:
-        // its 不成就日 is read again off the published month and day.
-        lore.items &= ~(1 << VRN_FUJOJU);
-        if (isFujojuLunarDay(lunar.month, lunar.day)) lore.items |= 1 << VRN_FUJOJU;
+        // The library's lower row numbers this day's lunar month otherwise:
+        // its 凶会日 is read again off the published month.
+        lore.lowerRow &= ~(1 << VRN_KUE);
+        if (isKueDay(lunar.month, lore.dayPair)) lore.lowerRow |= 1 << VRN_KUE;
     }
 }
 

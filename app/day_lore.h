@@ -93,7 +93,8 @@ constexpr bool hasLowerRowItem(const DayLore& lore, int32_t item) {
 
 // The almanac items of one day, as the lore holds them: 0 where the library
 // has none (outside 1870..2100). The almanac mode of the month sheet asks
-// this alone, not the whole lore.
+// this alone, not the whole lore. Under the published reading 不成就日
+// follows the published date (see withPublishedReading).
 int32_t almanacItemsOf(const LibraryBinding& library, const CalendarDate& date);
 
 // The most notable of a day's items, the one a printed calendar shows first,

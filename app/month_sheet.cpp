@@ -29,7 +29,13 @@ void composeMonth(MonthSheet& sheet, const LibraryBinding& library) {
     // The first of the month sits in row 0 under its weekday. The library
     // answers 0..6 for every year a sheet can show; the remainder keeps a
     // stray answer inside the grid all the same.
-    int32_t column = library.ad2youbi(sheet.sheetDate) % kColumns;
+    // The library's old date exports read a date before 1582-10-15 as
+    // Julian; the months before 1870, which only the published reading
+    // shows, take the weekday from the count of days of their proleptic
+    // Gregorian grid.
+    int32_t column = sheet.year >= kFirstHolidayYear
+                         ? library.ad2youbi(sheet.sheetDate) % kColumns
+                         : weekdayOf(daysFromCivil(sheet.year, sheet.month, 1));
     if (column < 0) column += kColumns;
     int32_t row = 0;
     sheet.lunarCache.recompute = 'Y';

@@ -73,9 +73,14 @@ std::string isoText(const CivilDate& date) {
     return text;
 }
 
+// The text as a message quotes it: control characters (a newline would
+// split the one-line message) shown as "?".
 std::string quoted(std::string_view text) {
     std::string out(1, '\'');
-    out += text;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        out += byte < 0x20 || byte == 0x7f ? '?' : c;
+    }
     out += '\'';
     return out;
 }
@@ -86,28 +91,63 @@ DateReading failure(DateTextError error, std::string message) {
 
 // ---- Numbers as a date writes them ----------------------------------------
 
-struct NumeralGlyph {
-    const char* text;
-    int32_t value;  // 0..9 a digit; 10, 20, 30, 100 the units 十 廿 卅 百
+// A numeral's value, 0..9 for a digit and 10, 20, 30, 100 for the units
+// 十 廿 卅 百, and its length in bytes.
+struct Numeral {
+    int32_t value;
+    std::size_t bytes;
 };
-constexpr std::array<NumeralGlyph, 34> kNumerals{{
-    {"0", 0},  {"1", 1},  {"2", 2},   {"3", 3},   {"4", 4},   {"5", 5},    {"6", 6},
-    {"7", 7},  {"8", 8},  {"9", 9},   {"０", 0},  {"１", 1},  {"２", 2},   {"３", 3},
-    {"４", 4}, {"５", 5}, {"６", 6},  {"７", 7},  {"８", 8},  {"９", 9},   {"〇", 0},
-    {"一", 1}, {"二", 2}, {"三", 3},  {"四", 4},  {"五", 5},  {"六", 6},   {"七", 7},
-    {"八", 8}, {"九", 9}, {"十", 10}, {"廿", 20}, {"卅", 30}, {"百", 100},
-}};
 
-// The numeral at the start of `text`, or null.
-const NumeralGlyph* numeralAt(std::string_view text) {
-    if (text.empty()) return nullptr;
-    const auto lead = static_cast<unsigned char>(text[0]);
-    if (lead >= '0' && lead <= '9') return &kNumerals[lead - '0'];
-    if (lead < 0x80) return nullptr;
-    for (const NumeralGlyph& glyph : kNumerals) {
-        if (text.starts_with(glyph.text)) return &glyph;
+// The value of a numeral character by its code point: the full-width
+// digits, 〇 and the kanji digits and units; -1 for any other character.
+constexpr int32_t numeralOfCodePoint(uint32_t code) {
+    if (code >= 0xff10 && code <= 0xff19) return static_cast<int32_t>(code - 0xff10);
+    switch (code) {
+        case 0x3007:
+            return 0;  // 〇
+        case 0x4e00:
+            return 1;  // 一
+        case 0x4e8c:
+            return 2;  // 二
+        case 0x4e09:
+            return 3;  // 三
+        case 0x56db:
+            return 4;  // 四
+        case 0x4e94:
+            return 5;  // 五
+        case 0x516d:
+            return 6;  // 六
+        case 0x4e03:
+            return 7;  // 七
+        case 0x516b:
+            return 8;  // 八
+        case 0x4e5d:
+            return 9;  // 九
+        case 0x5341:
+            return 10;  // 十
+        case 0x5eff:
+            return 20;  // 廿
+        case 0x5345:
+            return 30;  // 卅
+        case 0x767e:
+            return 100;  // 百
+        default:
+            return -1;
     }
-    return nullptr;
+}
+
+// The numeral at the start of `text`, or none (value -1). Every numeral
+// but the ASCII digits is a three-byte UTF-8 sequence.
+Numeral numeralAt(std::string_view text) {
+    if (text.empty()) return {-1, 0};
+    const auto lead = static_cast<unsigned char>(text[0]);
+    if (lead >= '0' && lead <= '9') return {lead - '0', 1};
+    if ((lead & 0xf0) != 0xe0 || text.size() < 3) return {-1, 0};
+    const auto second = static_cast<unsigned char>(text[1]);
+    const auto third = static_cast<unsigned char>(text[2]);
+    if ((second & 0xc0) != 0x80 || (third & 0xc0) != 0x80) return {-1, 0};
+    const uint32_t code = ((lead & 0x0fu) << 12) | ((second & 0x3fu) << 6) | (third & 0x3fu);
+    return {numeralOfCodePoint(code), 3};
 }
 
 // A number at the start of `text`, consumed: digits read positionally
@@ -118,11 +158,11 @@ std::optional<int32_t> takeNumber(std::string_view& text) {
     std::array<int32_t, kMostGlyphs> values{};
     std::size_t count = 0;
     bool units = false;
-    while (const NumeralGlyph* glyph = numeralAt(text)) {
+    for (Numeral numeral = numeralAt(text); numeral.value >= 0; numeral = numeralAt(text)) {
         if (count == kMostGlyphs) return std::nullopt;
-        values[count++] = glyph->value;
-        units = units || glyph->value >= 10;
-        text.remove_prefix(std::strlen(glyph->text));
+        values[count++] = numeral.value;
+        units = units || numeral.value >= 10;
+        text.remove_prefix(numeral.bytes);
     }
     if (count == 0) return std::nullopt;
     int32_t total = 0;
@@ -338,23 +378,27 @@ DateReading EraTable::readEraDate(std::string_view text) const {
                                       "as 天正10年6月2日");
     }
     text.remove_prefix(name->utf8.size());
-    const std::string notADate = quoted(original) +
-                                 " is not an era date: write it as 天正10年6月2日, "
-                                 "元和9年閏8月1日 or 明治元年9月8日";
+    // The messages are made only for a text that fails.
+    const auto notADate = [&] {
+        return failure(DateTextError::NotADate,
+                       quoted(original) +
+                           " is not an era date: write it as "
+                           "天正10年6月2日, 元和9年閏8月1日 or 明治元年9月8日");
+    };
     std::optional<int32_t> year = take(text, "元") ? std::optional<int32_t>(1) : takeNumber(text);
-    if (!year || !take(text, "年")) return failure(DateTextError::NotADate, notADate);
+    if (!year || !take(text, "年")) return notADate();
     const bool leap = take(text, "閏");
     const std::optional<int32_t> month = takeNumber(text);
-    if (!month || !take(text, "月")) return failure(DateTextError::NotADate, notADate);
+    if (!month || !take(text, "月")) return notADate();
     const std::optional<int32_t> day = takeNumber(text);
-    if (!day || !take(text, "日")) return failure(DateTextError::NotADate, notADate);
+    if (!day || !take(text, "日")) return notADate();
     int32_t onlyCourt = -1;
     if (take(text, "（南朝）") || take(text, "(南朝)")) {
         onlyCourt = VRN_SOUTH;
     } else if (take(text, "（北朝）") || take(text, "(北朝)")) {
         onlyCourt = VRN_NORTH;
     }
-    if (!text.empty()) return failure(DateTextError::NotADate, notADate);
+    if (!text.empty()) return notADate();
 
     const std::string& era = name->utf8;
     if (*year < 1 || *year > name->lastYear) {
@@ -363,12 +407,14 @@ DateReading EraTable::readEraDate(std::string_view text) const {
                            std::to_string(name->lastYear) + "年, not " + std::to_string(*year));
     }
     const int32_t westernYear = name->firstYear + *year - 1;
-    const std::string eraYear = era + (*year == 1 ? "元" : std::to_string(*year)) + "年";
+    const auto eraYear = [&] { return era + (*year == 1 ? "元" : std::to_string(*year)) + "年"; };
     if (*month < 1 || *month > 12) {
         return failure(DateTextError::NoSuchMonth,
                        quoted(original) + ": a month is 1 to 12, not " + std::to_string(*month));
     }
-    const std::string monthText = eraYear + (leap ? "閏" : "") + std::to_string(*month) + "月";
+    const auto monthText = [&] {
+        return eraYear() + (leap ? "閏" : "") + std::to_string(*month) + "月";
+    };
     CivilDate gregorian;
     if (westernYear < kGregorianEraYear) {
         if (westernYear < kHistoryFirstDay.year) {
@@ -385,14 +431,15 @@ DateReading EraTable::readEraDate(std::string_view text) const {
                     which = "its leap month is 閏" + std::to_string(m) + "月";
                 }
             }
-            return failure(DateTextError::NoSuchMonth,
-                           quoted(original) + ": " + eraYear + " (" + std::to_string(westernYear) +
-                               ") has no leap month " + std::to_string(*month) + "; " + which);
+            return failure(DateTextError::NoSuchMonth, quoted(original) + ": " + eraYear() + " (" +
+                                                           std::to_string(westernYear) +
+                                                           ") has no leap month " +
+                                                           std::to_string(*month) + "; " + which);
         }
         if (*day < 1 || *day > length) {
-            return failure(DateTextError::NoSuchDay, quoted(original) + ": " + monthText + " has " +
-                                                         std::to_string(length) + " days, not " +
-                                                         std::to_string(*day));
+            return failure(DateTextError::NoSuchDay, quoted(original) + ": " + monthText() +
+                                                         " has " + std::to_string(length) +
+                                                         " days, not " + std::to_string(*day));
         }
         const CalendarDate found =
             library_.kyu2ad({leap ? 'Y' : 'N', westernYear, *month, *day, kJapanMeridian});
@@ -409,9 +456,9 @@ DateReading EraTable::readEraDate(std::string_view text) const {
         }
         const int32_t length = daysInMonth(westernYear, *month);
         if (*day < 1 || *day > length) {
-            return failure(DateTextError::NoSuchDay, quoted(original) + ": " + monthText + " has " +
-                                                         std::to_string(length) + " days, not " +
-                                                         std::to_string(*day));
+            return failure(DateTextError::NoSuchDay, quoted(original) + ": " + monthText() +
+                                                         " has " + std::to_string(length) +
+                                                         " days, not " + std::to_string(*day));
         }
         gregorian = {westernYear, *month, *day};
     }

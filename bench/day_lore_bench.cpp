@@ -7,7 +7,12 @@
 // The year lists of tenvo-term, run in-process through runTermCommand over
 // the years 1870-2100 in turn, stand beside a year of lores (365 times the
 // record): `--almanac --list YEAR` (every lore of the year) and
-// `--list YEAR --mode MODE` in each mode (twelve month sheets).
+// `--list YEAR --mode MODE` in each mode (twelve month sheets), and
+// `--lunisolar --list YEAR` over the years 445-2100 of the published calendar.
+//
+// Reading an era date (EraTable::readDate, "天正10年6月2日" back to its day)
+// over the era dates of days spread through 445-2100, beside the exports it
+// asks for those days (kyu2days, kyu2ad and ad2gengo in both courts).
 //
 //   build/bench/day_lore_bench [--benchmark_filter=...]
 #include <benchmark/benchmark.h>
@@ -19,10 +24,12 @@
 #include <utility>
 #include <vector>
 
+#include "annotations.h"
 #include "civil_days.h"
 #include "day_lore.h"
 #include "library_binding_linked.h"
 #include "term_command.h"
+#include "wareki.h"
 
 namespace {
 
@@ -124,11 +131,66 @@ void BM_JulianDayFloor(benchmark::State& state) {
 }
 BENCHMARK(BM_JulianDayFloor);
 
-// tenvo-term with `arguments` and the year in place of "YEAR", the years in
-// turn; the output's size is counted so that nothing is left unused.
-void runYearLists(benchmark::State& state, std::vector<std::string> arguments) {
+// An era date of every 97th day of the published calendar, with the
+// lunisolar date it names.
+struct EraDay {
+    std::string text;
+    LunisolarDate lunar;
+    CalendarDate gregorian;
+};
+const std::vector<EraDay>& eraDays() {
+    static const std::vector<EraDay> days = [] {
+        const tenvo::LibraryBinding library = tenvo::linkedLibraryBinding();
+        const tenvo::EraTable eras(library);
+        std::vector<EraDay> out;
+        int32_t step = 0;
+        for (int32_t y = tenvo::kHistoryFirstDay.year; y <= tenvo::kLoreLastYear; ++y) {
+            for (int32_t m = 1; m <= 12; ++m) {
+                for (int32_t d = 1; d <= tenvo::daysInMonth(y, m); ++d) {
+                    if (++step % 97 != 0 || !tenvo::isHistoryDay({y, m, d})) continue;
+                    const CalendarDate date{y, m, d, 0.0, 0.0, 0.0, 135.0};
+                    const tenvo::DayWareki w = tenvo::warekiOfDay(library, {y, m, d});
+                    out.push_back({eras.warekiTextUtf8(w.south), adto9rekH(date), date});
+                }
+            }
+        }
+        return out;
+    }();
+    return days;
+}
+
+void BM_ReadEraDate(benchmark::State& state) {
+    const tenvo::EraTable eras(tenvo::linkedLibraryBinding());
+    const auto& days = eraDays();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(eras.readDate(days[i].text, tenvo::IsoCalendar::Gregorian));
+        i = i + 1 == days.size() ? 0 : i + 1;
+    }
+}
+BENCHMARK(BM_ReadEraDate);
+
+// Its floor: the exports the reading asks about the same days.
+void BM_ReadEraDateExportsAlone(benchmark::State& state) {
+    const auto& days = eraDays();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const EraDay& d = days[i];
+        benchmark::DoNotOptimize(kyu2days(d.lunar.year, d.lunar.month, d.lunar.leap));
+        benchmark::DoNotOptimize(kyu2ad(d.lunar));
+        benchmark::DoNotOptimize(ad2gengo(d.gregorian, VRN_SOUTH));
+        benchmark::DoNotOptimize(ad2gengo(d.gregorian, VRN_NORTH));
+        i = i + 1 == days.size() ? 0 : i + 1;
+    }
+}
+BENCHMARK(BM_ReadEraDateExportsAlone);
+
+// tenvo-term with `arguments` and the year in place of "YEAR", the years
+// from `firstYear` to 2100 in turn; the output's size is counted so that
+// nothing is left unused.
+void runYearLists(benchmark::State& state, std::vector<std::string> arguments, int32_t firstYear) {
     const tenvo::TermContext context;
-    int32_t year = tenvo::kLoreFirstYear;
+    int32_t year = firstYear;
     std::size_t bytes = 0;
     for (auto _ : state) {
         std::vector<std::string> words{"tenvo-term"};
@@ -145,19 +207,24 @@ void runYearLists(benchmark::State& state, std::vector<std::string> arguments) {
         }
         bytes += out.size();
         benchmark::DoNotOptimize(bytes);
-        year = year == tenvo::kLoreLastYear ? tenvo::kLoreFirstYear : year + 1;
+        year = year == tenvo::kLoreLastYear ? firstYear : year + 1;
     }
 }
 // The almanac list and the list of every mode, registered from main().
 void registerYearLists() {
     benchmark::RegisterBenchmark("runYearLists/almanac", runYearLists,
-                                 std::vector<std::string>{"--almanac", "--list", "YEAR"})
+                                 std::vector<std::string>{"--almanac", "--list", "YEAR"},
+                                 tenvo::kLoreFirstYear)
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("runYearLists/lunisolar", runYearLists,
+                                 std::vector<std::string>{"--lunisolar", "--list", "YEAR"},
+                                 tenvo::kHistoryFirstDay.year)
         ->Unit(benchmark::kMicrosecond);
     for (const char* mode :
          {"rokuyo", "kyusei", "27", "28", "kanshi", "sekki", "almanac", "choku"}) {
-        benchmark::RegisterBenchmark((std::string("runYearLists/mode ") + mode).c_str(),
-                                     runYearLists,
-                                     std::vector<std::string>{"--list", "YEAR", "--mode", mode})
+        benchmark::RegisterBenchmark(
+            (std::string("runYearLists/mode ") + mode).c_str(), runYearLists,
+            std::vector<std::string>{"--list", "YEAR", "--mode", mode}, tenvo::kLoreFirstYear)
             ->Unit(benchmark::kMicrosecond);
     }
 }
@@ -172,6 +239,8 @@ class SummaryReporter : public benchmark::ConsoleReporter {
             if (run.benchmark_name() == "BM_LoreExportsAlone") exports_ = ns;
             if (run.benchmark_name() == "BM_JulianDayFloor") julian_ = ns;
             if (run.benchmark_name() == "BM_RowExportsAlone") rows_ = ns;
+            if (run.benchmark_name() == "BM_ReadEraDate") reading_ = ns;
+            if (run.benchmark_name() == "BM_ReadEraDateExportsAlone") readingExports_ = ns;
             // The year lists are reported in microseconds.
             if (run.benchmark_name().starts_with("runYearLists/")) {
                 lists_.push_back({run.benchmark_name().substr(13), ns * 1000.0});
@@ -188,6 +257,10 @@ class SummaryReporter : public benchmark::ConsoleReporter {
             std::printf("the 直 and the lower row alone %.1f ns: %.2f of the exports\n", rows_,
                         rows_ / exports_);
         }
+        if (reading_ > 0.0 && readingExports_ > 0.0) {
+            std::printf("reading an era date %.1f ns: %.2f x its exports alone (%.1f ns)\n",
+                        reading_, reading_ / readingExports_, readingExports_);
+        }
         // A year's list beside a year of lores (365 records).
         for (const auto& [name, ns] : lists_) {
             std::printf("year list %-13s %8.1f us: %.2f x 365 lores (%.1f us)\n", name.c_str(),
@@ -197,6 +270,7 @@ class SummaryReporter : public benchmark::ConsoleReporter {
 
   private:
     double lore_ = 0.0, exports_ = 0.0, julian_ = 0.0, rows_ = 0.0;
+    double reading_ = 0.0, readingExports_ = 0.0;
     std::vector<std::pair<std::string, double>> lists_;  // name, ns per year
 };
 
