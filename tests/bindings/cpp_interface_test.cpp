@@ -124,10 +124,11 @@ TEST(CppInterface, EqualsTheExportsOnEveryDay) {
 
         // The almanac and the whole lore, where the almanac exports answer.
         const int32_t bits = ad2rekicyu(c);
-        const auto items = v::almanac(d);
-        const auto lore = v::lore(d);
+        const v::month_rule terms = v::month_rule::terms;
+        const auto items = v::almanac(d, terms);
+        const auto lore = v::lore(d, terms);
         const auto choku = v::choku(d);
-        const auto lower = v::lower_row(d);
+        const auto lower = v::lower_row(d, terms);
         const auto lowerS = v::lower_row(d, v::month_rule::solstice);
         ASSERT_EQ(items.has_value(), bits >= 0);
         ASSERT_EQ(lore.has_value(), bits >= 0);
@@ -155,9 +156,9 @@ TEST(CppInterface, EqualsTheExportsOnEveryDay) {
         ASSERT_TRUE(
             std::equal(lore->almanac.begin(), lore->almanac.end(), items->begin(), items->end()));
         ASSERT_EQ(lore->weekday.c_encoding(), static_cast<unsigned>(ad2youbi(c)));
-        ASSERT_EQ(lore->lunisolar, v::lunisolar(d));
-        ASSERT_EQ(lore->rokuyo, v::rokuyo(d));
-        ASSERT_EQ(lore->mansion27, v::mansion27(d));
+        ASSERT_EQ(lore->lunisolar, v::lunisolar(d, terms));
+        ASSERT_EQ(lore->rokuyo, v::rokuyo(d, terms));
+        ASSERT_EQ(lore->mansion27, v::mansion27(d, terms));
         ASSERT_EQ(lore->mansion28, v::mansion28(d));
         ASSERT_EQ(lore->kanshi.year, k->year);
         ASSERT_EQ(lore->kanshi.day, k->day);
@@ -175,10 +176,12 @@ TEST(CppInterface, EqualsTheExportsOnEveryDay) {
     EXPECT_EQ(
         answered,
         2 * ((sys_days{v::lunisolar_last_day} - sys_days{v::lunisolar_first_day}).count() + 1));
-    EXPECT_TRUE(v::lunisolar(v::lunisolar_first_day));
-    EXPECT_FALSE(v::lunisolar(year_month_day{sys_days{v::lunisolar_first_day} - days{1}}));
+    EXPECT_TRUE(v::lunisolar(v::lunisolar_first_day, v::month_rule::terms));
+    EXPECT_FALSE(v::lunisolar(year_month_day{sys_days{v::lunisolar_first_day} - days{1}},
+                              v::month_rule::terms));
     EXPECT_TRUE(v::lunisolar(v::lunisolar_last_day, v::month_rule::solstice));
-    EXPECT_FALSE(v::lunisolar(year_month_day{sys_days{v::lunisolar_last_day} + days{1}}));
+    EXPECT_FALSE(v::lunisolar(year_month_day{sys_days{v::lunisolar_last_day} + days{1}},
+                              v::month_rule::terms));
 }
 
 // The era dates of the lore at the eras' first days and before 1873.
@@ -193,16 +196,16 @@ TEST(CppInterface, EraDates) {
         {year{2019} / May / 1, "令和元年5月1日"},
     }};
     for (const auto& [date, text] : cases) {
-        const auto lore = v::lore(date);
+        const auto lore = v::lore(date, v::month_rule::terms);
         ASSERT_TRUE(lore && lore->era);
         EXPECT_EQ(lore->era_text(), text);
         EXPECT_EQ(
             std::string(lore->era->name) + (lore->era->year == 1 ? "元" : ""),
             std::string(text).substr(0, lore->era->name.size() + (lore->era->year == 1 ? 3 : 0)));
     }
-    EXPECT_TRUE(v::lore(year{1870} / June / 1)->era->lunisolar_year);
-    EXPECT_FALSE(v::lore(year{1869} / December / 31));
-    EXPECT_FALSE(v::lore(year{2101} / January / 1));
+    EXPECT_TRUE(v::lore(year{1870} / June / 1, v::month_rule::terms)->era->lunisolar_year);
+    EXPECT_FALSE(v::lore(year{1869} / December / 31, v::month_rule::terms));
+    EXPECT_FALSE(v::lore(year{2101} / January / 1, v::month_rule::terms));
     EXPECT_FALSE(v::almanac(year{2020} / February / 30));
 }
 
@@ -297,7 +300,7 @@ TEST(CppInterface, MonthSheetsCarryTheDaysItems) {
                 const year_month_day d{ym / day{cell.day}};
                 ASSERT_EQ(weekday{sys_days{d}}.c_encoding(), i % 7);
                 const auto item = kind == 0   ? std::optional{v::kanshi(d)->day}
-                                  : kind == 1 ? v::rokuyo(d)
+                                  : kind == 1 ? v::rokuyo(d, v::month_rule::terms)
                                               : v::choku(d);
                 ASSERT_EQ(cell.note(), item ? item->name : "");
                 bool holiday = false;
@@ -357,10 +360,10 @@ TEST(CppInterface, RefusesWhatItCannotAnswer) {
     EXPECT_FALSE(v::solar_terms(year{2101}));
     EXPECT_FALSE(v::holidays(year{1947}));
     EXPECT_FALSE(v::holidays(year{2101}));
-    EXPECT_FALSE(v::sheet(year{1869} / December, v::sheet_mode::rokuyo));
+    EXPECT_FALSE(v::sheet(year{1869} / December, v::sheet_mode::rokuyo, {v::month_rule::terms}));
     EXPECT_FALSE(v::sheet(year{2101} / January, v::sheet_mode::rokuyo));
     EXPECT_FALSE(v::sheet(year{2020} / month{13}, v::sheet_mode::rokuyo));
-    EXPECT_FALSE(v::sheet(year{2020} / June, static_cast<v::sheet_mode>(8)));
+    EXPECT_FALSE(v::sheet(year{2020} / June, static_cast<v::sheet_mode>(9)));
     EXPECT_FALSE(v::sheet(year{2020} / June, static_cast<v::sheet_mode>(-1)));
     // Years far from the tables still have a 干支 and a 28-mansion day.
     EXPECT_TRUE(v::kanshi(year_month_day{year{-4000}, March, day{1}}));
