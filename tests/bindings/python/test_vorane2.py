@@ -29,7 +29,7 @@ class LunisolarDate(ctypes.Structure):
 
 
 lib = ctypes.CDLL(os.environ["VORANE2_LIBRARY"])
-for _name in ("adto9rekL", "adto9rekS"):
+for _name in ("adto9rekL", "adto9rekS", "adto9rekH"):
     getattr(lib, _name).restype = LunisolarDate
 for _name in ("rno2name", "A27toname", "A28toname", "eno2name", "kno2name", "rek2name",
               "sek2name", "cyo2name", "ged2name"):
@@ -71,18 +71,19 @@ def test_every_day_equals_the_exports():
                                             (lib.ad2nkyusei, lib.ad2tkyusei, lib.ad2hkyusei))
         bits = lib.ad2rekicyu(c)
         items = [name_of("rek2name", i) for i in range(29) if bits >> i & 1]
-        assert vorane2.almanac(day) == items
+        assert vorane2.almanac(day, "terms") == items
         lower = {rule: [name_of("ged2name", i) for i in range(17) if bits >> i & 1]
                  for rule, bits in (("terms", lib.ad2gedan(c)), ("solstice", lib.ad2gedanS(c)))}
-        assert vorane2.lower_row(day) == lower["terms"]
+        assert vorane2.lower_row(day, "terms") == lower["terms"]
         assert vorane2.lower_row(day, "solstice") == lower["solstice"]
         choku = name_of("cyo2name", lib.ad2cyoku(c))
         assert vorane2.choku(day) == choku
-        lore = vorane2.day(day)
+        lore = vorane2.day(day, "terms")
         assert lore.date == day and lore.almanac == items
         assert (lore.choku, lore.lower_row) == (choku, lower["terms"])
         assert (lore.lunisolar, lore.rokuyo, lore.mansion27) == (
-            (vorane2.lunisolar(day), vorane2.rokuyo(day), vorane2.mansion27(day))
+            (vorane2.lunisolar(day, "terms"), vorane2.rokuyo(day, "terms"),
+             vorane2.mansion27(day, "terms"))
             if lore.lunisolar else (None, None, None))
         assert (lore.kanshi, lore.kyusei, lore.mansion28) == (
             vorane2.kanshi(day), vorane2.kyusei(day), vorane2.mansion28(day))
@@ -97,7 +98,7 @@ def test_every_day_equals_the_exports():
 
 def test_results_are_named():
     day = datetime.date(2033, 12, 22)
-    terms, solstice = vorane2.lunisolar(day), vorane2.lunisolar(day, rule="solstice")
+    terms, solstice = vorane2.lunisolar(day, "terms"), vorane2.lunisolar(day, rule="solstice")
     assert (terms.month, terms.leap) == (10, True)
     assert (solstice.month, solstice.leap) == (11, True)
     assert vorane2.kanshi(day).day == vorane2.kanshi(day)[2]
@@ -139,7 +140,8 @@ def test_terms_holidays_and_sheets_agree():
 
 
 BAD_CALLS = [
-    (lambda: vorane2.lunisolar(datetime.date(1870, 1, 31)), ValueError, "1870-01-31 is outside"),
+    (lambda: vorane2.lunisolar(datetime.date(1870, 1, 31), "terms"), ValueError,
+     "1870-01-31 is outside"),
     (lambda: vorane2.rokuyo(datetime.date(2100, 12, 31), "solstice"), ValueError, "outside"),
     (lambda: vorane2.selected_days(datetime.date(1, 1, 1)), ValueError, "outside"),
     (lambda: vorane2.solar_term(datetime.date(2101, 1, 5)), ValueError, "1870 .. 2100"),
@@ -211,15 +213,17 @@ def test_anything_but_a_date_is_a_type_error(value, function):
 
 
 @settings(max_examples=200, deadline=None)
-@given(st.integers(-10 ** 6, 10 ** 6), st.integers(-100, 100),
+@given(st.one_of(st.integers(-10 ** 6, 10 ** 6), st.integers(400, 1900)), st.integers(-100, 100),
        st.sampled_from(["rokuyo", "kyusei", "mansion27", "mansion28", "kanshi", "sekki",
-                        "almanac", "choku"]))
-def test_month_sheets_of_any_month(year, month, mode):
-    if not (1870 <= year <= 2100 and 1 <= month <= 12):
+                        "almanac", "choku", "kyureki"]),
+       st.sampled_from(["published", "terms", "solstice"]))
+def test_month_sheets_of_any_month(year, month, mode, rule):
+    first = 445 if rule == "published" else 1870
+    if not (first <= year <= 2100 and 1 <= month <= 12):
         with pytest.raises(ValueError):
-            vorane2.month_sheet(year, month, mode)
+            vorane2.month_sheet(year, month, mode, rule)
         return
-    sheet = vorane2.month_sheet(year, month, mode)
+    sheet = vorane2.month_sheet(year, month, mode, rule)
     days = [c.day for c in sheet.cells if c.day is not None]
     assert days == list(range(1, len(days) + 1)) and 28 <= len(days) <= 31
 
