@@ -17,7 +17,7 @@ struct ModeNames {
     const char* option;  // the option's name, also the events' kind
     const char* title;   // the calendar's name
 };
-constexpr std::array<ModeNames, 8> kModeNames{{
+constexpr std::array<ModeNames, 9> kModeNames{{
     {"rokuyo", "六曜"},
     {"kyusei", "九星"},
     {"27", "二十七宿"},
@@ -26,6 +26,7 @@ constexpr std::array<ModeNames, 8> kModeNames{{
     {"sekki", "二十四節気"},
     {"almanac", "暦注"},
     {"choku", "十二直"},
+    {"kyureki", "旧暦"},
 }};
 
 const ModeNames* namesOf(CalendarMode mode) {
