@@ -263,12 +263,14 @@ PyObject* cycleName(const vorane2::named& n) {
     return n.number < 0 ? Py_NewRef(Py_None) : newStr(n.name);
 }
 
-py::object day(py::handle d, py::handle rule) {
-    const year_month_day date = toDate(d, "day");
-    const vorane2::month_rule r = toRule(rule, "day");
+// A day's lore as a Day; `function` is the name it was called by (day, or
+// lore as the C++ interface names it).
+py::object dayLore(py::handle d, py::handle rule, const char* function) {
+    const year_month_day date = toDate(d, function);
+    const vorane2::month_rule r = toRule(rule, function);
     const auto lore = vorane2::lore(date, r);
     if (!lore) {
-        outsideSpan("day", date,
+        outsideSpan(function, date,
                     r == vorane2::month_rule::published
                         ? "the lore's span 0445-01-25 .. 2100-12-31 (the published calendar)"
                         : almanacSpan());
@@ -298,6 +300,9 @@ py::object day(py::handle d, py::handle rule) {
          courtText(lore->wareki_south), courtText(lore->wareki_north),
          lore->month_days ? PyLong_FromUnsignedLong(*lore->month_days) : Py_NewRef(Py_None)});
 }
+
+py::object day(py::handle d, py::handle rule) { return dayLore(d, rule, "day"); }
+py::object lore(py::handle d, py::handle rule) { return dayLore(d, rule, "lore"); }
 
 py::object toJulian(py::handle d) {
     const year_month_day date = toDate(d, "to_julian");
@@ -536,6 +541,8 @@ PYBIND11_MODULE(_vorane2, m) {
     m.def("day", &day, py::arg("date"), py::arg("rule") = published,
           "The whole lore of a date as a Day: 0445-01-25 .. 2100-12-31 under the published\n"
           "rule, 1870-01-01 .. 2100-12-31 under the others.");
+    m.def("lore", &lore, py::arg("date"), py::arg("rule") = published,
+          "day(date, rule) by the name the C++ interface gives it (vorane2::lore).");
     m.def("to_julian", &toJulian, py::arg("date"),
           "The Julian-calendar date of a date as a JulianDate (year, month, day):\n"
           "1582-10-15 is Julian 1582-10-05. datetime.date is Gregorian throughout.");

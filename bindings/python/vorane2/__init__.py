@@ -34,6 +34,7 @@ from ._vorane2 import (  # noqa: F401
     holidays,
     kanshi,
     kyusei,
+    lore,
     lower_row,
     lunisolar,
     mansion27,

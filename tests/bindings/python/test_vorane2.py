@@ -150,7 +150,8 @@ def test_days_of_history(text, day, julian):
     court = "north" if text.endswith("（北朝）") else "south"
     assert vorane2.from_wareki(text) == day
     assert vorane2.wareki(day, court) == text.removesuffix("（南朝）").removesuffix("（北朝）")
-    lore = vorane2.day(day)
+    lore = vorane2.lore(day)
+    assert lore == vorane2.day(day)
     assert lore.era_south == vorane2.wareki(day) and lore.era_north == vorane2.wareki(day, "north")
     assert lore.julian == (julian if day < datetime.date(1582, 10, 15) else None)
     if julian:
@@ -277,6 +278,7 @@ BAD_CALLS = [
     (lambda: vorane2.lunisolar(), TypeError, ""),
     (lambda: vorane2.lunisolar(datetime.date(445, 1, 24)), ValueError, "0445-01-24 is outside"),
     (lambda: vorane2.day(datetime.date(445, 1, 24)), ValueError, "the lore's span 0445-01-25"),
+    (lambda: vorane2.lore(datetime.date(2101, 1, 1)), ValueError, r"vorane2\.lore\(\): 2101-01-01"),
     (lambda: vorane2.selected_days(datetime.date(1869, 12, 31)), ValueError, "1870-01-01"),
     (lambda: vorane2.wareki(datetime.date(2101, 1, 1)), ValueError, "2101-01-01 is outside"),
     (lambda: vorane2.wareki(datetime.date(1350, 1, 1), "east"), ValueError, "court must be"),
