@@ -5,14 +5,23 @@
 // calls, the interface side calling the one function. The ratio is the
 // interface's own cost: the checks, the optional, the UTF-8 names. One more
 // figure calls adto9rekL on records filled before the walk, the floor of a
-// caller that already holds them.
+// caller that already holds them. The functions that take a month rule are
+// measured under the terms rule beside its exports and under the published
+// rule (the default) beside adto9rekH and the model's record.
+//
+// The era dates walk every 97th day of 445-2100: wareki beside the exports
+// it asks (adto9rekH before 1873, ad2gengo and ad2gennen of both courts),
+// from_wareki reading wareki's texts beside the exports the reading asks
+// (kyu2days, kyu2ad, ad2gengo of both courts).
 //
 //   build/bench/cpp_interface_bench [--benchmark_filter=...]
 #include <benchmark/benchmark.h>
 
 #include <chrono>
+#include <string>
 #include <vector>
 
+#include "annotations.h"
 #include "day_lore.h"
 #include "library_binding_linked.h"
 #include "vorane2.hpp"
@@ -68,6 +77,14 @@ void BM_Export_adto9rekL(benchmark::State& state) {
     walk(state, [](const Day& d) { benchmark::DoNotOptimize(adto9rekL(record(d.ymd))); });
 }
 void BM_Cpp_lunisolar(benchmark::State& state) {
+    walk(state, [](const Day& d) {
+        benchmark::DoNotOptimize(vorane2::lunisolar(d.ymd, vorane2::month_rule::terms));
+    });
+}
+void BM_Export_adto9rekH(benchmark::State& state) {
+    walk(state, [](const Day& d) { benchmark::DoNotOptimize(adto9rekH(record(d.ymd))); });
+}
+void BM_Cpp_lunisolar_published(benchmark::State& state) {
     walk(state, [](const Day& d) { benchmark::DoNotOptimize(vorane2::lunisolar(d.ymd)); });
 }
 
@@ -75,6 +92,17 @@ void BM_Export_ad26youL_rno2name(benchmark::State& state) {
     walk(state, [](const Day& d) { benchmark::DoNotOptimize(rno2name(ad26youL(record(d.ymd)))); });
 }
 void BM_Cpp_rokuyo(benchmark::State& state) {
+    walk(state, [](const Day& d) {
+        benchmark::DoNotOptimize(vorane2::rokuyo(d.ymd, vorane2::month_rule::terms));
+    });
+}
+// The published 六曜 is the model's, from adto9rekH's date.
+void BM_Export_adto9rekH_rno2name(benchmark::State& state) {
+    walk(state, [](const Day& d) {
+        benchmark::DoNotOptimize(rno2name(tenvo::sixDayOf(adto9rekH(record(d.ymd)))));
+    });
+}
+void BM_Cpp_rokuyo_published(benchmark::State& state) {
     walk(state, [](const Day& d) { benchmark::DoNotOptimize(vorane2::rokuyo(d.ymd)); });
 }
 
@@ -99,33 +127,119 @@ void BM_Export_ad2rekicyu_rek2name(benchmark::State& state) {
     });
 }
 void BM_Cpp_almanac(benchmark::State& state) {
-    walk(state, [](const Day& d) { benchmark::DoNotOptimize(vorane2::almanac(d.ymd)); });
+    walk(state, [](const Day& d) {
+        benchmark::DoNotOptimize(vorane2::almanac(d.ymd, vorane2::month_rule::terms));
+    });
 }
 
 // The day's lore record the interface converts, on the year's shared part.
-void BM_Record_composeDayLore(benchmark::State& state) {
-    const tenvo::LibraryBinding library = tenvo::linkedLibraryBinding();
+void loreRecords(benchmark::State& state, tenvo::MonthRule rule) {
+    const tenvo::LibraryBinding library = tenvo::withMonthRule(tenvo::linkedLibraryBinding(), rule);
     tenvo::LoreYear shared{};
     walk(state, [&](const Day& d) {
         if (shared.year != d.c.year) shared = tenvo::loreYear(d.c.year);
         benchmark::DoNotOptimize(tenvo::composeDayLore(library, shared, d.c.month, d.c.day));
     });
 }
+void BM_Record_composeDayLore(benchmark::State& state) {
+    loreRecords(state, tenvo::MonthRule::Terms);
+}
 void BM_Cpp_lore(benchmark::State& state) {
+    walk(state, [](const Day& d) {
+        benchmark::DoNotOptimize(vorane2::lore(d.ymd, vorane2::month_rule::terms));
+    });
+}
+void BM_Record_composeDayLore_published(benchmark::State& state) {
+    loreRecords(state, tenvo::MonthRule::Published);
+}
+void BM_Cpp_lore_published(benchmark::State& state) {
     walk(state, [](const Day& d) { benchmark::DoNotOptimize(vorane2::lore(d.ymd)); });
+}
+
+// Every 97th day of the calendar through history, with its era date as
+// wareki writes it and the lunisolar date the reading of that text asks of
+// the library.
+struct EraDay {
+    year_month_day ymd;
+    CalendarDate c;
+    LunisolarDate lunar;
+    std::string text;
+};
+
+const std::vector<EraDay>& eraDays() {
+    static const std::vector<EraDay> all = [] {
+        std::vector<EraDay> out;
+        for (sys_days t{vorane2::history_first_day}; t <= sys_days{vorane2::history_last_day};
+             t += days{97}) {
+            const year_month_day d{t};
+            out.push_back({d, record(d), adto9rekH(record(d)), *vorane2::wareki(d)});
+        }
+        return out;
+    }();
+    return all;
+}
+
+template <typename Call>
+void walkEraDays(benchmark::State& state, Call call) {
+    const auto& days = eraDays();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        call(days[i]);
+        i = i + 1 == days.size() ? 0 : i + 1;
+    }
+}
+
+void BM_Export_wareki(benchmark::State& state) {
+    walkEraDays(state, [](const EraDay& d) {
+        const CalendarDate c = record(d.ymd);
+        if (c.year < 1873) benchmark::DoNotOptimize(adto9rekH(c));
+        for (const int32_t court : {VRN_SOUTH, VRN_NORTH}) {
+            benchmark::DoNotOptimize(ad2gengo(c, court));
+            benchmark::DoNotOptimize(ad2gennen(c, court));
+        }
+    });
+}
+void BM_Cpp_wareki(benchmark::State& state) {
+    walkEraDays(state, [](const EraDay& d) { benchmark::DoNotOptimize(vorane2::wareki(d.ymd)); });
+}
+
+void BM_Export_from_wareki(benchmark::State& state) {
+    walkEraDays(state, [](const EraDay& d) {
+        if (d.c.year < 1873) {
+            benchmark::DoNotOptimize(kyu2days(d.lunar.year, d.lunar.month, d.lunar.leap));
+            benchmark::DoNotOptimize(kyu2ad(d.lunar));
+        }
+        for (const int32_t court : {VRN_SOUTH, VRN_NORTH}) {
+            benchmark::DoNotOptimize(ad2gengo(d.c, court));
+        }
+    });
+}
+void BM_Cpp_from_wareki(benchmark::State& state) {
+    walkEraDays(state,
+                [](const EraDay& d) { benchmark::DoNotOptimize(vorane2::from_wareki(d.text)); });
 }
 
 BENCHMARK(BM_Floor_adto9rekL_filled);
 BENCHMARK(BM_Export_adto9rekL);
 BENCHMARK(BM_Cpp_lunisolar);
+BENCHMARK(BM_Export_adto9rekH);
+BENCHMARK(BM_Cpp_lunisolar_published);
 BENCHMARK(BM_Export_ad26youL_rno2name);
 BENCHMARK(BM_Cpp_rokuyo);
+BENCHMARK(BM_Export_adto9rekH_rno2name);
+BENCHMARK(BM_Cpp_rokuyo_published);
 BENCHMARK(BM_Export_kanshi);
 BENCHMARK(BM_Cpp_kanshi);
 BENCHMARK(BM_Export_ad2rekicyu_rek2name);
 BENCHMARK(BM_Cpp_almanac);
 BENCHMARK(BM_Record_composeDayLore);
 BENCHMARK(BM_Cpp_lore);
+BENCHMARK(BM_Record_composeDayLore_published);
+BENCHMARK(BM_Cpp_lore_published);
+BENCHMARK(BM_Export_wareki);
+BENCHMARK(BM_Cpp_wareki);
+BENCHMARK(BM_Export_from_wareki);
+BENCHMARK(BM_Cpp_from_wareki);
 
 }  // namespace
 

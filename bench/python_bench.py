@@ -2,11 +2,13 @@
 
     PYTHONPATH=build/python /usr/bin/python3 bench/python_bench.py
 
-Each function is called on 3,000 dates spread over 1870-2100, in a loop
-that calls the no-op the same way; the best of five rounds is kept. The
-figures are CPU time (time.process_time), so a busy machine does not
-inflate them. Exit status 1 when lunisolar costs more than 1 us or day more
-than 3 us a call.
+Each function is called on 3,000 dates spread over 1870-2100 (the era
+dates: wareki on 3,000 dates spread over 445-2100, from_wareki on their
+texts), in a loop that calls the no-op the same way; the best of five rounds
+is kept. The functions that take a month rule run under their default, the
+published calendar. The figures are CPU time (time.process_time), so a busy
+machine does not inflate them. Exit status 1 when lunisolar costs more than
+1 us or day more than 3 us a call.
 """
 
 import datetime
@@ -40,6 +42,11 @@ def main():
     figures = {"no-op": per_call_ns(noop, dates)}
     for name in ("lunisolar", "rokuyo", "kanshi", "almanac", "day"):
         figures[name] = per_call_ns(getattr(vorane2, name), dates)
+    first = datetime.date(445, 1, 25)
+    span = (datetime.date(2100, 12, 31) - first).days
+    history = [first + datetime.timedelta(days=i * span // 3000) for i in range(3000)]
+    figures["wareki"] = per_call_ns(vorane2.wareki, history)
+    figures["from_wareki"] = per_call_ns(vorane2.from_wareki, [vorane2.wareki(d) for d in history])
     over = False
     for name, ns in figures.items():
         limit = LIMITS_NS.get(name)
@@ -47,7 +54,7 @@ def main():
         if limit:
             note = f"  (limit {limit} ns{', OVER' if ns > limit else ''})"
             over |= ns > limit
-        print(f"{name:10} {ns:8.0f} ns  {ns / figures['no-op']:6.1f} x no-op{note}")
+        print(f"{name:11} {ns:8.0f} ns  {ns / figures['no-op']:6.1f} x no-op{note}")
     return 1 if over else 0
 
 

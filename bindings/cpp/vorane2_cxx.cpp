@@ -1,7 +1,8 @@
 // The compiled part of vorane2.hpp: the library's Shift-JIS names as UTF-8,
 // and the functions that go through the platform-free month model (the
 // solar terms of a year as the sheet names them, the holidays by law, the
-// month sheet).
+// month sheet, the day's lore, the era dates and the published rule's
+// items).
 #include <iconv.h>
 
 #include <algorithm>
@@ -14,6 +15,7 @@
 #include "month_sheet.h"
 #include "sheet_text.h"
 #include "vorane2.hpp"
+#include "wareki.h"
 
 namespace vorane2 {
 namespace {
@@ -72,7 +74,84 @@ const tenvo::LibraryBinding& binding() {
     return linked;
 }
 
+// The binding as the model reads it under each rule, made once; null for a
+// value that is no rule.
+const tenvo::LibraryBinding* reading(month_rule rule) {
+    static const std::array<tenvo::LibraryBinding, 3> readings{
+        binding(), tenvo::withMonthRule(binding(), tenvo::MonthRule::Solstice),
+        tenvo::withMonthRule(binding(), tenvo::MonthRule::Published)};
+    switch (rule) {
+        case month_rule::terms:
+            return &readings[0];
+        case month_rule::solstice:
+            return &readings[1];
+        case month_rule::published:
+            return &readings[2];
+    }
+    return nullptr;
+}
+
+const tenvo::LibraryBinding& published() { return *reading(month_rule::published); }
+
+// The era table in UTF-8, built once: its 275 names are converted only here.
+const tenvo::EraTable& eraTable() {
+    static const tenvo::EraTable table(binding());
+    return table;
+}
+
 bool tableYear(int y) { return y >= first_table_year && y <= last_table_year; }
+
+tenvo::CivilDate civilOf(const year_month_day& d) {
+    return {static_cast<int32_t>(d.year()), static_cast<int32_t>(static_cast<unsigned>(d.month())),
+            static_cast<int32_t>(static_cast<unsigned>(d.day()))};
+}
+
+year_month_day dateOf(const tenvo::CivilDate& d) {
+    return year_month_day{year{d.year}, month{static_cast<unsigned>(d.month)},
+                          Day{static_cast<unsigned>(d.day)}};
+}
+
+bool inAlmanacSpan(const CalendarDate& c) {
+    const year_month_day d{year{c.year}, month{static_cast<unsigned>(c.month)},
+                           Day{static_cast<unsigned>(c.day)}};
+    return d.ok() && d >= almanac_first_day && d <= history_last_day;
+}
+
+constexpr int32_t kNone = -999;
+
+// A text as a message quotes it, on one line as the model's messages are:
+// control characters shown as '?'.
+std::string quoted(std::string_view text) {
+    std::string out(1, '\'');
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        out += byte < 0x20 || byte == 0x7f ? '?' : c;
+    }
+    return out + '\'';
+}
+
+// Copies UTF-8 into a fixed array, whole characters only.
+template <std::size_t N>
+uint8_t copyUtf8(std::string_view text, std::array<char, N>& to) {
+    static_assert(N <= 255, "the length is kept in a byte");
+    std::size_t n = std::min(text.size(), to.size());
+    while (n > 0 && n < text.size() && (static_cast<unsigned char>(text[n]) & 0xc0) == 0x80) --n;
+    std::memcpy(to.data(), text.data(), n);
+    return static_cast<uint8_t>(n);
+}
+
+std::optional<wareki_date> warekiDate(const tenvo::WarekiDate& w) {
+    if (w.era < 0) return std::nullopt;
+    wareki_date out;
+    out.era_number = w.era;
+    out.era = eraTable().nameUtf8(w.era);
+    out.year = w.year;
+    out.month = static_cast<uint32_t>(w.month);
+    out.day = static_cast<uint32_t>(w.day);
+    out.leap = w.leap;
+    out.text_length = copyUtf8(eraTable().warekiTextUtf8(w), out.text_utf8);
+    return out;
+}
 
 }  // namespace
 
@@ -99,7 +178,97 @@ const name_array& converted_names() {
     return all;
 }
 
+int32_t published_six_day(const CalendarDate& date) {
+    const int32_t index = tenvo::sixDayOf(published().adto9rekH(date));
+    return index < 0 ? kNone : index;
+}
+
+int32_t published_mansion27(const CalendarDate& date) {
+    const LunisolarDate lunar = published().adto9rekH(date);
+    if (lunar.month < 1) return kNone;
+    const int32_t index = tenvo::mansion27On(published(), date, lunar);
+    return index < 0 ? kNone : index;
+}
+
+bool published_fujoju(const CalendarDate& date) {
+    // The model reads 不成就日 off the published date where the library's
+    // solstice months differ from it; elsewhere the export answers.
+    const LunisolarDate lunar = published().adto9rekH(date);
+    if (lunar.month < 1) return false;
+    if (tenvo::solsticeReadingAgrees(published(), date, lunar)) return fujyojyuS(date) == 'Y';
+    return ((tenvo::almanacItemsOf(published(), date) >> VRN_FUJOJU) & 1) != 0;
+}
+
+int32_t published_almanac(const CalendarDate& date) {
+    if (!inAlmanacSpan(date)) return kNone;
+    return tenvo::almanacItemsOf(published(), date);
+}
+
+int32_t published_lower_row(const CalendarDate& date) {
+    const int32_t bits = ad2gedanS(date);
+    if (bits < 0) return bits;
+    const LunisolarDate lunar = published().adto9rekH(date);
+    if (lunar.month < 1 || tenvo::solsticeReadingAgrees(published(), date, lunar)) return bits;
+    // On the few days whose published month the solstice months number
+    // otherwise, 凶会日 is the lore's, read off the published month; the
+    // other items are the day's at `date`'s meridian.
+    const tenvo::DayLore lore = tenvo::composeDayLore(published(), date.year, date.month, date.day);
+    constexpr int32_t kue = 1 << VRN_KUE;
+    return (bits & ~kue) | (lore.lowerRow & kue);
+}
+
 }  // namespace detail
+
+std::optional<std::string> wareki(const year_month_day& date, court c) {
+    if (!date.ok() || (c != court::south && c != court::north)) return std::nullopt;
+    const tenvo::CivilDate civil = civilOf(date);
+    if (!tenvo::isHistoryDay(civil)) return std::nullopt;
+    const tenvo::DayWareki w = tenvo::warekiOfDay(binding(), civil);
+    std::string text = eraTable().warekiTextUtf8(c == court::south ? w.south : w.north);
+    if (text.empty()) return std::nullopt;
+    return text;
+}
+
+wareki_reading from_wareki(std::string_view text) {
+    wareki_reading out;
+    if (!text.empty() && text[0] >= '0' && text[0] <= '9') {
+        // The reader also takes YYYY-MM-DD, which is no era date.
+        out.error = wareki_error::not_a_date;
+        out.message = quoted(text) +
+                      " is not an era date: write it as 天正10年6月2日, 元和9年閏8月1日 or "
+                      "明治元年9月8日";
+        return out;
+    }
+    tenvo::DateReading r = eraTable().readDate(text, tenvo::IsoCalendar::Gregorian);
+    switch (r.error) {
+        case tenvo::DateTextError::None:
+            out.date = dateOf(r.date);
+            return out;
+        case tenvo::DateTextError::OutOfSpan:
+            out.error = wareki_error::out_of_span;
+            break;
+        case tenvo::DateTextError::UnknownEra:
+            out.error = wareki_error::unknown_era;
+            break;
+        case tenvo::DateTextError::NoSuchYear:
+            out.error = wareki_error::no_such_year;
+            break;
+        case tenvo::DateTextError::NoSuchMonth:
+            out.error = wareki_error::no_such_month;
+            break;
+        case tenvo::DateTextError::NoSuchDay:
+            out.error = wareki_error::no_such_day;
+            break;
+        case tenvo::DateTextError::EraNotInForce:
+            out.error = wareki_error::era_not_in_force;
+            break;
+        default:  // NotADate; the ISO and Julian errors need a YYYY-MM-DD text
+            out.error = wareki_error::not_a_date;
+            break;
+    }
+    out.message = std::move(r.message);
+    return out;
+}
 
 std::optional<std::array<solar_term, 24>> solar_terms(year y, double longitude) {
     if (!y.ok() || !tableYear(static_cast<int>(y)) || !detail::good_longitude(longitude)) {
@@ -142,17 +311,16 @@ std::optional<solar_term> solar_term_on(const year_month_day& date, double longi
 }
 
 std::optional<day_lore> lore(const year_month_day& date, month_rule rule) {
-    if (!date.ok()) return std::nullopt;
-    static const tenvo::LibraryBinding solstice = tenvo::withSolsticeReading(binding());
+    const tenvo::LibraryBinding* library = reading(rule);
+    if (!date.ok() || library == nullptr) return std::nullopt;
     // The holidays of the year asked last on this thread, found once for a
     // walk through a year rather than for every day.
     thread_local tenvo::LoreYear lastYear{};
     const int32_t y = static_cast<int>(date.year());
     if (lastYear.year != y) lastYear = tenvo::loreYear(y);
-    const tenvo::DayLore l =
-        tenvo::composeDayLore(rule == month_rule::solstice ? solstice : binding(), lastYear,
-                              static_cast<int32_t>(static_cast<unsigned>(date.month())),
-                              static_cast<int32_t>(static_cast<unsigned>(date.day())));
+    const tenvo::DayLore l = tenvo::composeDayLore(
+        *library, lastYear, static_cast<int32_t>(static_cast<unsigned>(date.month())),
+        static_cast<int32_t>(static_cast<unsigned>(date.day())));
     if (!l.valid) return std::nullopt;
     using detail::name_utf8;
     using detail::names;
@@ -174,9 +342,21 @@ std::optional<day_lore> lore(const year_month_day& date, month_rule rule) {
         }();
         const Utf8Name& name = eras[static_cast<std::size_t>(l.era.era)];
         out.era = era_date{{name.text.data(), name.length}, l.era.year, l.era.lunisolar};
-        const std::string text = tenvo::eraDateShiftJis(l.era, l.month, l.day);
-        out.era_text_length = static_cast<uint8_t>(
-            toUtf8(text.data(), text.size(), out.era_text_utf8.data(), out.era_text_utf8.size()));
+        if (!l.published) {
+            const std::string text = tenvo::eraDateShiftJis(l.era, l.month, l.day);
+            out.era_text_length = static_cast<uint8_t>(toUtf8(
+                text.data(), text.size(), out.era_text_utf8.data(), out.era_text_utf8.size()));
+        }
+    }
+    if (l.published) {
+        out.era_text_length = copyUtf8(eraTable().dayWarekiUtf8(l.wareki), out.era_text_utf8);
+        out.wareki_south = warekiDate(l.wareki.south);
+        out.wareki_north = warekiDate(l.wareki.north);
+        if (l.julian.year != 0) {
+            out.julian = julian_date{l.julian.year, static_cast<uint32_t>(l.julian.month),
+                                     static_cast<uint32_t>(l.julian.day)};
+        }
+        if (l.monthDays > 0) out.month_days = static_cast<uint32_t>(l.monthDays);
     }
     if (l.lunisolar.month >= 1) {
         out.lunisolar =
@@ -221,7 +401,15 @@ std::optional<month_sheet> sheet(std::chrono::year_month ym, sheet_mode mode,
     const int yy = static_cast<int>(ym.year());
     const auto m = static_cast<unsigned>(ym.month());
     const auto code = static_cast<int32_t>(mode);
-    if (!ym.ok() || !tableYear(yy) || code < 0 || code > 7) return std::nullopt;
+    const tenvo::LibraryBinding* library = reading(options.rule);
+    if (!ym.ok() || library == nullptr || code < 0 ||
+        code > static_cast<int32_t>(sheet_mode::kyureki)) {
+        return std::nullopt;
+    }
+    const int firstYear = options.rule == month_rule::published
+                              ? static_cast<int>(history_first_day.year())
+                              : first_table_year;
+    if (yy < firstYear || yy > last_table_year) return std::nullopt;
 
     tenvo::MonthSheet model;
     model.year = static_cast<uint16_t>(yy);
@@ -229,8 +417,7 @@ std::optional<month_sheet> sheet(std::chrono::year_month ym, sheet_mode mode,
     model.mode = code;
     model.holidayRule =
         options.holidays_by_law ? tenvo::HolidayRule::ByLaw : tenvo::HolidayRule::FixedTable;
-    static const tenvo::LibraryBinding solstice = tenvo::withSolsticeReading(binding());
-    tenvo::composeMonth(model, options.rule == month_rule::solstice ? solstice : binding());
+    tenvo::composeMonth(model, *library);
 
     month_sheet out;
     out.month = ym;

@@ -1,6 +1,7 @@
 // The Python module over the C++ interface (vorane2.hpp): datetime.date in,
 // str and named tuples out, ValueError for a date outside a function's span
-// and TypeError for an argument of the wrong type. Results are named tuples.
+// or a text that names no day, and TypeError for an argument of the wrong
+// type. Results are named tuples.
 #include <pybind11/pybind11.h>
 
 // pybind11 first: it brings Python.h, which datetime.h needs.
@@ -19,6 +20,7 @@ using std::chrono::year_month_day;
 namespace {
 
 PyTypeObject* gLunisolarType = nullptr;
+PyTypeObject* gJulianType = nullptr;
 PyTypeObject* gTripleType[2] = {nullptr, nullptr};  // Kanshi, Kyusei
 PyTypeObject* gSelectedType = nullptr;
 PyTypeObject* gCellType = nullptr;
@@ -73,10 +75,12 @@ std::string toWord(py::handle obj, const char* function, const char* what) {
 
 vorane2::month_rule toRule(py::handle obj, const char* function) {
     const std::string rule = toWord(obj, function, "rule");
+    if (rule == "published") return vorane2::month_rule::published;
     if (rule == "terms") return vorane2::month_rule::terms;
     if (rule == "solstice") return vorane2::month_rule::solstice;
-    throw py::value_error(std::string("vorane2.") + function + "(): rule must be \"terms\" or " +
-                          "\"solstice\", not \"" + rule + "\"");
+    throw py::value_error(std::string("vorane2.") + function +
+                          "(): rule must be \"published\", \"terms\" or \"solstice\", not \"" +
+                          rule + "\"");
 }
 
 [[noreturn]] void outsideSpan(const char* function, const year_month_day& date, const char* span) {
@@ -84,7 +88,11 @@ vorane2::month_rule toRule(py::handle obj, const char* function) {
                           " is outside " + span);
 }
 
-const char* lunisolarSpan() { return "the lunisolar span 1870-02-01 .. 2100-12-30"; }
+const char* lunisolarSpan(vorane2::month_rule rule) {
+    return rule == vorane2::month_rule::published
+               ? "the lunisolar span 0445-01-25 .. 2100-12-30 (the published calendar)"
+               : "the lunisolar span 1870-02-01 .. 2100-12-30";
+}
 
 py::str utf8(std::string_view s) { return py::str(s.data(), s.size()); }
 
@@ -136,23 +144,26 @@ PyTypeObject* newType(const char* name, const char* fields, const char* doc) {
 
 py::object lunisolar(py::handle d, py::handle rule) {
     const year_month_day date = toDate(d, "lunisolar");
-    const auto l = vorane2::lunisolar(date, toRule(rule, "lunisolar"));
-    if (!l) outsideSpan("lunisolar", date, lunisolarSpan());
+    const vorane2::month_rule r = toRule(rule, "lunisolar");
+    const auto l = vorane2::lunisolar(date, r);
+    if (!l) outsideSpan("lunisolar", date, lunisolarSpan(r));
     return namedTuple(gLunisolarType, {PyLong_FromLong(l->year), PyLong_FromUnsignedLong(l->month),
                                        PyLong_FromUnsignedLong(l->day), PyBool_FromLong(l->leap)});
 }
 
 py::str rokuyo(py::handle d, py::handle rule) {
     const year_month_day date = toDate(d, "rokuyo");
-    const auto r = vorane2::rokuyo(date, toRule(rule, "rokuyo"));
-    if (!r) outsideSpan("rokuyo", date, lunisolarSpan());
+    const vorane2::month_rule numbering = toRule(rule, "rokuyo");
+    const auto r = vorane2::rokuyo(date, numbering);
+    if (!r) outsideSpan("rokuyo", date, lunisolarSpan(numbering));
     return utf8(r->name);
 }
 
 py::str mansion27(py::handle d, py::handle rule) {
     const year_month_day date = toDate(d, "mansion27");
-    const auto m = vorane2::mansion27(date, toRule(rule, "mansion27"));
-    if (!m) outsideSpan("mansion27", date, lunisolarSpan());
+    const vorane2::month_rule r = toRule(rule, "mansion27");
+    const auto m = vorane2::mansion27(date, r);
+    if (!m) outsideSpan("mansion27", date, lunisolarSpan(r));
     return utf8(m->name);
 }
 
@@ -181,8 +192,14 @@ py::object kyusei(py::handle d) {
 
 py::object selectedDays(py::handle d, py::handle rule) {
     const year_month_day date = toDate(d, "selected_days");
-    const auto s = vorane2::selected(date, toRule(rule, "selected_days"));
-    if (!s) outsideSpan("selected_days", date, lunisolarSpan());
+    const vorane2::month_rule r = toRule(rule, "selected_days");
+    const auto s = vorane2::selected(date, r);
+    if (!s) {
+        outsideSpan("selected_days", date,
+                    r == vorane2::month_rule::published
+                        ? "the selected days' span 1870-01-01 .. 2100-12-30"
+                        : lunisolarSpan(r));
+    }
     return namedTuple(gSelectedType, {PyBool_FromLong(s->tensha), PyBool_FromLong(s->kurobi),
                                       PyBool_FromLong(s->sanrinbo), PyBool_FromLong(s->fujoju),
                                       PyBool_FromLong(s->teniti)});
@@ -227,32 +244,124 @@ PyObject* nameOrNone(const std::optional<vorane2::named>& n) {
     return n ? newStr(n->name) : Py_NewRef(Py_None);
 }
 
-py::object day(py::handle d, py::handle rule) {
-    const year_month_day date = toDate(d, "day");
-    const auto lore = vorane2::lore(date, toRule(rule, "day"));
-    if (!lore) outsideSpan("day", date, almanacSpan());
-    PyObject* lunar = Py_NewRef(Py_None);
-    if (const auto& l = lore->lunisolar) {
-        Py_DECREF(lunar);
-        lunar =
-            namedTuple(gLunisolarType, {PyLong_FromLong(l->year), PyLong_FromUnsignedLong(l->month),
-                                        PyLong_FromUnsignedLong(l->day), PyBool_FromLong(l->leap)})
-                .release()
-                .ptr();
+PyObject* lunisolarTuple(const vorane2::lunisolar_date& l) {
+    return namedTuple(gLunisolarType, {PyLong_FromLong(l.year), PyLong_FromUnsignedLong(l.month),
+                                       PyLong_FromUnsignedLong(l.day), PyBool_FromLong(l.leap)})
+        .release()
+        .ptr();
+}
+
+PyObject* julianTuple(const vorane2::julian_date& j) {
+    return namedTuple(gJulianType, {PyLong_FromLong(j.year), PyLong_FromUnsignedLong(j.month),
+                                    PyLong_FromUnsignedLong(j.day)})
+        .release()
+        .ptr();
+}
+
+// A cycle's name, None where the lore has none (number -1).
+PyObject* cycleName(const vorane2::named& n) {
+    return n.number < 0 ? Py_NewRef(Py_None) : newStr(n.name);
+}
+
+// A day's lore as a Day; `function` is the name it was called by (day, or
+// lore as the C++ interface names it).
+py::object dayLore(py::handle d, py::handle rule, const char* function) {
+    const year_month_day date = toDate(d, function);
+    const vorane2::month_rule r = toRule(rule, function);
+    const auto lore = vorane2::lore(date, r);
+    if (!lore) {
+        outsideSpan(function, date,
+                    r == vorane2::month_rule::published
+                        ? "the lore's span 0445-01-25 .. 2100-12-31 (the published calendar)"
+                        : almanacSpan());
     }
     const auto triple = [](PyTypeObject* type, const auto& t) {
-        return namedTuple(type, {newStr(t.year.name), newStr(t.month.name), newStr(t.day.name)})
+        return namedTuple(type, {cycleName(t.year), cycleName(t.month), cycleName(t.day)})
             .release()
             .ptr();
     };
+    // Before 1870 the lore has no nine stars at all.
+    PyObject* stars =
+        lore->kyusei.day.number < 0 ? Py_NewRef(Py_None) : triple(gTripleType[1], lore->kyusei);
+    const auto courtText = [](const std::optional<vorane2::wareki_date>& w) {
+        return w ? newStr(w->text()) : Py_NewRef(Py_None);
+    };
     return namedTuple(
-        gDayType, {Py_NewRef(d.ptr()), strOrNone(lore->era_text()), lunar, nameOrNone(lore->rokuyo),
-                   triple(gTripleType[0], lore->kanshi), triple(gTripleType[1], lore->kyusei),
-                   nameOrNone(lore->mansion27), newStr(lore->mansion28.name),
-                   nameOrNone(lore->solar_term), itemNames(lore->almanac).release().ptr(),
-                   lore->moon_age ? PyFloat_FromDouble(*lore->moon_age) : Py_NewRef(Py_None),
-                   strOrNone(lore->holiday), nameOrNone(lore->choku),
-                   itemNames(lore->lower_row).release().ptr()});
+        gDayType,
+        {Py_NewRef(d.ptr()), strOrNone(lore->era_text()),
+         lore->lunisolar ? lunisolarTuple(*lore->lunisolar) : Py_NewRef(Py_None),
+         nameOrNone(lore->rokuyo), triple(gTripleType[0], lore->kanshi), stars,
+         nameOrNone(lore->mansion27), newStr(lore->mansion28.name), nameOrNone(lore->solar_term),
+         itemNames(lore->almanac).release().ptr(),
+         lore->moon_age ? PyFloat_FromDouble(*lore->moon_age) : Py_NewRef(Py_None),
+         strOrNone(lore->holiday), nameOrNone(lore->choku),
+         itemNames(lore->lower_row).release().ptr(),
+         lore->julian ? julianTuple(*lore->julian) : Py_NewRef(Py_None),
+         courtText(lore->wareki_south), courtText(lore->wareki_north),
+         lore->month_days ? PyLong_FromUnsignedLong(*lore->month_days) : Py_NewRef(Py_None)});
+}
+
+py::object day(py::handle d, py::handle rule) { return dayLore(d, rule, "day"); }
+py::object lore(py::handle d, py::handle rule) { return dayLore(d, rule, "lore"); }
+
+py::object toJulian(py::handle d) {
+    const year_month_day date = toDate(d, "to_julian");
+    const auto j = vorane2::to_julian(date);
+    if (!j) outsideSpan("to_julian", date, "the calendar");
+    return py::reinterpret_steal<py::object>(julianTuple(*j));
+}
+
+py::object fromJulian(py::handle y, py::handle m, py::handle dd) {
+    const int year = toInt(y, "from_julian", "year");
+    const int month = toInt(m, "from_julian", "month");
+    const int day = toInt(dd, "from_julian", "day");
+    const std::string written =
+        std::to_string(year) + "-" + std::to_string(month) + "-" + std::to_string(day);
+    // A negative month or day wraps to one beyond 12 or 31, which is refused.
+    const auto g =
+        vorane2::from_julian({year, static_cast<uint32_t>(month), static_cast<uint32_t>(day)});
+    if (!g) {
+        throw py::value_error("vorane2.from_julian(): " + written +
+                              " is no date of the Julian calendar");
+    }
+    const int gy = static_cast<int>(g->year());
+    if (gy < 1 || gy > 9999) {
+        throw py::value_error("vorane2.from_julian(): Julian " + written + " is Gregorian " +
+                              isoDate(*g) + ", outside datetime.date's years 1 .. 9999");
+    }
+    return date(*g);
+}
+
+vorane2::court toCourt(py::handle obj) {
+    const std::string court = toWord(obj, "wareki", "court");
+    if (court == "south") return vorane2::court::south;
+    if (court == "north") return vorane2::court::north;
+    throw py::value_error("vorane2.wareki(): court must be \"south\" or \"north\", not \"" + court +
+                          "\"");
+}
+
+py::str wareki(py::handle d, py::handle court) {
+    const year_month_day date = toDate(d, "wareki");
+    const auto text = vorane2::wareki(date, toCourt(court));
+    if (!text) outsideSpan("wareki", date, "the era dates' span 0445-01-25 .. 2100-12-31");
+    return utf8(*text);
+}
+
+py::object fromWareki(py::handle text) {
+    if (!PyUnicode_Check(text.ptr())) {
+        throw py::type_error("vorane2.from_wareki() expects a str, not " + typeName(text));
+    }
+    Py_ssize_t length = 0;
+    const char* bytes = PyUnicode_AsUTF8AndSize(text.ptr(), &length);
+    if (bytes == nullptr) {
+        // A lone surrogate has no UTF-8: no era date is written so.
+        PyErr_Clear();
+        throw py::value_error("vorane2.from_wareki(): the text is not an era date");
+    }
+    const vorane2::wareki_reading reading =
+        vorane2::from_wareki({bytes, static_cast<std::size_t>(length)});
+    if (!reading) throw py::value_error("vorane2.from_wareki(): " + reading.message);
+    return date(reading.date);
 }
 
 py::object solarTerm(py::handle d) {
@@ -302,8 +411,9 @@ PySheet monthSheet(py::handle y, py::handle m, py::handle mode, py::handle rule,
     const int year = toInt(y, "month_sheet", "year");
     const int month = toInt(m, "month_sheet", "month");
     // In the order of vorane2::sheet_mode.
-    static constexpr std::array<const char*, 8> kModes{"rokuyo", "kyusei", "mansion27", "mansion28",
-                                                       "kanshi", "sekki",  "almanac",   "choku"};
+    static constexpr std::array<const char*, 9> kModes{"rokuyo",    "kyusei", "mansion27",
+                                                       "mansion28", "kanshi", "sekki",
+                                                       "almanac",   "choku",  "kyureki"};
     const std::string modeWord = toWord(mode, "month_sheet", "mode");
     int code = -1;
     for (std::size_t i = 0; i < kModes.size(); ++i) {
@@ -312,7 +422,7 @@ PySheet monthSheet(py::handle y, py::handle m, py::handle mode, py::handle rule,
     if (code < 0) {
         throw py::value_error(
             "vorane2.month_sheet(): mode must be one of rokuyo, kyusei, "
-            "mansion27, mansion28, kanshi, sekki, almanac, choku; not \"" +
+            "mansion27, mansion28, kanshi, sekki, almanac, choku, kyureki; not \"" +
             modeWord + "\"");
     }
     vorane2::sheet_options options;
@@ -323,10 +433,14 @@ PySheet monthSheet(py::handle y, py::handle m, py::handle mode, py::handle rule,
             "vorane2.month_sheet(): holidays must be \"fixed\" or \"law\", not \"" + h + "\"");
     }
     options.holidays_by_law = h == "law";
-    if (month < 1 || month > 12 || year < vorane2::first_table_year ||
-        year > vorane2::last_table_year) {
-        throw py::value_error("vorane2.month_sheet(): " + std::to_string(year) + "-" +
-                              std::to_string(month) + " is outside the months 1870-01 .. 2100-12");
+    const bool published = options.rule == vorane2::month_rule::published;
+    const int firstYear =
+        published ? static_cast<int>(vorane2::history_first_day.year()) : vorane2::first_table_year;
+    if (month < 1 || month > 12 || year < firstYear || year > vorane2::last_table_year) {
+        throw py::value_error(
+            "vorane2.month_sheet(): " + std::to_string(year) + "-" + std::to_string(month) +
+            " is outside the months " +
+            (published ? "445-01 .. 2100-12 (the published calendar)" : "1870-01 .. 2100-12"));
     }
     const auto sheet =
         vorane2::sheet(std::chrono::year{year} / std::chrono::month{static_cast<unsigned>(month)},
@@ -364,6 +478,8 @@ PYBIND11_MODULE(_vorane2, m) {
 
     gLunisolarType = newType("Lunisolar", "year month day leap",
                              "A lunisolar date: year, month 1..12, day 1..30, leap.");
+    gJulianType = newType("JulianDate", "year month day",
+                          "A date of the Julian calendar: year, month 1..12, day 1..31.");
     gTripleType[0] =
         newType("Kanshi", "year month day", "干支 of the year, the solar month and the day.");
     gTripleType[1] =
@@ -372,49 +488,75 @@ PYBIND11_MODULE(_vorane2, m) {
                             "Whether a date is 天赦日, 黒日, 三隣亡, 不成就日, a 癸巳 day.");
     gDayType = newType("Day",
                        "date era lunisolar rokuyo kanshi kyusei mansion27 mansion28 solar_term "
-                       "almanac moon_age holiday choku lower_row",
-                       "A day's whole lore: the date, its era date (和暦), lunisolar date, 六曜, "
-                       "干支 and 九星 of year, month and day, 二十七宿, 二十八宿, the solar term "
-                       "beginning that day, the almanac items, the Moon's age at noon in days, "
-                       "the holiday by law, the 十二直 and the lower-row items (暦注下段); None "
-                       "where the day has no such item.");
+                       "almanac moon_age holiday choku lower_row julian era_south era_north "
+                       "month_days",
+                       "A day's whole lore: the date, its era date (和暦; under the published "
+                       "rule both courts' where they differ), lunisolar date, 六曜, 干支 and 九星 "
+                       "of year, month and day, 二十七宿, 二十八宿, the solar term beginning that "
+                       "day, the almanac items, the Moon's age at noon in days, the holiday by "
+                       "law, the 十二直 and the lower-row items (暦注下段); under the published "
+                       "rule also the Julian date (before 1582-10-15), each court's era date and "
+                       "the days of the lunisolar month. None where the day has no such item: "
+                       "before 1870 the nine stars, solar term, almanac, Moon's age, 直 and lower "
+                       "row, and a leap month's 干支.");
     gCellType = newType("SheetCell", "day note colour",
                         "A cell of a month sheet: day (None outside the month), the item "
                         "under it, the colour class (weekday 0..6, 0 for a holiday too).");
     m.attr("Lunisolar") = py::handle(reinterpret_cast<PyObject*>(gLunisolarType));
+    m.attr("JulianDate") = py::handle(reinterpret_cast<PyObject*>(gJulianType));
     m.attr("Kanshi") = py::handle(reinterpret_cast<PyObject*>(gTripleType[0]));
     m.attr("Kyusei") = py::handle(reinterpret_cast<PyObject*>(gTripleType[1]));
     m.attr("SelectedDays") = py::handle(reinterpret_cast<PyObject*>(gSelectedType));
     m.attr("Day") = py::handle(reinterpret_cast<PyObject*>(gDayType));
     m.attr("SheetCell") = py::handle(reinterpret_cast<PyObject*>(gCellType));
 
-    const auto terms = py::str("terms");
-    m.def("lunisolar", &lunisolar, py::arg("date"), py::arg("rule") = terms,
-          "The lunisolar date (year, month, day, leap) of a date 1870-02-01 .. 2100-12-30;\n"
-          "rule \"terms\" numbers the months by their principal terms, \"solstice\" from the\n"
-          "month that holds the winter solstice.");
-    m.def("rokuyo", &rokuyo, py::arg("date"), py::arg("rule") = terms,
-          "The six-day name (六曜) of a date in the lunisolar span.");
-    m.def("mansion27", &mansion27, py::arg("date"), py::arg("rule") = terms,
-          "The 27-mansion name (二十七宿) of a date in the lunisolar span.");
+    const auto published = py::str("published");
+    m.def("lunisolar", &lunisolar, py::arg("date"), py::arg("rule") = published,
+          "The lunisolar date (year, month, day, leap) of a date. rule \"published\" (the\n"
+          "default): the months as the calendars printed them, 0445-01-25 .. 2100-12-30;\n"
+          "\"terms\" numbers the months by their principal terms, \"solstice\" from the month\n"
+          "that holds the winter solstice, both 1870-02-01 .. 2100-12-30.");
+    m.def("rokuyo", &rokuyo, py::arg("date"), py::arg("rule") = published,
+          "The six-day name (六曜) of a date in the lunisolar span of the rule (as for\n"
+          "lunisolar).");
+    m.def("mansion27", &mansion27, py::arg("date"), py::arg("rule") = published,
+          "The 27-mansion name (二十七宿) of a date in the lunisolar span of the rule.");
     m.def("mansion28", &mansion28, py::arg("date"), "The 28-mansion name (二十八宿) of a date.");
     m.def("kanshi", &kanshi, py::arg("date"),
           "The stem-and-branch names (干支) of the year, the solar month and the day.");
     m.def("kyusei", &kyusei, py::arg("date"),
           "The nine-star names (九星) of the year, the solar month and the day.");
-    m.def("selected_days", &selectedDays, py::arg("date"), py::arg("rule") = terms,
-          "Which selected days (天赦日, 黒日, 三隣亡, 不成就日, 癸巳) a date of the lunisolar span "
-          "is.");
-    m.def("almanac", &almanac, py::arg("date"), py::arg("rule") = terms,
+    m.def("selected_days", &selectedDays, py::arg("date"), py::arg("rule") = published,
+          "Which selected days (天赦日, 黒日, 三隣亡, 不成就日, 癸巳) a date is: one of\n"
+          "1870-01-01 .. 2100-12-30 under the published rule, of the lunisolar span under the\n"
+          "others; rule as for lunisolar (不成就日).");
+    m.def("almanac", &almanac, py::arg("date"), py::arg("rule") = published,
           "The almanac items (雑節, 暦注, the Moon's phases) of a date 1870-01-01 .. 2100-12-31\n"
           "as a list of names in the almanac's order; rule as for lunisolar (不成就日).");
     m.def("choku", &choku, py::arg("date"),
           "The 十二直 (建 .. 閉) of a date 1870-01-01 .. 2100-12-31.");
-    m.def("lower_row", &lowerRow, py::arg("date"), py::arg("rule") = terms,
+    m.def("lower_row", &lowerRow, py::arg("date"), py::arg("rule") = published,
           "The lower-row items (暦注下段: 天恩日 .. 滅門日) of a date 1870-01-01 .. 2100-12-31\n"
           "as a list of names in the almanac's order; rule as for lunisolar (凶会日).");
-    m.def("day", &day, py::arg("date"), py::arg("rule") = terms,
-          "The whole lore of a date 1870-01-01 .. 2100-12-31 as a Day.");
+    m.def("day", &day, py::arg("date"), py::arg("rule") = published,
+          "The whole lore of a date as a Day: 0445-01-25 .. 2100-12-31 under the published\n"
+          "rule, 1870-01-01 .. 2100-12-31 under the others.");
+    m.def("lore", &lore, py::arg("date"), py::arg("rule") = published,
+          "day(date, rule) by the name the C++ interface gives it (vorane2::lore).");
+    m.def("to_julian", &toJulian, py::arg("date"),
+          "The Julian-calendar date of a date as a JulianDate (year, month, day):\n"
+          "1582-10-15 is Julian 1582-10-05. datetime.date is Gregorian throughout.");
+    m.def("from_julian", &fromJulian, py::arg("year"), py::arg("month"), py::arg("day"),
+          "The datetime.date of a Julian-calendar date: Julian 1582-10-04 is 1582-10-14.\n"
+          "ValueError for a date the Julian calendar has not.");
+    m.def("wareki", &wareki, py::arg("date"), py::arg("court") = py::str("south"),
+          "The era date (和暦) of a date 0445-01-25 .. 2100-12-31 as court \"south\" or\n"
+          "\"north\" wrote it (the two differ 1331 .. 1392 only): \"天正10年6月2日\",\n"
+          "\"元和9年閏8月1日\", \"令和8年12月9日\". Before 1873 month and day are lunisolar.");
+    m.def("from_wareki", &fromWareki, py::arg("text"),
+          "The datetime.date of an era date such as \"天正10年6月2日\", \"明治元年9月8日\",\n"
+          "\"元弘2年4月28日（南朝）\" (numbers also in full-width digits or kanji).\n"
+          "ValueError, with what is wrong, for a text that names no day.");
     m.def("solar_term", &solarTerm, py::arg("date"),
           "The name of the solar term that falls on a date of 1870 .. 2100, or None, by the\n"
           "library's solar-term exports as the month sheet shows them (day(date).solar_term\n"
@@ -443,11 +585,10 @@ PYBIND11_MODULE(_vorane2, m) {
             return "<vorane2.MonthSheet " + std::to_string(s.year) + "-" + std::to_string(s.month) +
                    " " + s.mode + ">";
         });
-    m.def(
-        "month_sheet", &monthSheet, py::arg("year"), py::arg("month"),
-        py::arg("mode") = py::str("rokuyo"), py::arg("rule") = terms,
-        py::arg("holidays") = py::str("fixed"),
-        "The month sheet of a month 1870-01 .. 2100-12: mode rokuyo, kyusei, mansion27,\n"
-        "mansion28, kanshi, sekki, almanac or choku; holidays \"fixed\" (the program's default) or "
-        "\"law\".");
+    m.def("month_sheet", &monthSheet, py::arg("year"), py::arg("month"),
+          py::arg("mode") = py::str("rokuyo"), py::arg("rule") = published,
+          py::arg("holidays") = py::str("fixed"),
+          "The month sheet of a month 445-01 .. 2100-12 (1870-01 .. 2100-12 under the rules\n"
+          "\"terms\" and \"solstice\"): mode rokuyo, kyusei, mansion27, mansion28, kanshi, sekki,\n"
+          "almanac, choku or kyureki; holidays \"fixed\" (the program's default) or \"law\".");
 }

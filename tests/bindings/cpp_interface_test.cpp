@@ -124,10 +124,11 @@ TEST(CppInterface, EqualsTheExportsOnEveryDay) {
 
         // The almanac and the whole lore, where the almanac exports answer.
         const int32_t bits = ad2rekicyu(c);
-        const auto items = v::almanac(d);
-        const auto lore = v::lore(d);
+        const v::month_rule terms = v::month_rule::terms;
+        const auto items = v::almanac(d, terms);
+        const auto lore = v::lore(d, terms);
         const auto choku = v::choku(d);
-        const auto lower = v::lower_row(d);
+        const auto lower = v::lower_row(d, terms);
         const auto lowerS = v::lower_row(d, v::month_rule::solstice);
         ASSERT_EQ(items.has_value(), bits >= 0);
         ASSERT_EQ(lore.has_value(), bits >= 0);
@@ -155,9 +156,9 @@ TEST(CppInterface, EqualsTheExportsOnEveryDay) {
         ASSERT_TRUE(
             std::equal(lore->almanac.begin(), lore->almanac.end(), items->begin(), items->end()));
         ASSERT_EQ(lore->weekday.c_encoding(), static_cast<unsigned>(ad2youbi(c)));
-        ASSERT_EQ(lore->lunisolar, v::lunisolar(d));
-        ASSERT_EQ(lore->rokuyo, v::rokuyo(d));
-        ASSERT_EQ(lore->mansion27, v::mansion27(d));
+        ASSERT_EQ(lore->lunisolar, v::lunisolar(d, terms));
+        ASSERT_EQ(lore->rokuyo, v::rokuyo(d, terms));
+        ASSERT_EQ(lore->mansion27, v::mansion27(d, terms));
         ASSERT_EQ(lore->mansion28, v::mansion28(d));
         ASSERT_EQ(lore->kanshi.year, k->year);
         ASSERT_EQ(lore->kanshi.day, k->day);
@@ -175,10 +176,146 @@ TEST(CppInterface, EqualsTheExportsOnEveryDay) {
     EXPECT_EQ(
         answered,
         2 * ((sys_days{v::lunisolar_last_day} - sys_days{v::lunisolar_first_day}).count() + 1));
-    EXPECT_TRUE(v::lunisolar(v::lunisolar_first_day));
-    EXPECT_FALSE(v::lunisolar(year_month_day{sys_days{v::lunisolar_first_day} - days{1}}));
+    EXPECT_TRUE(v::lunisolar(v::lunisolar_first_day, v::month_rule::terms));
+    EXPECT_FALSE(v::lunisolar(year_month_day{sys_days{v::lunisolar_first_day} - days{1}},
+                              v::month_rule::terms));
     EXPECT_TRUE(v::lunisolar(v::lunisolar_last_day, v::month_rule::solstice));
-    EXPECT_FALSE(v::lunisolar(year_month_day{sys_days{v::lunisolar_last_day} + days{1}}));
+    EXPECT_FALSE(v::lunisolar(year_month_day{sys_days{v::lunisolar_last_day} + days{1}},
+                              v::month_rule::terms));
+}
+
+// One walk over every day of the published calendar, 445-2100, and a day
+// on either side: the lore is the free functions' day, each court's era
+// date is wareki()'s, the Julian date reads back; from 1870 the published
+// items are the solstice exports' wherever those give the published date,
+// and the model's own on the days they do not.
+TEST(CppInterface, PublishedRuleOnEveryDay) {
+    const sys_days first{v::history_first_day};
+    const sys_days last{v::history_last_day};
+    const sys_days gregorian{year{1582} / October / 15};
+    int otherwise = 0;
+    for (sys_days t = first - days{1}; t <= last + days{1}; t += days{1}) {
+        const year_month_day d{t};
+        const CalendarDate c = at(d);
+        const LunisolarDate h = adto9rekH(c);
+        const auto lunar = v::lunisolar(d);
+        ASSERT_EQ(lunar.has_value(), h.month != -999);
+        if (lunar) {
+            ASSERT_EQ(*lunar, (v::lunisolar_date{h.year, static_cast<uint32_t>(h.month),
+                                                 static_cast<uint32_t>(h.day), h.leap == 'Y'}));
+        }
+        const auto julian = v::to_julian(d);
+        ASSERT_EQ(v::from_julian(*julian), d);
+        const auto lore = v::lore(d);
+        ASSERT_EQ(lore.has_value(), t >= first && t <= last);
+        if (!lore) continue;
+        ASSERT_EQ(lore->lunisolar, lunar);
+        ASSERT_EQ(lore->rokuyo, v::rokuyo(d));
+        ASSERT_EQ(lore->mansion27, v::mansion27(d));
+        // Before 1582-09-25 the day-count exports read Julian fields: the
+        // interface hands them over so, and the day is the model's.
+        ASSERT_EQ(lore->kanshi.day, v::kanshi(d)->day);
+        ASSERT_EQ(lore->mansion28, v::mansion28(d));
+        ASSERT_EQ(lore->julian, t < gregorian ? julian : std::nullopt);
+        ASSERT_EQ(lore->wareki_south->text(), *v::wareki(d, v::court::south));
+        ASSERT_EQ(lore->wareki_north->text(), *v::wareki(d, v::court::north));
+        if (d.year() < year{1870}) continue;
+
+        const auto items = v::almanac(d);
+        const auto lower = v::lower_row(d);
+        ASSERT_TRUE(
+            std::equal(lore->almanac.begin(), lore->almanac.end(), items->begin(), items->end()));
+        ASSERT_TRUE(std::equal(lore->lower_row.begin(), lore->lower_row.end(), lower->begin(),
+                               lower->end()));
+        if (!lunar) continue;
+        const auto s = v::selected(d);
+        ASSERT_EQ(s->fujoju, items->contains(VRN_FUJOJU));
+        const LunisolarDate solstice = adto9rekS(c);
+        if (solstice.year == h.year && solstice.month == h.month && solstice.day == h.day &&
+            solstice.leap == h.leap) {
+            ASSERT_EQ(v::rokuyo(d)->number, ad26youS(c));
+            ASSERT_EQ(v::mansion27(d)->number, adto27S(c));
+            ASSERT_EQ(s->fujoju, fujyojyuS(c) == 'Y');
+            int32_t bits = 0;
+            for (const v::almanac_item& item : *items) bits |= 1 << item.number;
+            ASSERT_EQ(bits, ad2rekicyuS(c));
+            int32_t lowerBits = 0;
+            for (const v::lower_row_item& item : *lower) lowerBits |= 1 << item.number;
+            ASSERT_EQ(lowerBits, ad2gedanS(c));
+        } else {
+            ++otherwise;
+            ASSERT_EQ(v::rokuyo(d)->number, (h.month + h.day - 1) % 6);
+        }
+    }
+    // January 1870 (before the first stored month) and the months begun a
+    // day earlier by the accurate new moon: 1884-04-25 .. 05-24 and
+    // 2017-02-26 .. 03-27.
+    EXPECT_EQ(otherwise, 31 + 30 + 30);
+}
+
+// Era dates both ways, Julian dates both ways, and what neither reads.
+TEST(CppInterface, EraAndJulianDates) {
+    const year_month_day honnoji = year{1582} / July / 1;
+    const v::wareki_reading read = v::from_wareki("天正10年6月2日");
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read.date, honnoji);
+    EXPECT_TRUE(read.message.empty());
+    EXPECT_EQ(v::to_julian(honnoji), (v::julian_date{1582, 6, 21}));
+    EXPECT_EQ(v::wareki(honnoji), "天正10年6月2日");
+
+    // Both courts: 元弘2年 in the south was 正慶元年 in the north.
+    const year_month_day twoCourts = year{1332} / May / 31;
+    EXPECT_EQ(v::wareki(twoCourts, v::court::north), "正慶元年4月28日");
+    const auto lore = v::lore(twoCourts);
+    EXPECT_EQ(lore->era_text(), "元弘2年4月28日（南朝）　正慶元年4月28日（北朝）");
+    EXPECT_EQ(lore->wareki_south->era, "元弘");
+    EXPECT_EQ(lore->wareki_south->year, 2);
+    EXPECT_EQ(lore->wareki_north->era, "正慶");
+    EXPECT_EQ(lore->wareki_north->year, 1);
+    EXPECT_EQ(v::from_wareki("正慶元年4月28日（北朝）").date, twoCourts);
+
+    const std::array<std::pair<const char*, v::wareki_error>, 9> bad{{
+        {"天正21年1月1日", v::wareki_error::no_such_year},
+        {"慶長5年閏2月1日", v::wareki_error::no_such_month},
+        {"慶長5年1月30日", v::wareki_error::no_such_day},
+        {"允恭天皇33年1月1日", v::wareki_error::out_of_span},
+        {"天王10年6月2日", v::wareki_error::unknown_era},
+        {"大正元年1月1日", v::wareki_error::era_not_in_force},
+        {"本能寺の変", v::wareki_error::not_a_date},
+        {"1582-07-01", v::wareki_error::not_a_date},
+        {"", v::wareki_error::not_a_date},
+    }};
+    for (const auto& [text, error] : bad) {
+        const v::wareki_reading r = v::from_wareki(text);
+        EXPECT_FALSE(r) << text;
+        EXPECT_EQ(r.error, error) << text;
+        // The message quotes the text (appended piece by piece: g++ 12 warns
+        // wrongly of overlap in "'" + text + "'").
+        std::string quoted(1, '\'');
+        quoted.append(text).push_back('\'');
+        EXPECT_NE(r.message.find(quoted), std::string::npos) << r.message;
+    }
+
+    EXPECT_EQ(v::to_julian(year{1582} / October / 15), (v::julian_date{1582, 10, 5}));
+    EXPECT_EQ(v::from_julian({1582, 10, 4}), year{1582} / October / 14);
+    EXPECT_EQ(v::from_julian({1500, 2, 29}), year{1500} / March / 10);  // a Julian leap day
+    for (const v::julian_date& none : std::array<v::julian_date, 5>{
+             {{1582, 2, 29}, {1582, 4, 31}, {1582, 13, 1}, {1582, 1, 0}, {32767, 12, 31}}}) {
+        EXPECT_FALSE(v::from_julian(none)) << none.year << "-" << none.month << "-" << none.day;
+    }
+    EXPECT_FALSE(v::wareki(year{445} / January / 24));
+    EXPECT_FALSE(v::wareki(year{2101} / January / 1, v::court::north));
+    EXPECT_FALSE(v::wareki(year{2020} / February / 30));
+    EXPECT_FALSE(v::wareki(honnoji, static_cast<v::court>(2)));
+    // A rule that is none of the three answers nothing.
+    const auto noRule = static_cast<v::month_rule>(3);
+    EXPECT_FALSE(v::lunisolar(honnoji, noRule));
+    EXPECT_FALSE(v::lore(honnoji, noRule));
+    EXPECT_FALSE(v::almanac(year{2020} / June / 1, noRule));
+    EXPECT_FALSE(v::sheet(year{2020} / June, v::sheet_mode::rokuyo, {noRule}));
+    // The published sheets reach 445-01 and no earlier.
+    EXPECT_TRUE(v::sheet(year{445} / January, v::sheet_mode::kyureki));
+    EXPECT_FALSE(v::sheet(year{444} / December, v::sheet_mode::kyureki));
 }
 
 // The era dates of the lore at the eras' first days and before 1873.
@@ -193,16 +330,16 @@ TEST(CppInterface, EraDates) {
         {year{2019} / May / 1, "令和元年5月1日"},
     }};
     for (const auto& [date, text] : cases) {
-        const auto lore = v::lore(date);
+        const auto lore = v::lore(date, v::month_rule::terms);
         ASSERT_TRUE(lore && lore->era);
         EXPECT_EQ(lore->era_text(), text);
         EXPECT_EQ(
             std::string(lore->era->name) + (lore->era->year == 1 ? "元" : ""),
             std::string(text).substr(0, lore->era->name.size() + (lore->era->year == 1 ? 3 : 0)));
     }
-    EXPECT_TRUE(v::lore(year{1870} / June / 1)->era->lunisolar_year);
-    EXPECT_FALSE(v::lore(year{1869} / December / 31));
-    EXPECT_FALSE(v::lore(year{2101} / January / 1));
+    EXPECT_TRUE(v::lore(year{1870} / June / 1, v::month_rule::terms)->era->lunisolar_year);
+    EXPECT_FALSE(v::lore(year{1869} / December / 31, v::month_rule::terms));
+    EXPECT_FALSE(v::lore(year{2101} / January / 1, v::month_rule::terms));
     EXPECT_FALSE(v::almanac(year{2020} / February / 30));
 }
 
@@ -297,7 +434,7 @@ TEST(CppInterface, MonthSheetsCarryTheDaysItems) {
                 const year_month_day d{ym / day{cell.day}};
                 ASSERT_EQ(weekday{sys_days{d}}.c_encoding(), i % 7);
                 const auto item = kind == 0   ? std::optional{v::kanshi(d)->day}
-                                  : kind == 1 ? v::rokuyo(d)
+                                  : kind == 1 ? v::rokuyo(d, v::month_rule::terms)
                                               : v::choku(d);
                 ASSERT_EQ(cell.note(), item ? item->name : "");
                 bool holiday = false;
@@ -357,10 +494,10 @@ TEST(CppInterface, RefusesWhatItCannotAnswer) {
     EXPECT_FALSE(v::solar_terms(year{2101}));
     EXPECT_FALSE(v::holidays(year{1947}));
     EXPECT_FALSE(v::holidays(year{2101}));
-    EXPECT_FALSE(v::sheet(year{1869} / December, v::sheet_mode::rokuyo));
+    EXPECT_FALSE(v::sheet(year{1869} / December, v::sheet_mode::rokuyo, {v::month_rule::terms}));
     EXPECT_FALSE(v::sheet(year{2101} / January, v::sheet_mode::rokuyo));
     EXPECT_FALSE(v::sheet(year{2020} / month{13}, v::sheet_mode::rokuyo));
-    EXPECT_FALSE(v::sheet(year{2020} / June, static_cast<v::sheet_mode>(8)));
+    EXPECT_FALSE(v::sheet(year{2020} / June, static_cast<v::sheet_mode>(9)));
     EXPECT_FALSE(v::sheet(year{2020} / June, static_cast<v::sheet_mode>(-1)));
     // Years far from the tables still have a 干支 and a 28-mansion day.
     EXPECT_TRUE(v::kanshi(year_month_day{year{-4000}, March, day{1}}));

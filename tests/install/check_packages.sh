@@ -48,9 +48,10 @@ for date in 1870-02-01 1985-02-20 2033-12-22 2100-12-30; do
 import datetime, sys, vorane2
 assert vorane2.__file__.startswith(sys.argv[2]), vorane2.__file__
 d = datetime.date.fromisoformat(sys.argv[1])
-l = vorane2.lunisolar(d)
+l = vorane2.lunisolar(d, "terms")
+six = vorane2.rokuyo(d, "terms")
 leap = " leap" if l.leap else ""
-print(f"{l.year}/{l.month}/{l.day}{leap} {vorane2.rokuyo(d)} {vorane2.kanshi(d).day}")
+print(f"{l.year}/{l.month}/{l.day}{leap} {six} {vorane2.kanshi(d).day}")
 ' "$date" "$sysroot")
     if [ "$a" != "$b" ] || [ "$a" != "$c" ]; then
         echo "$date: CMake consumer '$a', pkg-config consumer '$b', Python '$c'"

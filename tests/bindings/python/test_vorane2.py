@@ -9,6 +9,7 @@ import ctypes
 import datetime
 import os
 import pathlib
+import re
 
 import pytest
 from hypothesis import given, settings
@@ -29,7 +30,7 @@ class LunisolarDate(ctypes.Structure):
 
 
 lib = ctypes.CDLL(os.environ["VORANE2_LIBRARY"])
-for _name in ("adto9rekL", "adto9rekS"):
+for _name in ("adto9rekL", "adto9rekS", "adto9rekH"):
     getattr(lib, _name).restype = LunisolarDate
 for _name in ("rno2name", "A27toname", "A28toname", "eno2name", "kno2name", "rek2name",
               "sek2name", "cyo2name", "ged2name"):
@@ -71,18 +72,19 @@ def test_every_day_equals_the_exports():
                                             (lib.ad2nkyusei, lib.ad2tkyusei, lib.ad2hkyusei))
         bits = lib.ad2rekicyu(c)
         items = [name_of("rek2name", i) for i in range(29) if bits >> i & 1]
-        assert vorane2.almanac(day) == items
+        assert vorane2.almanac(day, "terms") == items
         lower = {rule: [name_of("ged2name", i) for i in range(17) if bits >> i & 1]
                  for rule, bits in (("terms", lib.ad2gedan(c)), ("solstice", lib.ad2gedanS(c)))}
-        assert vorane2.lower_row(day) == lower["terms"]
+        assert vorane2.lower_row(day, "terms") == lower["terms"]
         assert vorane2.lower_row(day, "solstice") == lower["solstice"]
         choku = name_of("cyo2name", lib.ad2cyoku(c))
         assert vorane2.choku(day) == choku
-        lore = vorane2.day(day)
+        lore = vorane2.day(day, "terms")
         assert lore.date == day and lore.almanac == items
         assert (lore.choku, lore.lower_row) == (choku, lower["terms"])
         assert (lore.lunisolar, lore.rokuyo, lore.mansion27) == (
-            (vorane2.lunisolar(day), vorane2.rokuyo(day), vorane2.mansion27(day))
+            (vorane2.lunisolar(day, "terms"), vorane2.rokuyo(day, "terms"),
+             vorane2.mansion27(day, "terms"))
             if lore.lunisolar else (None, None, None))
         assert (lore.kanshi, lore.kyusei, lore.mansion28) == (
             vorane2.kanshi(day), vorane2.kyusei(day), vorane2.mansion28(day))
@@ -95,9 +97,118 @@ def test_every_day_equals_the_exports():
     assert answered == 2 * (datetime.date(2100, 12, 30) - datetime.date(1870, 2, 1)).days + 2
 
 
+def test_every_day_of_history_reads_back():
+    """Every day 445-2100: the published lunisolar date is the export's, and
+    each court's era date reads back to the day."""
+    first, last = datetime.date(445, 1, 25), datetime.date(2100, 12, 31)
+    one = datetime.timedelta(days=1)
+    day = first - one
+    courts_differ = 0
+    while day <= last + one:
+        c = CalendarDate(day.year, day.month, day.day, 0.0, 0.0, 0.0, 135.0)
+        want = lib.adto9rekH(c)
+        if want.month == -999:
+            assert day < first or day >= last
+            with pytest.raises(ValueError, match="outside the lunisolar span 0445-01-25"):
+                vorane2.lunisolar(day)
+        else:
+            assert vorane2.lunisolar(day) == (want.year, want.month, want.day, want.leap == b"Y")
+        if not first <= day <= last:
+            with pytest.raises(ValueError, match="outside the era dates' span"):
+                vorane2.wareki(day)
+            day += one
+            continue
+        south, north = vorane2.wareki(day), vorane2.wareki(day, "north")
+        assert vorane2.from_wareki(south) == day and vorane2.from_wareki(north) == day
+        if south != north:
+            assert 1331 <= day.year <= 1392
+            assert vorane2.from_wareki(north + "（北朝）") == day
+            courts_differ += 1
+        day += one
+    assert courts_differ > 0
+
+
+# Days of history as the chronologies date them: the era date, the
+# Gregorian day, and the Julian date where the event is also dated so.
+HISTORY = [
+    ("天正10年6月2日", datetime.date(1582, 7, 1), (1582, 6, 21)),  # 本能寺の変
+    ("慶長5年9月15日", datetime.date(1600, 10, 21), None),  # 関ヶ原の戦い
+    ("元禄15年12月14日", datetime.date(1703, 1, 30), None),  # 赤穂浪士の討ち入り
+    ("安政7年3月3日", datetime.date(1860, 3, 24), None),  # 桜田門外の変
+    # The change of calendar: 明治5年12月2日 was followed by 明治6年1月1日.
+    ("明治5年12月2日", datetime.date(1872, 12, 31), None),
+    ("明治6年1月1日", datetime.date(1873, 1, 1), None),
+    # The fall of Kamakura (東勝寺合戦), dated in the eras of both courts.
+    ("元弘3年5月22日（南朝）", datetime.date(1333, 7, 12), (1333, 7, 4)),
+    ("正慶2年5月22日（北朝）", datetime.date(1333, 7, 12), (1333, 7, 4)),
+    ("延元元年5月25日", datetime.date(1336, 7, 12), (1336, 7, 4)),  # 湊川の戦い
+]
+
+
+@pytest.mark.parametrize("text,day,julian", HISTORY)
+def test_days_of_history(text, day, julian):
+    court = "north" if text.endswith("（北朝）") else "south"
+    assert vorane2.from_wareki(text) == day
+    assert vorane2.wareki(day, court) == text.removesuffix("（南朝）").removesuffix("（北朝）")
+    lore = vorane2.lore(day)
+    assert lore == vorane2.day(day)
+    assert lore.era_south == vorane2.wareki(day) and lore.era_north == vorane2.wareki(day, "north")
+    assert lore.julian == (julian if day < datetime.date(1582, 10, 15) else None)
+    if julian:
+        assert vorane2.to_julian(day) == julian and vorane2.from_julian(*julian) == day
+    # The lunisolar month ends on its day month_days (but for the one that
+    # the change of calendar cut short, below, which the old tables ran on).
+    last = day + datetime.timedelta(days=lore.month_days - lore.lunisolar.day)
+    assert vorane2.lunisolar(last).day == lore.month_days
+    if day != datetime.date(1872, 12, 31):
+        assert vorane2.lunisolar(last + datetime.timedelta(days=1)).day == 1
+
+
+def test_the_published_lore_before_1870():
+    honnoji = vorane2.day(datetime.date(1582, 7, 1))
+    assert honnoji.lunisolar == (1582, 6, 2, False) and honnoji.rokuyo == "先勝"
+    assert (honnoji.kyusei, honnoji.solar_term, honnoji.choku, honnoji.moon_age) == (None,) * 4
+    assert honnoji.almanac == [] and honnoji.lower_row == []
+    # A leap month had no 月建: 1392-11-27 is 明徳3年閏10月5日.
+    leap = vorane2.day(datetime.date(1392, 11, 27))
+    assert leap.lunisolar.leap and leap.kanshi.month is None and leap.kanshi.day
+    # The month cut short by the change of calendar, and the old tables'
+    # month 12 of 1872 running on into January 1873.
+    assert vorane2.day(datetime.date(1872, 12, 31)).month_days == 2
+    assert vorane2.day(datetime.date(1873, 1, 1)).month_days == 30
+    assert vorane2.day(datetime.date(1873, 1, 1), "terms").month_days is None
+    # Both courts in one text where they differ.
+    assert vorane2.day(datetime.date(1332, 5, 31)).era == (
+        "元弘2年4月28日（南朝）　正慶元年4月28日（北朝）")
+    # The 2033 problem: the published calendar has 閏11月, the terms 閏10月.
+    assert vorane2.lunisolar(datetime.date(2033, 12, 22)) == (2033, 11, 1, True)
+
+
+FULL_WIDTH_DIGITS = str.maketrans("０１２３４５６７８９", "0123456789", "　")
+
+
+def test_kyureki_sheets_write_the_lunisolar_day():
+    # 1582-07 from 天正10年6月2日; 2023-03 with 閏2月; 1872-12, whose month
+    # 12 began on the 30th.
+    for year, month, firsts in ((1582, 7, ["７月"]), (2023, 3, ["閏２"]),
+                                (1872, 12, ["11月", "12月"])):
+        notes = {c.day: c.note for c in vorane2.month_sheet(year, month, "kyureki").cells
+                 if c.day is not None}
+        seen = []
+        for d, note in notes.items():
+            lunar = vorane2.lunisolar(datetime.date(year, month, d))
+            if lunar.day == 1:
+                seen.append(note)
+            else:
+                assert int(note.translate(FULL_WIDTH_DIGITS)) == lunar.day
+        assert seen == firsts
+    with pytest.raises(ValueError, match="445-01 .. 2100-12"):
+        vorane2.month_sheet(444, 12, "kyureki")
+
+
 def test_results_are_named():
     day = datetime.date(2033, 12, 22)
-    terms, solstice = vorane2.lunisolar(day), vorane2.lunisolar(day, rule="solstice")
+    terms, solstice = vorane2.lunisolar(day, "terms"), vorane2.lunisolar(day, rule="solstice")
     assert (terms.month, terms.leap) == (10, True)
     assert (solstice.month, solstice.leap) == (11, True)
     assert vorane2.kanshi(day).day == vorane2.kanshi(day)[2]
@@ -139,7 +250,8 @@ def test_terms_holidays_and_sheets_agree():
 
 
 BAD_CALLS = [
-    (lambda: vorane2.lunisolar(datetime.date(1870, 1, 31)), ValueError, "1870-01-31 is outside"),
+    (lambda: vorane2.lunisolar(datetime.date(1870, 1, 31), "terms"), ValueError,
+     "1870-01-31 is outside"),
     (lambda: vorane2.rokuyo(datetime.date(2100, 12, 31), "solstice"), ValueError, "outside"),
     (lambda: vorane2.selected_days(datetime.date(1, 1, 1)), ValueError, "outside"),
     (lambda: vorane2.solar_term(datetime.date(2101, 1, 5)), ValueError, "1870 .. 2100"),
@@ -164,7 +276,48 @@ BAD_CALLS = [
     (lambda: vorane2.holidays(True), TypeError, "int year"),
     (lambda: vorane2.month_sheet("2020", 1), TypeError, "int year"),
     (lambda: vorane2.lunisolar(), TypeError, ""),
+    (lambda: vorane2.lunisolar(datetime.date(445, 1, 24)), ValueError, "0445-01-24 is outside"),
+    (lambda: vorane2.day(datetime.date(445, 1, 24)), ValueError, "the lore's span 0445-01-25"),
+    (lambda: vorane2.lore(datetime.date(2101, 1, 1)), ValueError, r"vorane2\.lore\(\): 2101-01-01"),
+    (lambda: vorane2.selected_days(datetime.date(1869, 12, 31)), ValueError, "1870-01-01"),
+    (lambda: vorane2.wareki(datetime.date(2101, 1, 1)), ValueError, "2101-01-01 is outside"),
+    (lambda: vorane2.wareki(datetime.date(1350, 1, 1), "east"), ValueError, "court must be"),
+    (lambda: vorane2.wareki(datetime.date(1350, 1, 1), court=0), TypeError, "str court"),
+    (lambda: vorane2.wareki("天正10年6月2日"), TypeError, "expects a datetime.date"),
+    (lambda: vorane2.from_wareki(None), TypeError, "expects a str, not NoneType"),
+    (lambda: vorane2.from_wareki("天正10年6月2日".encode()), TypeError, "not bytes"),
+    (lambda: vorane2.from_wareki("\ud800"), ValueError, "not an era date"),
+    (lambda: vorane2.from_julian(1582, 2, 29), ValueError, "no date of the Julian calendar"),
+    (lambda: vorane2.from_julian(1582, -1, 1), ValueError, "no date of the Julian calendar"),
+    (lambda: vorane2.from_julian(1, 1, 1), ValueError, "Gregorian 0000-12-30, outside"),
+    (lambda: vorane2.from_julian(1582, 10, 4.0), TypeError, "int day"),
 ]
+
+# Era dates that name no day, with what the message says of each.
+BAD_ERA_DATES = [
+    ("天正21年1月1日", "天正 counted the years 元年 to 20年, not 21"),
+    ("慶長5年閏2月1日", "慶長5年 (1600) has no leap month 2"),
+    ("慶長5年1月30日", "慶長5年1月 has 29 days, not 30"),
+    ("明治5年12月3日", "明治5年12月 has 2 days, not 3"),
+    ("令和2年2月30日", "令和2年2月 has 29 days, not 30"),
+    ("明治6年閏1月1日", "from 1873 the months are Gregorian"),
+    ("天正10年13月1日", "a month is 1 to 12, not 13"),
+    ("允恭天皇33年1月1日", "lies before the calendar's first day, 0445-01-25"),
+    ("天王10年6月2日", "names no era or reign"),
+    ("大正元年1月1日", "a day 大正 did not name: that day is 明治45年1月1日"),
+    ("正慶元年4月28日（南朝）", "did not name in the southern court"),
+    ("本能寺の変", "is not a date"),
+    ("天正十年六月二日に", "is not an era date"),
+    ("", "is not a date"),
+    ("2026-12-09", "'2026-12-09' is not an era date"),
+    ("1582-07-01\n", "'1582-07-01?' is not an era date"),
+]
+
+
+@pytest.mark.parametrize("text,message", BAD_ERA_DATES)
+def test_era_dates_that_name_no_day(text, message):
+    with pytest.raises(ValueError, match=re.escape(message)):
+        vorane2.from_wareki(text)
 
 
 @pytest.mark.parametrize("call,error,message", BAD_CALLS)
@@ -175,7 +328,8 @@ def test_bad_input_raises_a_clear_error(call, error, message):
 
 DATE_FUNCTIONS = [vorane2.lunisolar, vorane2.rokuyo, vorane2.mansion27, vorane2.mansion28,
                   vorane2.kanshi, vorane2.kyusei, vorane2.selected_days, vorane2.solar_term,
-                  vorane2.almanac, vorane2.day, vorane2.choku, vorane2.lower_row]
+                  vorane2.almanac, vorane2.day, vorane2.choku, vorane2.lower_row,
+                  vorane2.wareki, vorane2.to_julian]
 
 
 @settings(max_examples=300, deadline=None)
@@ -191,6 +345,9 @@ def test_any_date_answers_or_raises_value_error(day, function):
     if function is vorane2.day:
         assert result.date == day and all(isinstance(x, str) for x in result.almanac)
         assert result.moon_age is None or 0 <= result.moon_age < 31
+        return
+    if function is vorane2.to_julian:
+        assert vorane2.from_julian(*result) == day
         return
     if function is vorane2.lunisolar:
         assert 1 <= result.month <= 12 and 1 <= result.day <= 30
@@ -211,15 +368,17 @@ def test_anything_but_a_date_is_a_type_error(value, function):
 
 
 @settings(max_examples=200, deadline=None)
-@given(st.integers(-10 ** 6, 10 ** 6), st.integers(-100, 100),
+@given(st.one_of(st.integers(-10 ** 6, 10 ** 6), st.integers(400, 1900)), st.integers(-100, 100),
        st.sampled_from(["rokuyo", "kyusei", "mansion27", "mansion28", "kanshi", "sekki",
-                        "almanac", "choku"]))
-def test_month_sheets_of_any_month(year, month, mode):
-    if not (1870 <= year <= 2100 and 1 <= month <= 12):
+                        "almanac", "choku", "kyureki"]),
+       st.sampled_from(["published", "terms", "solstice"]))
+def test_month_sheets_of_any_month(year, month, mode, rule):
+    first = 445 if rule == "published" else 1870
+    if not (first <= year <= 2100 and 1 <= month <= 12):
         with pytest.raises(ValueError):
-            vorane2.month_sheet(year, month, mode)
+            vorane2.month_sheet(year, month, mode, rule)
         return
-    sheet = vorane2.month_sheet(year, month, mode)
+    sheet = vorane2.month_sheet(year, month, mode, rule)
     days = [c.day for c in sheet.cells if c.day is not None]
     assert days == list(range(1, len(days) + 1)) and 28 <= len(days) <= 31
 

@@ -12,8 +12,10 @@ int main(int argc, char** argv) {
     if (argc > 1 && std::sscanf(argv[1], "%d-%u-%u", &y, &m, &d) == 3) {
         date = year{y} / month{m} / day{d};
     }
-    const auto lunar = vorane2::lunisolar(date);
-    const auto six = vorane2::rokuyo(date);
+    // The months numbered by their principal terms, over the stored new
+    // moons of 1870-2100 (the default is the published calendar).
+    const auto lunar = vorane2::lunisolar(date, vorane2::month_rule::terms);
+    const auto six = vorane2::rokuyo(date, vorane2::month_rule::terms);
     const auto pairs = vorane2::kanshi(date);
     if (!lunar || !six || !pairs) {
         std::fprintf(stderr, "no lunisolar date for %s\n", argc > 1 ? argv[1] : "today");
