@@ -403,6 +403,8 @@ int32_t VRN_CALL ad2rekicyu(CalendarDate date) { return itemsOfDate(date, fujyoj
 
 int32_t VRN_CALL ad2rekicyuS(CalendarDate date) { return itemsOfDate(date, fujyojyuS); }
 
+int32_t VRN_CALL ad2rekicyuH(CalendarDate date) { return itemsOfDate(date, fujyojyuH); }
+
 int32_t VRN_CALL ad2getrei(CalendarDate date) {
     LocalDay day{};
     if (!vorane2::almanac::localDayOf(date, day)) return vorane2::almanac::kOutOfSpan;

@@ -200,6 +200,8 @@ int32_t VRN_CALL ad2gedan(CalendarDate date) { return lowerRowOfDate(date, adto9
 
 int32_t VRN_CALL ad2gedanS(CalendarDate date) { return lowerRowOfDate(date, adto9rekS); }
 
+int32_t VRN_CALL ad2gedanH(CalendarDate date) { return lowerRowOfDate(date, adto9rekH); }
+
 const char* VRN_CALL cyo2name(int32_t choku) {
     return tables::lookupName(tables::kChokuNames, choku);
 }

@@ -14,6 +14,7 @@
 #include <cstdint>
 
 #include "day_numbers.h"
+#include "lunar_day_cycles.h"
 #include "numeric.h"
 #include "tables/history_eras.h"
 #include "tables/history_months.h"
@@ -213,6 +214,12 @@ LunisolarDate VRN_CALL adto9rekH(CalendarDate date) {
     return LunisolarDate{name.leap, t::kHistoryFirstYear + static_cast<int32_t>(d.year), name.month,
                          d.day, vorane2::kJapanLongitude};
 }
+
+int32_t VRN_CALL ad26youH(CalendarDate date) { return vorane2::sixDayIndexOf(adto9rekH(date)); }
+
+int32_t VRN_CALL adto27H(CalendarDate date) { return vorane2::mansion27IndexOf(adto9rekH(date)); }
+
+char VRN_CALL fujyojyuH(CalendarDate date) { return vorane2::fujyojyuOf(adto9rekH(date)); }
 
 CalendarDate VRN_CALL kyu2ad(LunisolarDate date) {
     const PublishedMonth m = publishedMonth(date.year, date.month, date.leap);

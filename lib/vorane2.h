@@ -536,6 +536,12 @@ int32_t VRN_CALL ad2rekicyu(CalendarDate date);
  * solstice); every other item is the same. */
 int32_t VRN_CALL ad2rekicyuS(CalendarDate date);
 
+/* ad2rekicyu with 不成就日 from fujyojyuH (the published months); every
+ * other item is the same. 不成就日 is set on every day of the span, January
+ * 1870 included, since the published months reach back before the stored
+ * new moons. */
+int32_t VRN_CALL ad2rekicyuH(CalendarDate date);
+
 /* The Moon's age at 12:00 local time of the date's day, in tenths of a day
  * since the last new moon at or before that noon (rounded to the nearest
  * tenth), 0..299; -999 as for ad2rekicyu. */
@@ -599,6 +605,10 @@ int32_t VRN_CALL ad2gedan(CalendarDate date);
 /* ad2gedan with 凶会日 by the lunar month of adto9rekS (months numbered from
  * the winter solstice); every other item is the same. */
 int32_t VRN_CALL ad2gedanS(CalendarDate date);
+
+/* ad2gedan with 凶会日 by the lunar month of adto9rekH (the published
+ * months, January 1870 included); every other item is the same. */
+int32_t VRN_CALL ad2gedanH(CalendarDate date);
 
 /* Name of 直 0..11 ("建" .. "閉"); null outside 0..11. */
 const char* VRN_CALL cyo2name(int32_t choku);
@@ -707,6 +717,17 @@ int32_t VRN_CALL gen2line(int32_t era);
  * year, month and day -999 (the other fields still copied). */
 CalendarDate VRN_CALL ad2jul(CalendarDate date);
 CalendarDate VRN_CALL jul2ad(CalendarDate julian);
+
+/* 六曜, the 27 mansion and 不成就日 of the published lunisolar date of the
+ * day `date` names (adto9rekH; a leap month counts with its number, the
+ * clock time and the longitude are not read): an index 0..5 (0 赤口 ..
+ * 5 大安), an index 0..26, 'Y' or 'N', for every day 0445-01-25 ..
+ * 2100-12-30; -999, -999 and 'N' outside that span. They differ from
+ * ad26youS, adto27S and fujyojyuS only where adto9rekH differs from
+ * adto9rekS (1884-04-25 .. 05-24 and 2017-02-26 .. 03-27). */
+int32_t VRN_CALL ad26youH(CalendarDate date);
+int32_t VRN_CALL adto27H(CalendarDate date);
+char VRN_CALL fujyojyuH(CalendarDate date);
 
 /* ---- Sunrise, sunset, moonrise, moonset and transits ------------------ */
 

@@ -34,8 +34,8 @@ using DoubleToDouble = double(VRN_CALL*)(double);
 constexpr DateToInt kDateToInt[] = {ad2youbi, ad2setu, ad2neto,    ad2teto,    ad2heto,   ad26you,
                                     adto28,   adto27,  ad2nkyusei, ad2tkyusei, ad2hkyusei};
 constexpr DateToDate kDateToDate[] = {ad2saku, ad2sakur, duncan, duncan2, duncan3};
-constexpr DateToFlag kDateToFlag[] = {tensyabi, kurobi,    sanrinbo, fujyojyu,
-                                      teniti,   fujyojyuL, fujyojyuS};
+constexpr DateToFlag kDateToFlag[] = {tensyabi, kurobi,    sanrinbo,  fujyojyu,
+                                      teniti,   fujyojyuL, fujyojyuS, fujyojyuH};
 constexpr IntToName kIntToName[] = {yno2name,  eno2name, e102name, e122name, rno2name, A28toname,
                                     A27toname, kno2name, hno2name, eto2kubo, zno2name};
 constexpr IntToInt kIntToInt[] = {bc2ad, eno210no, eno212no, eto2zone};
@@ -147,6 +147,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             check(items == -999 || (items >= 0 && items < (1 << VRN_ALMANAC_ITEMS)));
             check((items == -999) == (itemsS == -999));
             check(items == -999 || ((items ^ itemsS) & ~(1 << VRN_FUJOJU)) == 0);
+            const int32_t itemsH = ad2rekicyuH(date);
+            check((items == -999) == (itemsH == -999));
+            check(items == -999 || ((items ^ itemsH) & ~(1 << VRN_FUJOJU)) == 0);
             const int32_t age = ad2getrei(date);
             check((age == -999) == (items == -999));
             check(age == -999 || (age >= 0 && age <= 299));
@@ -165,6 +168,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             check(choku == -999 || (choku >= 0 && choku <= 11));
             check(lower == -999 || (lower >= 0 && lower < (1 << VRN_LOWER_ROW_ITEMS)));
             check(lower == -999 || ((lower ^ lowerS) & ~(1 << VRN_KUE)) == 0);
+            const int32_t lowerH = ad2gedanH(date);
+            check((lower == -999) == (lowerH == -999));
+            check(lower == -999 || ((lower ^ lowerH) & ~(1 << VRN_KUE)) == 0);
             break;
         }
         case 14: {
@@ -178,6 +184,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             const LunisolarDate h = adto9rekH(date);
             check(h.longitude == 135.0 && (h.leap == 'Y' || h.leap == 'N'));
             check((h.year == -999) == (h.month == -999) && (h.month == -999) == (h.day == -999));
+            // The cycles of the published date answer over the same span.
+            const int32_t sixDay = ad26youH(date);
+            const int32_t mansion = adto27H(date);
+            const char fujoju = fujyojyuH(date);
+            check(h.year == -999 ? sixDay == -999 && mansion == -999 && fujoju == 'N'
+                                 : sixDay >= 0 && sixDay <= 5 && mansion >= 0 && mansion <= 26 &&
+                                       (fujoju == 'Y' || fujoju == 'N'));
             if (h.year != -999) {
                 const int32_t days = kyu2days(h.year, h.month, h.leap);
                 check(h.month >= 1 && h.month <= 12 && h.day >= 1 && h.day <= 30);

@@ -175,8 +175,10 @@ TEST(History, EveryDayAgainstTheCarriedTablesAndThePublishedReading) {
                 EXPECT_EQ(ad2gengo(at(r), VRN_NORTH), ad2gengo(at(d), VRN_NORTH)) << text(r);
             }
         }
-        // The reverse, and the month's days, wherever the day is in use.
+        // The reverse, and the month's days, wherever the day is in use; the
+        // six-day name runs on from month + day (day 1 of month 1 is 先勝).
         if (z <= last) {
+            EXPECT_EQ(ad26youH(at(d)), (h.month + h.day - 1) % 6) << text(d);
             const CalendarDate back = kyu2ad(h);
             const bool inUse = z < firstGregorian || z >= months[17662].first;
             EXPECT_EQ(text(Ymd{back.year, back.month, back.day}),
@@ -220,6 +222,32 @@ TEST(History, EveryDayAgainstTheCarriedTablesAndThePublishedReading) {
 // whose accurate new moon falls on another day than the stored one: there
 // every day is one later in its month, and the day before is the month's
 // first. The differing days, as the library's header documents them.
+// The cycles of the published date (ad26youH, adto27H, fujyojyuH) and the
+// almanac and lower row read with it (ad2rekicyuH, ad2gedanH) on day `z`:
+// where its date is adto9rekS's they answer as the solstice exports; in a
+// moved month as the solstice exports do on the day (one later) that they
+// date the same, the two rows differing from the solstice ones in 不成就日
+// and 凶会日 alone.
+void checkCyclesOfThePublishedDate(int64_t z, const LunisolarDate& h, bool sameAsSolstice) {
+    const CalendarDate day = at(civilFromDays(z));
+    CalendarDate alike = day;
+    if (!sameAsSolstice) {
+        alike = at(civilFromDays(z + 1));
+        if (lunar(adto9rekS(alike)) != lunar(h)) return;  // the moved month's 30th: none alike
+    }
+    EXPECT_EQ(ad26youH(day), ad26youS(alike)) << text(civilFromDays(z));
+    EXPECT_EQ(adto27H(day), adto27S(alike)) << text(civilFromDays(z));
+    EXPECT_EQ(fujyojyuH(day), fujyojyuS(alike)) << text(civilFromDays(z));
+    const int32_t items = ad2rekicyuH(day);
+    EXPECT_EQ(items & ~(1 << VRN_FUJOJU), ad2rekicyuS(day) & ~(1 << VRN_FUJOJU));
+    EXPECT_EQ((items >> VRN_FUJOJU) & 1, fujyojyuH(day) == 'Y' ? 1 : 0);
+    const int32_t lower = ad2gedanH(day);
+    EXPECT_EQ(lower & ~(1 << VRN_KUE), ad2gedanS(day) & ~(1 << VRN_KUE));
+    if (sameAsSolstice) {
+        EXPECT_EQ(lower, ad2gedanS(day)) << text(civilFromDays(z));
+    }
+}
+
 TEST(History, DiffersFromTheSolsticeReadingOnlyInTheMovedMonths) {
     std::vector<Month> moved;
     publishedMonthsFrom1873(moved);
@@ -236,6 +264,7 @@ TEST(History, DiffersFromTheSolsticeReadingOnlyInTheMovedMonths) {
         const LunisolarDate s = adto9rekS(at(civilFromDays(z)));
         const bool same =
             h.year == s.year && h.month == s.month && h.leap == s.leap && h.day == s.day;
+        checkCyclesOfThePublishedDate(z, h, same);
         if (!same && !inRun) runStart = z;
         if (same && inRun) {
             differing.push_back(text(civilFromDays(runStart)) + ".." + text(civilFromDays(z - 1)));

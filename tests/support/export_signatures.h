@@ -159,6 +159,11 @@ constexpr ExportSignature kSignatures[] = {
     {122, "eho2name", Sig::NameOfInt},
     {123, "eho2houi", Sig::NameOfInt},
     {124, "eho2kaku", Sig::IntOfInt},
+    {125, "ad26youH", Sig::IntOfDate},
+    {126, "adto27H", Sig::IntOfDate},
+    {127, "fujyojyuH", Sig::FlagOfDate},
+    {128, "ad2rekicyuH", Sig::IntOfDate},
+    {129, "ad2gedanH", Sig::IntOfDate},
 };
 
 }  // namespace exportsig

@@ -68,7 +68,7 @@ using exportsig::kSignatures;
 using exportsig::Sig;
 
 constexpr size_t kExportCount = sizeof(kSignatures) / sizeof(kSignatures[0]);
-static_assert(kExportCount == 124, "the library has 124 exports");
+static_assert(kExportCount == 129, "the library has 129 exports");
 
 // ---- Arguments --------------------------------------------------------
 
