@@ -176,32 +176,12 @@ void putKyurekiNote(const LunisolarDate& lunar, Note note) {
     note[4] = '\0';
 }
 
-bool solsticeReadingAgrees(const LibraryBinding& library, const CalendarDate& date,
-                           const LunisolarDate& lunar) {
-    const LunisolarDate solstice = library.adto9rekS(date);
-    return solstice.year == lunar.year && solstice.leap == lunar.leap &&
-           solstice.month == lunar.month && solstice.day == lunar.day;
-}
-
-int32_t mansion27On(const LibraryBinding& library, const CalendarDate& date,
-                    const LunisolarDate& lunar) {
-    if (monthRuleOf(library) != MonthRule::Published) {
-        // After 2020 the original export has no answer; the one over all
-        // the stored new moons has.
-        int32_t index = library.adto27(date);
-        if (index < 0) index = library.adto27L(date);
-        return index < 0 ? -1 : index;
-    }
-    if (!isUsableLunisolarDate(lunar)) return -1;
-    // The library counts the mansions of the months numbered from 冬至;
-    // where its date is the published one it answers, elsewhere (before
-    // 1870, and where the accurate new moon moves a month's first day) the
-    // count is read off the published month and day.
-    if (solsticeReadingAgrees(library, date, lunar)) {
-        const int32_t index = library.adto27S(date);
-        if (index >= 0) return index;
-    }
-    return mansion27OfLunarDay(lunar.month, lunar.day);
+int32_t mansion27On(const LibraryBinding& library, const CalendarDate& date) {
+    // After 2020 the original export has no answer; the one over all the
+    // stored new moons has (under the published reading both are adto27H).
+    int32_t index = library.adto27(date);
+    if (index < 0) index = library.adto27L(date);
+    return index < 0 ? -1 : index;
 }
 
 void annotateDay(const LibraryBinding& library, const CalendarDate& date, int32_t mode,
@@ -215,12 +195,8 @@ void annotateDay(const LibraryBinding& library, const CalendarDate& date, int32_
             putName(note, astronomical ? library.kno2name(library.ad2hkyusei(date)) : nullptr);
             break;
         case static_cast<int32_t>(CalendarMode::Mansion27): {
-            // The published reading counts from the day's lunisolar date;
-            // the others ask the mansion alone. Outside the span the index
-            // is an error value (< 0).
-            const bool published = monthRuleOf(library) == MonthRule::Published;
-            const int32_t index = mansion27On(
-                library, date, published ? lunisolarDateOf(library, date) : LunisolarDate{});
+            // Outside the span the index is an error value (< 0).
+            const int32_t index = mansion27On(library, date);
             putMansion(note, index < 0 ? nullptr : library.A27toname(index));
             break;
         }
@@ -274,9 +250,13 @@ LibraryBinding withSolsticeReading(const LibraryBinding& library) {
 }
 
 LibraryBinding withPublishedReading(const LibraryBinding& library) {
-    LibraryBinding published = withSolsticeReading(library);
+    LibraryBinding published = library;
     published.adto9rek = library.adto9rekH;
     published.adto9rekL = library.adto9rekH;
+    published.adto27 = library.adto27H;
+    published.adto27L = library.adto27H;
+    published.ad2rekicyu = library.ad2rekicyuH;
+    published.ad2gedan = library.ad2gedanH;
     return published;
 }
 

@@ -74,8 +74,7 @@ void putKyurekiNote(const LunisolarDate& lunar, std::span<char, kNoteTextBytes> 
 //
 // Under the published reading (withPublishedReading) the six-day, 27-mansion
 // and 旧暦 items follow adto9rekH from 445-01-25 (Julian 445-01-24) to
-// 2100-12-30; the 27 mansions come from adto27S where its date is the
-// published one, else from the published date itself (almanac_cycles.h).
+// 2100-12-30, the 27 mansions from adto27H.
 //
 // The six-day mode asks the library for the lunisolar date only when the
 // cache's recompute flag is 'Y' (set by the caller at the start of every
@@ -99,12 +98,9 @@ LibraryBinding withSolsticeReading(const LibraryBinding& library);
 // table up to 1872 and from 1873 those numbered from the winter solstice
 // with the accurate new moons, over 0445-01-25 (Julian 445-01-24) to
 // 2100-12-30. The members that count days of a lunar month (adto27,
-// adto27L, ad2rekicyu for 不成就日, ad2gedan for 凶会日) answer from their
-// solstice readings (adto27S, ad2rekicyuS, ad2gedanS): from 1870 these number
-// the months as the published calendar does but in the two months whose
-// first day the accurate new moon moves (docs/history.md), where the day's
-// lore and the sheet read the 27 mansion and 不成就日 from the published
-// date itself. Everything else is the binding as given.
+// adto27L, ad2rekicyu for 不成就日, ad2gedan for 凶会日) answer from the
+// library's readings of the published date (adto27H, ad2rekicyuH,
+// ad2gedanH). Everything else is the binding as given.
 LibraryBinding withPublishedReading(const LibraryBinding& library);
 
 // The binding read under `rule`.
@@ -114,15 +110,8 @@ LibraryBinding withMonthRule(const LibraryBinding& library, MonthRule rule);
 // adto9rekH, Solstice where it is adto9rekS, Terms otherwise.
 MonthRule monthRuleOf(const LibraryBinding& library);
 
-// Whether the solstice reading gives `date` the lunisolar date `lunar`:
-// then its exports (adto27S, ad2rekicyuS, ad2gedanS) count that day's
-// lunar month and day as `lunar` does.
-bool solsticeReadingAgrees(const LibraryBinding& library, const CalendarDate& date,
-                           const LunisolarDate& lunar);
-
-// The 27-mansion index 0..26 of a day under the binding's reading, given
-// its lunisolar date as that reading gives it; -1 where it has none.
-int32_t mansion27On(const LibraryBinding& library, const CalendarDate& date,
-                    const LunisolarDate& lunar);
+// The 27-mansion index 0..26 of a day under the binding's reading; -1
+// where it has none.
+int32_t mansion27On(const LibraryBinding& library, const CalendarDate& date);
 
 }  // namespace tenvo

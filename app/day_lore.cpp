@@ -79,17 +79,8 @@ const char* groupLabel(int32_t item) {
 }  // namespace
 
 int32_t almanacItemsOf(const LibraryBinding& library, const CalendarDate& date) {
-    int32_t items = library.ad2rekicyu(date);
-    if (items < 0) return 0;
-    if (monthRuleOf(library) != MonthRule::Published) return items;
-    // The library's almanac numbers the months from 冬至 with its stored new
-    // moons; where the published date differs, 不成就日 is read off it.
-    const LunisolarDate lunar = library.adto9rekH(date);
-    if (lunar.year != kNoLunisolarDate && !solsticeReadingAgrees(library, date, lunar)) {
-        items &= ~(1 << VRN_FUJOJU);
-        if (isFujojuLunarDay(lunar.month, lunar.day)) items |= 1 << VRN_FUJOJU;
-    }
-    return items;
+    const int32_t items = library.ad2rekicyu(date);
+    return items < 0 ? 0 : items;
 }
 
 int32_t topAlmanacItem(int32_t items) {
@@ -108,10 +99,7 @@ namespace {
 
 // The items of the published reading that the other readings lack: the
 // Julian date, the era dates, the month's length; before 1870 the cycles
-// the almanacs counted without the Sun and the Moon; from 1870 the 凶会日 of
-// the few days whose published date the library's solstice reading does not
-// give (their 27 mansion and 不成就日 are read in mansion27On and
-// almanacItemsOf).
+// the almanacs counted without the Sun and the Moon.
 void composePublished(const LibraryBinding& library, const CalendarDate& date, DayLore& lore) {
     const CivilDate civil{lore.year, lore.month, lore.day};
     if (dateKey(civil) < dateKey(kGregorianFirstDay)) {
@@ -147,13 +135,6 @@ void composePublished(const LibraryBinding& library, const CalendarDate& date, D
             lore.yearPair = yearPairOfLunisolarYear(lunar.year);
             if (lunar.leap != 'Y') lore.monthPair = monthPairOfLunarMonth(lunar.year, lunar.month);
         }
-        return;
-    }
-    if (lunarKnown && !solsticeReadingAgrees(library, date, lunar)) {
-        // The library's lower row numbers this day's lunar month otherwise:
-        // its 凶会日 is read again off the published month.
-        lore.lowerRow &= ~(1 << VRN_KUE);
-        if (isKueDay(lunar.month, lore.dayPair)) lore.lowerRow |= 1 << VRN_KUE;
     }
 }
 
@@ -181,8 +162,7 @@ DayLore composeWithHolidays(const LibraryBinding& library, int32_t year, int32_t
     lore.lunisolar = library.adto9rekL(date);
     if (lore.lunisolar.year != kNoLunisolarDate) {
         lore.sixDay = sixDayOf(lore.lunisolar);
-        lore.mansion27 =
-            published ? mansion27On(library, date, lore.lunisolar) : library.adto27L(date);
+        lore.mansion27 = library.adto27L(date);
     }
     // The era reads the lunisolar year only before 1873. The lunisolar year
     // 1870 begins on 1870-02-01, the first day with a lunisolar date: the

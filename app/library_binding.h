@@ -92,6 +92,9 @@ struct LibraryBinding {
     IndexCodeFn gen2line = nullptr;    // 111: its court
     DateFn ad2jul = nullptr;           // 112: Gregorian to Julian
     DateFn jul2ad = nullptr;           // 113: Julian to Gregorian
+    DateCodeFn adto27H = nullptr;      // 126: 二十七宿 of the published date
+    DateCodeFn ad2rekicyuH = nullptr;  // 128: ad2rekicyu, 不成就日 by the published months
+    DateCodeFn ad2gedanH = nullptr;    // 129: ad2gedan, 凶会日 by the published months
 };
 
 // The untyped form in which a loader hands over an export's address (for
@@ -122,7 +125,7 @@ bool isExportSet(const LibraryBinding& binding) {
 }  // namespace detail
 
 // The 67 exports the sheet and the day's lore bind, in ordinal order.
-inline constexpr std::array<BindingSlot, 67> kBindingSlots{{
+inline constexpr std::array<BindingSlot, 70> kBindingSlots{{
     {5, "adto9rek", &detail::storeExport<&LibraryBinding::adto9rek>,
      &detail::isExportSet<&LibraryBinding::adto9rek>},
     {19, "y2risyun", &detail::storeExport<&LibraryBinding::y2risyun>,
@@ -257,6 +260,12 @@ inline constexpr std::array<BindingSlot, 67> kBindingSlots{{
      &detail::isExportSet<&LibraryBinding::ad2jul>},
     {113, "jul2ad", &detail::storeExport<&LibraryBinding::jul2ad>,
      &detail::isExportSet<&LibraryBinding::jul2ad>},
+    {126, "adto27H", &detail::storeExport<&LibraryBinding::adto27H>,
+     &detail::isExportSet<&LibraryBinding::adto27H>},
+    {128, "ad2rekicyuH", &detail::storeExport<&LibraryBinding::ad2rekicyuH>,
+     &detail::isExportSet<&LibraryBinding::ad2rekicyuH>},
+    {129, "ad2gedanH", &detail::storeExport<&LibraryBinding::ad2gedanH>,
+     &detail::isExportSet<&LibraryBinding::ad2gedanH>},
 }};
 
 // True when every export of the binding is set. The program does not start

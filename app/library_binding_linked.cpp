@@ -71,6 +71,9 @@ LibraryBinding linkedLibraryBinding() {
     binding.gen2line = &::gen2line;
     binding.ad2jul = &::ad2jul;
     binding.jul2ad = &::jul2ad;
+    binding.adto27H = &::adto27H;
+    binding.ad2rekicyuH = &::ad2rekicyuH;
+    binding.ad2gedanH = &::ad2gedanH;
     return binding;
 }
 

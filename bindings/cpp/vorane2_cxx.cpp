@@ -91,8 +91,6 @@ const tenvo::LibraryBinding* reading(month_rule rule) {
     return nullptr;
 }
 
-const tenvo::LibraryBinding& published() { return *reading(month_rule::published); }
-
 // The era table in UTF-8, built once: its 275 names are converted only here.
 const tenvo::EraTable& eraTable() {
     static const tenvo::EraTable table(binding());
@@ -179,43 +177,23 @@ const name_array& converted_names() {
 }
 
 int32_t published_six_day(const CalendarDate& date) {
-    const int32_t index = tenvo::sixDayOf(published().adto9rekH(date));
+    const int32_t index = ad26youH(date);
     return index < 0 ? kNone : index;
 }
 
 int32_t published_mansion27(const CalendarDate& date) {
-    const LunisolarDate lunar = published().adto9rekH(date);
-    if (lunar.month < 1) return kNone;
-    const int32_t index = tenvo::mansion27On(published(), date, lunar);
+    const int32_t index = adto27H(date);
     return index < 0 ? kNone : index;
 }
 
-bool published_fujoju(const CalendarDate& date) {
-    // The model reads 不成就日 off the published date where the library's
-    // solstice months differ from it; elsewhere the export answers.
-    const LunisolarDate lunar = published().adto9rekH(date);
-    if (lunar.month < 1) return false;
-    if (tenvo::solsticeReadingAgrees(published(), date, lunar)) return fujyojyuS(date) == 'Y';
-    return ((tenvo::almanacItemsOf(published(), date) >> VRN_FUJOJU) & 1) != 0;
-}
+bool published_fujoju(const CalendarDate& date) { return fujyojyuH(date) == 'Y'; }
 
 int32_t published_almanac(const CalendarDate& date) {
     if (!inAlmanacSpan(date)) return kNone;
-    return tenvo::almanacItemsOf(published(), date);
+    return ad2rekicyuH(date);
 }
 
-int32_t published_lower_row(const CalendarDate& date) {
-    const int32_t bits = ad2gedanS(date);
-    if (bits < 0) return bits;
-    const LunisolarDate lunar = published().adto9rekH(date);
-    if (lunar.month < 1 || tenvo::solsticeReadingAgrees(published(), date, lunar)) return bits;
-    // On the few days whose published month the solstice months number
-    // otherwise, 凶会日 is the lore's, read off the published month; the
-    // other items are the day's at `date`'s meridian.
-    const tenvo::DayLore lore = tenvo::composeDayLore(published(), date.year, date.month, date.day);
-    constexpr int32_t kue = 1 << VRN_KUE;
-    return (bits & ~kue) | (lore.lowerRow & kue);
-}
+int32_t published_lower_row(const CalendarDate& date) { return ad2gedanH(date); }
 
 }  // namespace detail
 
