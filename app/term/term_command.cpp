@@ -45,6 +45,7 @@
 #include "library_binding_linked.h"
 #include "month_sheet.h"
 #include "sheet_render.h"
+#include "sun_moon_times.h"
 #include "text_encoding.h"
 #include "vorane2.h"
 #include "wareki.h"
@@ -175,6 +176,10 @@ struct Options {
     bool lunisolarList = false;                        // --lunisolar --list YEAR
     std::optional<std::string_view> monthsValue;       // --months YEAR
     std::optional<int32_t> monthsYear;
+    std::optional<std::string_view> placeValue;  // --place LAT,LON or NAME
+    tenvo::Place place = tenvo::kDefaultPlace;   // that place, read once parsed
+    bool sun = false;                            // --sun: with --list, the times of a year
+    bool seasons = true;  // the pentads and observances in the almanac list and feed
 };
 
 struct YearMonth {
@@ -421,6 +426,12 @@ Options parseArguments(int argc, const char* const* argv, const tenvo::LibraryBi
             options.lowerRow = true;
         } else if (const auto names = optionValue("--only", argc, argv, i)) {
             options.onlyValue = names;
+        } else if (const auto place = optionValue("--place", argc, argv, i)) {
+            options.placeValue = place;
+        } else if (arg == "--sun") {
+            options.sun = true;
+        } else if (arg == "--no-seasons") {
+            options.seasons = false;
         } else if (parseHolidayOption(argc, argv, i, options)) {
             continue;
         } else if (arg.size() > 1 && arg[0] == '-') {
@@ -461,7 +472,22 @@ Options parseArguments(int argc, const char* const* argv, const tenvo::LibraryBi
         options.onlyItems = choice.items;
         options.onlyLowerRow = choice.lowerRow;
     }
-    if (options.listValue && options.almanac) {
+    if (options.sun) {
+        if (!options.listValue || options.almanac || options.lunisolar || options.modeGiven ||
+            options.holidays == tenvo::HolidayRule::ByLaw) {
+            fail("--sun goes with --list YEAR alone (and --place)");
+        }
+    }
+    if (!options.seasons && !options.almanac) fail("--no-seasons goes with --almanac");
+    if (options.placeValue) {
+        if (!options.sun && !options.day) fail("--place goes with --day or --sun --list YEAR");
+        const tenvo::PlaceReading reading = tenvo::readPlace(*options.placeValue);
+        if (!reading.place) fail(reading.error);
+        options.place = *reading.place;
+    }
+    if (options.listValue && options.sun) {
+        options.listYear = parseYear(*options.listValue);
+    } else if (options.listValue && options.almanac) {
         options.listYear = parseYear(*options.listValue);
         if (options.holidays == tenvo::HolidayRule::ByLaw) {
             fail("--list prints either the almanac or the holidays by law, not both");
@@ -609,6 +635,66 @@ std::string dateField(int32_t year, int32_t month, int32_t day) {
     return date;
 }
 
+// The pentad beginning on the day and the day's observances, UTF-8, for
+// the almanac list and feed: none with --no-seasons or --only (which keeps
+// exactly the items it names).
+// Each with the feed's uid stem ("kou" and the pentad, "gyoji" and the
+// observance).
+struct SeasonalItem {
+    std::string name;
+    std::string uid;
+};
+std::vector<SeasonalItem> seasonalItems(const tenvo::DayLore& lore, const Options& options,
+                                        const tenvo::LibraryBinding& library) {
+    std::vector<SeasonalItem> found;
+    if (!options.seasons || options.onlyValue) return found;
+    // 半夏生 is both a pentad and a seasonal day, begun by the same degree
+    // of the Sun: the day lists it once.
+    const auto listedAsItem = [&](const char* name) {
+        for (int32_t item = 0; item < VRN_ALMANAC_ITEMS; ++item) {
+            const char* itemName = library.rek2name(item);
+            if (tenvo::hasItem(lore, item) && itemName != nullptr &&
+                std::string_view(itemName) == name) {
+                return true;
+            }
+        }
+        return false;
+    };
+    if (lore.pentadBegins) {
+        const char* name = library.kou2name(lore.pentad);
+        if (name != nullptr && !listedAsItem(name)) {
+            found.push_back({tenvo::shiftJisToUtf8(name), "kou" + std::to_string(lore.pentad)});
+        }
+    }
+    for (int32_t observance = 0; observance < tenvo::kObservanceCount; ++observance) {
+        if (tenvo::hasObservance(lore, observance)) {
+            found.push_back({tenvo::shiftJisToUtf8(tenvo::observanceNameShiftJis(observance)),
+                             "gyoji" + std::to_string(observance)});
+        }
+    }
+    return found;
+}
+
+// Every day of a year at a place: the date, the Sun's rise, transit and
+// set and the Moon's, tab-separated, "--:--" for an event the day lacks.
+std::string sunList(int32_t year, const tenvo::Place& place, const tenvo::LibraryBinding& library) {
+    std::string out;
+    for (int32_t month = 1; month <= 12; ++month) {
+        for (int32_t day = 1; day <= tenvo::daysInMonth(year, month); ++day) {
+            const tenvo::SunMoonTimes t =
+                tenvo::composeSunMoonTimes(library, place, {year, month, day});
+            std::string line = dateField(year, month, day);
+            for (const int32_t seconds :
+                 {t.sun.rise, t.sun.transit, t.sun.set, t.moon.rise, t.moon.transit, t.moon.set}) {
+                line += tenvo::clockText(seconds) + "\t";
+            }
+            line.back() = '\n';
+            out += line;
+        }
+    }
+    return out;
+}
+
 // Every almanac item in `options.onlyItems` and every lower-row day in
 // `options.onlyLowerRow` of every day of a year, one line each,
 // "YYYY-MM-DD<TAB>name": days in order, within a day the almanac items in
@@ -625,13 +711,15 @@ std::string almanacList(int32_t year, const Options& options,
             const tenvo::DayLore lore = tenvo::composeDayLore(library, shared, month, day);
             const int32_t items = lore.items & options.onlyItems;
             const int32_t lowerRow = lore.lowerRow & options.onlyLowerRow;
-            if (items == 0 && lowerRow == 0) continue;
+            const std::vector<SeasonalItem> seasonal = seasonalItems(lore, options, library);
+            if (items == 0 && lowerRow == 0 && seasonal.empty()) continue;
             const std::string date = dateField(year, month, day);
             for (int32_t item = 0; item < VRN_ALMANAC_ITEMS; ++item) {
                 if (((items >> item) & 1) != 0) {
                     out += date + names[static_cast<std::size_t>(item)] + "\n";
                 }
             }
+            for (const SeasonalItem& item : seasonal) out += date + item.name + "\n";
             for (int32_t item = 0; item < VRN_LOWER_ROW_ITEMS; ++item) {
                 if (((lowerRow >> item) & 1) != 0) {
                     out += date + lowerRowNames[static_cast<std::size_t>(item)] + "\n";
@@ -694,6 +782,7 @@ std::vector<tenvo::CalendarEvent> almanacEvents(int32_t year, const Options& opt
     // the 31st of January after it (the longest period lasts 16 days).
     struct Day {
         int32_t year, month, day, items, lowerRow;
+        std::vector<SeasonalItem> seasonal;
     };
     std::vector<Day> days;
     for (int32_t y = year - 1; y <= year + 1; ++y) {
@@ -704,7 +793,9 @@ std::vector<tenvo::CalendarEvent> almanacEvents(int32_t year, const Options& opt
             for (int32_t day = firstDay; day <= tenvo::daysInMonth(y, month); ++day) {
                 const tenvo::DayLore lore = tenvo::composeDayLore(library, shared, month, day);
                 days.push_back({y, month, day, lore.items & options.onlyItems,
-                                lore.lowerRow & options.onlyLowerRow});
+                                lore.lowerRow & options.onlyLowerRow,
+                                y == year ? seasonalItems(lore, options, library)
+                                          : std::vector<SeasonalItem>()});
             }
         }
     }
@@ -732,6 +823,10 @@ std::vector<tenvo::CalendarEvent> almanacEvents(int32_t year, const Options& opt
                 event.days = static_cast<int32_t>(last - i + 1);
             }
             events.push_back(std::move(event));
+        }
+        // The pentads' first days and the observances are single days.
+        for (const SeasonalItem& item : days[i].seasonal) {
+            events.push_back({days[i].year, days[i].month, days[i].day, item.name, item.uid});
         }
         // The lower-row days are single days, each its own event.
         for (int32_t item = 0; item < VRN_LOWER_ROW_ITEMS; ++item) {
@@ -953,13 +1048,21 @@ int displayColumns(std::string_view text) {
     return columns;
 }
 
-// The lore of one day, a labelled item a line, the values in one column.
-std::string dayView(const Date& date, const tenvo::LibraryBinding& library) {
+// The lore of one day, a labelled item a line, the values in one column,
+// with the pentad, 納音, 恵方 and observances, then the times of the Sun
+// and the Moon at the place.
+std::string dayView(const Date& date, const tenvo::Place& place,
+                    const tenvo::LibraryBinding& library) {
     const tenvo::DayLore lore = tenvo::composeDayLore(library, date.year, date.month, date.day);
     constexpr int kLabelColumns = 12;
+    std::vector<tenvo::LoreLine> lines =
+        tenvo::dayLoreLines(lore, library, tenvo::TextEncoding::Utf8, tenvo::LoreLineSet::Seasonal);
+    for (tenvo::LoreLine& line : tenvo::sunMoonLines(
+             tenvo::composeSunMoonTimes(library, place, date), tenvo::TextEncoding::Utf8)) {
+        lines.push_back(std::move(line));
+    }
     std::string out;
-    for (const tenvo::LoreLine& line :
-         tenvo::dayLoreLines(lore, library, tenvo::TextEncoding::Utf8)) {
+    for (const tenvo::LoreLine& line : lines) {
         const int pad = kLabelColumns - displayColumns(line.label);
         out += line.label + std::string(static_cast<std::size_t>(pad > 1 ? pad : 1), ' ') +
                line.value + "\n";
@@ -1006,7 +1109,9 @@ int runTermCommand(int argc, const char* const* argv, const TermContext& context
         return kTermUsageError;
     }
     if (options.day) {
-        out += dayView(options.dayDate ? *options.dayDate : today, library);
+        out += dayView(options.dayDate ? *options.dayDate : today, options.place, library);
+    } else if (options.listYear && options.sun) {
+        out += sunList(*options.listYear, options.place, library);
     } else if (options.monthsYear) {
         out += monthList(*options.monthsYear, options, library);
     } else if (options.listYear && options.lunisolarList) {
