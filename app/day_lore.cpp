@@ -133,10 +133,11 @@ bool isNewMoonDay(const LibraryBinding& library, int32_t days) {
 constexpr int32_t kShosho = 10;
 
 // Whether the day is 伝統的七夕: day 7 of the lunation whose new-moon day
-// is the last on or before 処暑. That new moon falls between late July and
-// 処暑 (about 23 August), so only days from 31 July to 29 August can be it.
+// is the last on or before 処暑. 処暑 falls on 22..24 August and that new
+// moon at most 29 days before it, so only days from 30 July to 30 August
+// can be it.
 bool isTraditionalTanabata(const LibraryBinding& library, const DayLore& lore) {
-    const bool window = (lore.month == 7 && lore.day == 31) || (lore.month == 8 && lore.day <= 29);
+    const bool window = (lore.month == 7 && lore.day >= 30) || (lore.month == 8 && lore.day <= 30);
     if (!window) return false;
     const int32_t newMoon = daysFromCivil(lore.year, lore.month, lore.day) - 6;
     if (!isNewMoonDay(library, newMoon)) return false;
