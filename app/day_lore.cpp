@@ -174,9 +174,13 @@ int32_t observancesOf(const LibraryBinding& library, const DayLore& lore,
     return found;
 }
 
-// The pentad, the 恵方 and the observances: from the accurate Sun and Moon,
-// so from 1870 only.
-void composeSeasonal(const LibraryBinding& library, const CalendarDate& date, DayLore& lore) {
+}  // namespace
+
+void addSeasonalLore(const LibraryBinding& library, DayLore& lore) {
+    // From the accurate Sun and Moon, so from 1870 only.
+    if (!lore.valid || lore.year < kAstronomicalFirstYear || lore.seasonal) return;
+    lore.seasonal = true;
+    const CalendarDate date{lore.year, lore.month, lore.day, 0.0, 0.0, 0.0, kJapanMeridian};
     const int32_t pentad = library.ad2kou(date);
     if (pentad >= 0) {
         lore.pentad = pentad % VRN_KOU_BEGINS;
@@ -203,6 +207,8 @@ void composeSeasonal(const LibraryBinding& library, const CalendarDate& date, Da
         }
     }
 }
+
+namespace {
 
 // The items of the published reading that the other readings lack: the
 // Julian date, the era dates, the month's length; before 1870 the cycles
@@ -308,7 +314,6 @@ DayLore composeWithHolidays(const LibraryBinding& library, int32_t year, int32_t
     const int32_t lowerRow = library.ad2gedan(date);
     lore.lowerRow = lowerRow > 0 ? lowerRow : 0;
     if (published) composePublished(library, date, lore);
-    composeSeasonal(library, date, lore);
     return lore;
 }
 

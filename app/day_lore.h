@@ -79,6 +79,8 @@ struct DayLore {
     // The lower-row items (ad2gedan, or ad2gedanS with the months from 冬至):
     // bit n is item n, VRN_TENON .. VRN_METSUMON.
     int32_t lowerRow = 0;
+    // The fields from here on are filled by addSeasonalLore alone.
+    bool seasonal = false;
     // The 七十二候 in force (ad2kou: 0 東風解凍 .. 71 鶏始乳), -1 none, and
     // whether it begins on this day.
     int32_t pentad = -1;
@@ -169,6 +171,13 @@ DayLore composeDayLore(const LibraryBinding& library, int32_t year, int32_t mont
 DayLore composeDayLore(const LibraryBinding& library, const LoreYear& shared, int32_t month,
                        int32_t day);
 
+// Adds the pentad, the 恵方 and the observances to a composed lore (from
+// 1870; nothing before, nor for an invalid lore). They ask the accurate
+// theory of the Sun and the Moon at run time, some microseconds a day
+// where the rest of the lore takes a fraction of one, so only the views
+// that show them ask for them.
+void addSeasonalLore(const LibraryBinding& library, DayLore& lore);
+
 enum class TextEncoding { ShiftJis, Utf8 };
 
 // One labelled line of a day's lore ("六曜", "大安").
@@ -190,12 +199,11 @@ struct LoreLine {
 // "（大）", "（小）" or, for the cut month 12 of 1872, "（2日）"; and before
 // 1870 a line 備考 says which items are not shown before 1870.
 //
-// With LoreLineSet::Seasonal the lines also hold, after 月齢: 七十二候 (its
-// name, its reading and, on its first day, "この日から"), 年の納音 and
-// 日の納音, 恵方 (between its branches, by the compass and in degrees; on
-// 節分 the coming year's), and 行事 for each observance of the day (on
-// 中秋の名月 with the day the Moon is full when that is another). The
-// program's tooltips keep the Classic lines.
+// With LoreLineSet::Seasonal (for a lore given addSeasonalLore) the lines also hold, after 月齢:
+// 七十二候 (its name, its reading and, on its first day, "この日から"), 年の納音 and 日の納音, 恵方
+// (between its branches, by the compass and in degrees; on 節分 the coming year's), and 行事 for
+// each observance of the day (on 中秋の名月 with the day the Moon is full when that is another).
+// The program's tooltips keep the Classic lines.
 enum class LoreLineSet { Classic, Seasonal };
 std::vector<LoreLine> dayLoreLines(const DayLore& lore, const LibraryBinding& library,
                                    TextEncoding encoding, LoreLineSet set = LoreLineSet::Classic);

@@ -638,6 +638,8 @@ std::string dateField(int32_t year, int32_t month, int32_t day) {
 // The pentad beginning on the day and the day's observances, UTF-8, for
 // the almanac list and feed: none with --no-seasons or --only (which keeps
 // exactly the items it names).
+bool wantsSeasons(const Options& options) { return options.seasons && !options.onlyValue; }
+
 // Each with the feed's uid stem ("kou" and the pentad, "gyoji" and the
 // observance).
 struct SeasonalItem {
@@ -647,7 +649,7 @@ struct SeasonalItem {
 std::vector<SeasonalItem> seasonalItems(const tenvo::DayLore& lore, const Options& options,
                                         const tenvo::LibraryBinding& library) {
     std::vector<SeasonalItem> found;
-    if (!options.seasons || options.onlyValue) return found;
+    if (!wantsSeasons(options)) return found;
     // 半夏生 is both a pentad and a seasonal day, begun by the same degree
     // of the Sun: the day lists it once.
     const auto listedAsItem = [&](const char* name) {
@@ -708,7 +710,8 @@ std::string almanacList(int32_t year, const Options& options,
     std::string out;
     for (int32_t month = 1; month <= 12; ++month) {
         for (int32_t day = 1; day <= tenvo::daysInMonth(year, month); ++day) {
-            const tenvo::DayLore lore = tenvo::composeDayLore(library, shared, month, day);
+            tenvo::DayLore lore = tenvo::composeDayLore(library, shared, month, day);
+            if (wantsSeasons(options)) tenvo::addSeasonalLore(library, lore);
             const int32_t items = lore.items & options.onlyItems;
             const int32_t lowerRow = lore.lowerRow & options.onlyLowerRow;
             const std::vector<SeasonalItem> seasonal = seasonalItems(lore, options, library);
@@ -791,7 +794,8 @@ std::vector<tenvo::CalendarEvent> almanacEvents(int32_t year, const Options& opt
         for (int32_t month = firstMonth; month <= lastMonth; ++month) {
             const int32_t firstDay = y < year ? 30 : 1;
             for (int32_t day = firstDay; day <= tenvo::daysInMonth(y, month); ++day) {
-                const tenvo::DayLore lore = tenvo::composeDayLore(library, shared, month, day);
+                tenvo::DayLore lore = tenvo::composeDayLore(library, shared, month, day);
+                if (y == year && wantsSeasons(options)) tenvo::addSeasonalLore(library, lore);
                 days.push_back({y, month, day, lore.items & options.onlyItems,
                                 lore.lowerRow & options.onlyLowerRow,
                                 y == year ? seasonalItems(lore, options, library)
@@ -1053,7 +1057,8 @@ int displayColumns(std::string_view text) {
 // and the Moon at the place.
 std::string dayView(const Date& date, const tenvo::Place& place,
                     const tenvo::LibraryBinding& library) {
-    const tenvo::DayLore lore = tenvo::composeDayLore(library, date.year, date.month, date.day);
+    tenvo::DayLore lore = tenvo::composeDayLore(library, date.year, date.month, date.day);
+    tenvo::addSeasonalLore(library, lore);
     constexpr int kLabelColumns = 12;
     std::vector<tenvo::LoreLine> lines =
         tenvo::dayLoreLines(lore, library, tenvo::TextEncoding::Utf8, tenvo::LoreLineSet::Seasonal);

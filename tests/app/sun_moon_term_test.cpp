@@ -194,10 +194,13 @@ TEST(SunMoonTerm, DayShowsTheSeasonalLinesAndTheTimes) {
     const std::string early = command({"--day", "1850-06-01"}).out;
     EXPECT_EQ(early.find("日の出"), std::string::npos);
     EXPECT_EQ(early.find("七十二候"), std::string::npos);
-    // The program's tooltips keep the lore's classic lines.
+    // The program's tooltips keep the lore's classic lines, and the lore
+    // as the views compose it holds none of the seasonal fields.
+    tenvo::DayLore plain = tenvo::composeDayLore(apptest::library(), 2026, 2, 3);
+    EXPECT_EQ(plain.pentad, -1);
+    tenvo::addSeasonalLore(apptest::library(), plain);
     for (const tenvo::LoreLine& line :
-         tenvo::dayLoreLines(tenvo::composeDayLore(apptest::library(), 2026, 2, 3),
-                             apptest::library(), tenvo::TextEncoding::Utf8)) {
+         tenvo::dayLoreLines(plain, apptest::library(), tenvo::TextEncoding::Utf8)) {
         EXPECT_NE(line.label, "七十二候");
         EXPECT_NE(line.label, "恵方");
     }
@@ -231,7 +234,9 @@ TEST(SunMoonTerm, ObservancesOnThePublishedDays) {
             << "once a year: " << p.name << " " << year;
     }
     const auto fullMoonOf = [](int y, int m, int d) {
-        return tenvo::composeDayLore(apptest::library(), y, m, d).fullMoon;
+        tenvo::DayLore lore = tenvo::composeDayLore(apptest::library(), y, m, d);
+        tenvo::addSeasonalLore(apptest::library(), lore);
+        return lore.fullMoon;
     };
     EXPECT_EQ(fullMoonOf(2024, 9, 17), (tenvo::CivilDate{2024, 9, 18}));
     EXPECT_EQ(fullMoonOf(2025, 10, 6), (tenvo::CivilDate{2025, 10, 7}));
@@ -260,7 +265,8 @@ TEST(SunMoonTerm, EveryYearHoldsEachObservanceOnce) {
         int pentadsBegun = 0, tanabata = 0, traditional = 0;
         for (int32_t m = 1; m <= 12; ++m) {
             for (int32_t d = 1; d <= tenvo::daysInMonth(year, m); ++d) {
-                const tenvo::DayLore lore = tenvo::composeDayLore(apptest::library(), shared, m, d);
+                tenvo::DayLore lore = tenvo::composeDayLore(apptest::library(), shared, m, d);
+                tenvo::addSeasonalLore(apptest::library(), lore);
                 const int32_t days = tenvo::daysFromCivil(year, m, d);
                 for (int n = 0; n < tenvo::kObservanceCount; ++n)
                     counts[n] += hasObservance(lore, n);
