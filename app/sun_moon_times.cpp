@@ -1,7 +1,5 @@
 #include "sun_moon_times.h"
 
-#include <charconv>
-#include <cmath>
 #include <cstdio>
 
 #include "text_encoding.h"
@@ -10,14 +8,34 @@ namespace tenvo {
 
 namespace {
 
+// A decimal number of degrees: an optional sign, digits and at most one
+// point ("35.68", "-0.5", "139"), at most 15 digits so that the whole
+// digits over a power of ten, one rounding, give the nearest double.
 std::optional<double> parseDegrees(std::string_view text) {
-    double value = 0.0;
-    const char* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    if (text.empty() || ec != std::errc() || ptr != end || !std::isfinite(value)) {
-        return std::nullopt;
+    bool negative = false;
+    if (!text.empty() && (text[0] == '-' || text[0] == '+')) {
+        negative = text[0] == '-';
+        text.remove_prefix(1);
     }
-    return value;
+    int64_t digits = 0;
+    int count = 0, decimals = 0;
+    bool point = false;
+    for (const char c : text) {
+        if (c == '.' && !point) {
+            point = true;
+        } else if (c >= '0' && c <= '9' && count < 15) {
+            digits = digits * 10 + (c - '0');
+            ++count;
+            if (point) ++decimals;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (count == 0) return std::nullopt;
+    double scale = 1.0;
+    for (int i = 0; i < decimals; ++i) scale *= 10.0;
+    const double value = static_cast<double>(digits) / scale;
+    return negative ? -value : value;
 }
 
 // "; the capitals are: 札幌 青森 .. 那覇".

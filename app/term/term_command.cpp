@@ -7,7 +7,8 @@
 //   tenvo-term --list YEAR --mode MODE [--rule RULE]
 //   tenvo-term --almanac (--list YEAR | --ics YEAR) [--lower-row] [--only NAMES]
 //              [--rule RULE]
-//   tenvo-term --day [DATE] [--julian] [--rule RULE]
+//   tenvo-term --day [DATE] [--julian] [--rule RULE] [--place PLACE]
+//   tenvo-term --sun --list YEAR [--place PLACE]
 //   tenvo-term --lunisolar --list YEAR [--rule RULE]
 //   tenvo-term --months YEAR [--rule RULE]
 //
@@ -63,9 +64,11 @@ constexpr char kUsage[] =
     "       tenvo-term --ics YEAR [--mode MODE] [--rule RULE] [--holidays law]\n"
     "       tenvo-term --holidays law --list YEAR\n"
     "       tenvo-term --list YEAR --mode MODE [--rule RULE]\n"
-    "       tenvo-term --almanac --list YEAR [--only NAMES] [--rule RULE]\n"
-    "       tenvo-term --ics YEAR --almanac [--lower-row] [--only NAMES] [--rule RULE]\n"
-    "       tenvo-term --day [DATE] [--julian] [--rule RULE]\n"
+    "       tenvo-term --almanac --list YEAR [--only NAMES] [--no-seasons] [--rule RULE]\n"
+    "       tenvo-term --ics YEAR --almanac [--lower-row] [--only NAMES] [--no-seasons]\n"
+    "                  [--rule RULE]\n"
+    "       tenvo-term --day [DATE] [--julian] [--rule RULE] [--place PLACE]\n"
+    "       tenvo-term --sun --list YEAR [--place PLACE]\n"
     "       tenvo-term --lunisolar --list YEAR [--rule RULE]\n"
     "       tenvo-term --months YEAR [--rule RULE]\n"
     "Print the month sheet of the traditional Japanese calendar.\n"
@@ -114,7 +117,12 @@ constexpr char kUsage[] =
     "               (節分 彼岸入り .. 新月 上弦 満月 下弦), each day's\n"
     "               lower-row days after its items; with --ics YEAR: the\n"
     "               items as events, each period (天一天上, 八専, 十方暮) one\n"
-    "               event over its days\n"
+    "               event over its days; in both, unless --only or\n"
+    "               --no-seasons, the first day of each of the 72 pentads\n"
+    "               (七十二候, 半夏生 once) and the observances of the\n"
+    "               lunisolar year (旧正月 上巳 端午 七夕 伝統的七夕 盂蘭盆\n"
+    "               中秋の名月 重陽 十三夜) by the published months\n"
+    "  --no-seasons with --almanac: leave the pentads and observances out\n"
     "  --lower-row  with --ics YEAR --almanac: the lower-row days (暦注下段)\n"
     "               too (天恩日 神吉日 .. 大禍日 狼藉日 滅門日)\n"
     "  --only NAMES with --almanac: only these items or lower-row days,\n"
@@ -122,12 +130,25 @@ constexpr char kUsage[] =
     "  --day [DATE] the whole lore of a day (default: today), one labelled\n"
     "               item a line: dates, six-day name, stems and branches,\n"
     "               nine stars, mansions, solar term, almanac items, 直,\n"
-    "               lower-row days, the Moon's age, holiday. DATE is\n"
+    "               lower-row days, the Moon's age, the pentad (七十二候),\n"
+    "               the 納音 of the year and the day, the 恵方 (on 節分 the\n"
+    "               coming year's), the observances, holiday, and from 1870\n"
+    "               the times of sunrise, transit, sunset, moonrise, the\n"
+    "               Moon's transit and moonset at PLACE (HH:MM at 135°E,\n"
+    "               なし where the day has none). DATE is\n"
     "               YYYY-MM-DD (0445-01-25 to 2100-12-31; 1870-01-01 on with\n"
     "               --rule terms or solstice) or an era date: 天正10年6月2日,\n"
     "               天正十年六月二日, 元和9年閏8月1日, 明治元年9月8日,\n"
     "               令和8年12月9日 (lunisolar months before 1873)\n"
     "  --julian     with --day: read YYYY-MM-DD in the Julian calendar\n"
+    "  --sun        with --list YEAR (1870 to 2100): every day of YEAR as\n"
+    "               YYYY-MM-DD and the six times of --day, tab-separated,\n"
+    "               --:-- where the day has none\n"
+    "  --place PLACE\n"
+    "               with --day or --sun: LAT,LON in degrees, north and east\n"
+    "               positive (35.68,139.69), or a prefectural capital by name\n"
+    "               (札幌 .. 東京 .. 那覇, at the prefectural office);\n"
+    "               default 東京\n"
     "  --lunisolar  with --list YEAR (445 to 2100): every day of YEAR as\n"
     "               GREGORIAN, JULIAN, LUNISOLAR (YYYY-MM-DD, L after a leap\n"
     "               month: 1868-04L-01) and the era date, tab-separated\n"

@@ -285,6 +285,24 @@ async function main() {
     const [kept, said] = await ask("天正10年6月2日");
     assert.ok(kept === "?year=2000&month=1&mode=rokuyo&rule=terms&holidays=fixed" &&
       /1582年7月1日.*1870年から/.test(said), `by the terms: ${said}`);
+    // The place of the day's times: a capital by name or LAT,LON from the
+    // address or the box, kept in the address, the times as tenvo-term's
+    // --place gives them; a place that is none is said so and 東京 kept.
+    for (const place of ["札幌", "43.1,141.35"]) {
+      await show(`?year=2026&month=2&place=${encodeURIComponent(place)}&day=3`);
+      assert.deepEqual(await page.evaluate(LORE), dayLines("2026-02-03", "--place", place),
+        `the times at ${place}`);
+    }
+    await show("?year=2026&month=2&place=%E6%A8%AA%E9%A0%88%E8%B3%80&day=3");
+    assert.ok((await page.evaluate(`document.getElementById("notice").textContent`)).includes("場所「横須賀」"),
+      "an unknown place is named");
+    assert.deepEqual(await page.evaluate(LORE), dayLines("2026-02-03"), "東京 in its stead");
+    const typed = await page.evaluate(`(() => { const box = document.getElementById("place");
+      box.value = "那覇"; box.dispatchEvent(new Event("change")); return location.search; })()`);
+    assert.equal(new URLSearchParams(typed).get("place"), "那覇", "the typed place in the address");
+    assert.deepEqual(await page.evaluate(LORE), dayLines("2026-02-03", "--place", "那覇"), "the times at 那覇");
+    assert.ok((await page.evaluate(LORE)).some((line) => /^月の入\t(\d\d:\d\d|なし)$/.test(line)));
+
     // The nine modes and the three rules, the published one the default.
     assert.deepEqual(await page.evaluate(`[[...document.getElementById("mode").options].map((o) => o.textContent).at(-1),
       document.getElementById("mode").options.length, document.getElementById("rule").value]`),
