@@ -285,6 +285,13 @@ async function main() {
     const [kept, said] = await ask("天正10年6月2日");
     assert.ok(kept === "?year=2000&month=1&mode=rokuyo&rule=terms&holidays=fixed" &&
       /1582年7月1日.*1870年から/.test(said), `by the terms: ${said}`);
+    // The nine modes and the three rules, the published one the default.
+    assert.deepEqual(await page.evaluate(`[[...document.getElementById("mode").options].map((o) => o.textContent).at(-1),
+      document.getElementById("mode").options.length, document.getElementById("rule").value]`),
+    ["旧暦", 9, "terms"]);
+    await show("?year=2000&month=1");
+    assert.equal(await page.evaluate(`document.getElementById("rule").value`), "published");
+
     // The place of the day's times: a capital by name or LAT,LON from the
     // address or the box, kept in the address, the times as tenvo-term's
     // --place gives them; a place that is none is said so and 東京 kept.
@@ -302,13 +309,6 @@ async function main() {
     assert.equal(new URLSearchParams(typed).get("place"), "那覇", "the typed place in the address");
     assert.deepEqual(await page.evaluate(LORE), dayLines("2026-02-03", "--place", "那覇"), "the times at 那覇");
     assert.ok((await page.evaluate(LORE)).some((line) => /^月の入\t(\d\d:\d\d|なし)$/.test(line)));
-
-    // The nine modes and the three rules, the published one the default.
-    assert.deepEqual(await page.evaluate(`[[...document.getElementById("mode").options].map((o) => o.textContent).at(-1),
-      document.getElementById("mode").options.length, document.getElementById("rule").value]`),
-    ["旧暦", 9, "terms"]);
-    await show("?year=2000&month=1");
-    assert.equal(await page.evaluate(`document.getElementById("rule").value`), "published");
 
     // Printing: the button prints; the month (A4 portrait) and the year (A4
     // landscape) each on one page, laid out inside it, every day's
