@@ -376,7 +376,7 @@ async function main() {
 
     assert.deepEqual(problems, [], "no exception in the page");
     console.log(`views test: ${months.length} months' cells against the lore, three year views, ` +
-      `the 和暦 box, layout at 900 and 360 px, a printed month and year, offline; kept in ${outDir}`);
+      `the 和暦 box, the place of the times, layout at 900 and 360 px, a printed month and year, offline; kept in ${outDir}`);
   } finally {
     await browser.close();
     await server.close();
