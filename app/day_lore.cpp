@@ -97,6 +97,110 @@ const char* almanacShortNameShiftJis(int32_t item) {
 
 namespace {
 
+// The Gregorian date of a day counted by daysFromCivil.
+CivilDate civilOfDays(int32_t days) {
+    const int32_t z = days + 719468;
+    const int32_t era = (z >= 0 ? z : z - 146096) / 146097;
+    const int32_t doe = z - era * 146097;
+    const int32_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    const int32_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    const int32_t mp = (5 * doy + 2) / 153;
+    const int32_t day = doy - (153 * mp + 2) / 5 + 1;
+    const int32_t month = mp < 10 ? mp + 3 : mp - 9;
+    return {yoe + era * 400 + (month <= 2 ? 1 : 0), month, day};
+}
+
+CalendarDate localDay(int32_t days) {
+    const CivilDate c = civilOfDays(days);
+    return {c.year, c.month, c.day, 0.0, 0.0, 0.0, kJapanMeridian};
+}
+
+bool isNewMoonDay(const LibraryBinding& library, int32_t days) {
+    const int32_t items = library.ad2rekicyu(localDay(days));
+    return items > 0 && ((items >> VRN_SHINGETSU) & 1) != 0;
+}
+
+// ad2sekki's number of 処暑, the Sun at 150 degrees.
+constexpr int32_t kShosho = 10;
+
+// Whether the day is 伝統的七夕: day 7 of the lunation whose new-moon day
+// is the last on or before 処暑. 処暑 falls on 22..24 August and that new
+// moon at most 29 days before it, so only days from 30 July to 30 August
+// can be it.
+bool isTraditionalTanabata(const LibraryBinding& library, const DayLore& lore) {
+    const bool window = (lore.month == 7 && lore.day >= 30) || (lore.month == 8 && lore.day <= 30);
+    if (!window) return false;
+    const int32_t newMoon = daysFromCivil(lore.year, lore.month, lore.day) - 6;
+    if (!isNewMoonDay(library, newMoon)) return false;
+    // 処暑 must come before the lunation's next new moon.
+    for (int32_t day = newMoon; day <= newMoon + 30; ++day) {
+        if (day > newMoon && isNewMoonDay(library, day)) return false;
+        if (library.ad2sekki(localDay(day)) == kShosho) return true;
+    }
+    return false;
+}
+
+// The observances of a day by its published lunisolar date.
+int32_t observancesOf(const LibraryBinding& library, const DayLore& lore,
+                      const LunisolarDate& published) {
+    int32_t found = 0;
+    if (published.year != kNoLunisolarDate && published.leap != 'Y') {
+        struct LunarDay {
+            int32_t month, day;
+            Observance observance;
+        };
+        constexpr std::array<LunarDay, 8> kLunarDays{{{1, 1, kKyuShogatsu},
+                                                      {3, 3, kJoshi},
+                                                      {5, 5, kTango},
+                                                      {7, 7, kTanabata},
+                                                      {7, 15, kUrabon},
+                                                      {8, 15, kChushu},
+                                                      {9, 9, kChoyo},
+                                                      {9, 13, kJusanya}}};
+        for (const LunarDay& d : kLunarDays) {
+            if (published.month == d.month && published.day == d.day) found |= 1 << d.observance;
+        }
+    }
+    if (isTraditionalTanabata(library, lore)) found |= 1 << kDentoTanabata;
+    return found;
+}
+
+}  // namespace
+
+void addSeasonalLore(const LibraryBinding& library, DayLore& lore) {
+    // From the accurate Sun and Moon, so from 1870 only.
+    if (!lore.valid || lore.year < kAstronomicalFirstYear || lore.seasonal) return;
+    lore.seasonal = true;
+    const CalendarDate date{lore.year, lore.month, lore.day, 0.0, 0.0, 0.0, kJapanMeridian};
+    const int32_t pentad = library.ad2kou(date);
+    if (pentad >= 0) {
+        lore.pentad = pentad % VRN_KOU_BEGINS;
+        lore.pentadBegins = pentad >= VRN_KOU_BEGINS;
+    }
+    // 節分 is the eve of 立春: the evening's direction is the coming year's.
+    const bool setsubun = hasItem(lore, VRN_SETSUBUN);
+    const int32_t today = daysFromCivil(lore.year, lore.month, lore.day);
+    const int32_t direction = library.ad2ehou(setsubun ? localDay(today + 1) : date);
+    if (direction >= 0) {
+        lore.luckyDirection = direction;
+        lore.luckyDirectionOfComingYear = setsubun;
+    }
+    const LunisolarDate published = lore.published ? lore.lunisolar : library.adto9rekH(date);
+    lore.observances = observancesOf(library, lore, published);
+    if (hasObservance(lore, kChushu) && !hasItem(lore, VRN_MANGETSU)) {
+        // The full moon lies within two days of the fifteenth.
+        for (const int32_t offset : {-1, 1, -2, 2, -3, 3}) {
+            const int32_t items = library.ad2rekicyu(localDay(today + offset));
+            if (items > 0 && ((items >> VRN_MANGETSU) & 1) != 0) {
+                lore.fullMoon = civilOfDays(today + offset);
+                break;
+            }
+        }
+    }
+}
+
+namespace {
+
 // The items of the published reading that the other readings lack: the
 // Julian date, the era dates, the month's length; before 1870 the cycles
 // the almanacs counted without the Sun and the Moon.
@@ -193,6 +297,46 @@ DayLore composeWithHolidays(const LibraryBinding& library, int32_t year, int32_t
     return lore;
 }
 
+// 七十二候, 納音, 恵方 and the observances, as dayLoreLines describes them.
+void addSeasonalLines(const DayLore& lore, const LibraryBinding& library,
+                      std::vector<LoreLine>& lines) {
+    const auto add = [&](const char* label, const std::string& value) {
+        if (!value.empty()) lines.push_back({label, value});
+    };
+    constexpr char kOpen[] = "\x81\x69";   // （
+    constexpr char kClose[] = "\x81\x6a";  // ）
+    constexpr char kComma[] = "\x81\x41";  // 、
+    if (const char* name = library.kou2name(lore.pentad)) {
+        add("\x8e\xb5\x8f\x5c\x93\xf1\x8c\xf3" /* 七十二候 */,
+            std::string(name) + kOpen + nameOr(library.kou2yomi(lore.pentad)) + kClose +
+                (lore.pentadBegins ? "\x82\xb1\x82\xcc\x93\xfa\x82\xa9\x82\xe7" /* この日から */
+                                   : ""));
+    }
+    add("\x94\x4e\x82\xcc\x94\x5b\x89\xb9" /* 年の納音 */,
+        nameOr(library.eno2natin(lore.yearPair)));
+    add("\x93\xfa\x82\xcc\x94\x5b\x89\xb9" /* 日の納音 */, nameOr(library.eno2natin(lore.dayPair)));
+    if (const char* name = library.eho2name(lore.luckyDirection)) {
+        add("\x8c\x62\x95\xfb" /* 恵方 */,
+            std::string(name) + kOpen + nameOr(library.eho2houi(lore.luckyDirection)) + kComma +
+                number(library.eho2kaku(lore.luckyDirection)) + "\x93\x78" /* 度 */ +
+                (lore.luckyDirectionOfComingYear
+                     ? std::string(kComma) +
+                           "\x97\xa7\x8f\x74\x82\xa9\x82\xe7\x82\xcc\x94\x4e" /* 立春からの年 */
+                     : std::string()) +
+                kClose);
+    }
+    for (int32_t observance = 0; observance < kObservanceCount; ++observance) {
+        if (!hasObservance(lore, observance)) continue;
+        std::string value = observanceNameShiftJis(observance);
+        if (observance == kChushu && lore.fullMoon.year != 0) {
+            value += std::string(kOpen) + "\x96\x9e\x8c\x8e" /* 満月 */ +
+                     number(lore.fullMoon.month) + "\x8c\x8e" /* 月 */ + number(lore.fullMoon.day) +
+                     "\x93\xfa" /* 日 */ + kClose;
+        }
+        add("\x8d\x73\x8e\x96" /* 行事 */, value);
+    }
+}
+
 }  // namespace
 
 LoreYear loreYear(int32_t year) { return {year, lawHolidaysOfYear(year)}; }
@@ -206,8 +350,23 @@ DayLore composeDayLore(const LibraryBinding& library, const LoreYear& shared, in
     return composeWithHolidays(library, shared.year, month, day, &shared.holidays);
 }
 
+const char* observanceNameShiftJis(int32_t observance) {
+    constexpr std::array<const char*, kObservanceCount> kNames{
+        "\x8b\x8c\x90\xb3\x8c\x8e" /* 旧正月 */,
+        "\x8f\xe3\x96\xa4" /* 上巳 */,
+        "\x92\x5b\x8c\xdf" /* 端午 */,
+        "\x8e\xb5\x97\x5b" /* 七夕 */,
+        "\xe1\xb1\x97\x96\x96\x7e" /* 盂蘭盆 */,
+        "\x92\x86\x8f\x48\x82\xcc\x96\xbc\x8c\x8e" /* 中秋の名月 */,
+        "\x8f\x64\x97\x7a" /* 重陽 */,
+        "\x8f\x5c\x8e\x4f\x96\xe9" /* 十三夜 */,
+        "\x93\x60\x93\x9d\x93\x49\x8e\xb5\x97\x5b" /* 伝統的七夕 */};
+    if (observance < 0 || observance >= kObservanceCount) return "";
+    return kNames[static_cast<std::size_t>(observance)];
+}
+
 std::vector<LoreLine> dayLoreLines(const DayLore& lore, const LibraryBinding& library,
-                                   TextEncoding encoding) {
+                                   TextEncoding encoding, LoreLineSet set) {
     std::vector<LoreLine> lines;
     if (!lore.valid) return lines;
     constexpr char kYear[] = "\x94\x4e";   // 年
@@ -276,6 +435,7 @@ std::vector<LoreLine> dayLoreLines(const DayLore& lore, const LibraryBinding& li
         add("\x8c\x8e\x97\xee" /* 月齢 */,
             number(lore.moonAge / 10) + "." + number(lore.moonAge % 10));
     }
+    if (set == LoreLineSet::Seasonal) addSeasonalLines(lore, library, lines);
     add("\x8f\x6a\x93\xfa" /* 祝日 */, lawHolidayNameShiftJis(lore.holiday));
 
     if (encoding == TextEncoding::Utf8) {

@@ -79,7 +79,49 @@ struct DayLore {
     // The lower-row items (ad2gedan, or ad2gedanS with the months from 冬至):
     // bit n is item n, VRN_TENON .. VRN_METSUMON.
     int32_t lowerRow = 0;
+    // The fields from here on are filled by addSeasonalLore alone.
+    bool seasonal = false;
+    // The 七十二候 in force (ad2kou: 0 東風解凍 .. 71 鶏始乳), -1 none, and
+    // whether it begins on this day.
+    int32_t pentad = -1;
+    bool pentadBegins = false;
+    // The 恵方 (ad2ehou: 0..3), -1 none. On 節分 it is that of the year
+    // beginning at the next day's 立春, the one people face that evening.
+    int32_t luckyDirection = -1;
+    bool luckyDirectionOfComingYear = false;
+    // The observances of the lunisolar year on this day, by the published
+    // months whatever the binding's rule: bit n is Observance n.
+    int32_t observances = 0;
+    // On 中秋の名月, when the Moon is full on another day (the almanac's
+    // 満月 by the accurate phases): that day; year 0 otherwise.
+    CivilDate fullMoon{};
 };
+
+// The observances of the lunisolar year, in the order their bits are kept.
+// All but the last fall on a day of the published months (旧正月 1/1,
+// 上巳 3/3, 端午 5/5, 七夕 7/7, 盂蘭盆 7/15, 中秋の名月 8/15, 重陽 9/9,
+// 十三夜 9/13; never in a leap month); 伝統的七夕 is the seventh day
+// counted from the new-moon day on or before 処暑 nearest it.
+enum Observance : int32_t {
+    kKyuShogatsu = 0,
+    kJoshi,
+    kTango,
+    kTanabata,
+    kUrabon,
+    kChushu,
+    kChoyo,
+    kJusanya,
+    kDentoTanabata,
+    kObservanceCount
+};
+
+// The name of observance 0..8 in Shift-JIS; "" outside.
+const char* observanceNameShiftJis(int32_t observance);
+
+constexpr bool hasObservance(const DayLore& lore, int32_t observance) {
+    return observance >= 0 && observance < kObservanceCount &&
+           ((lore.observances >> observance) & 1) != 0;
+}
 
 // Whether the lore holds almanac item `item` (0..28).
 constexpr bool hasItem(const DayLore& lore, int32_t item) {
@@ -129,6 +171,13 @@ DayLore composeDayLore(const LibraryBinding& library, int32_t year, int32_t mont
 DayLore composeDayLore(const LibraryBinding& library, const LoreYear& shared, int32_t month,
                        int32_t day);
 
+// Adds the pentad, the 恵方 and the observances to a composed lore (from
+// 1870; nothing before, nor for an invalid lore). They ask the accurate
+// theory of the Sun and the Moon at run time, some microseconds a day
+// where the rest of the lore takes a fraction of one, so only the views
+// that show them ask for them.
+void addSeasonalLore(const LibraryBinding& library, DayLore& lore);
+
 enum class TextEncoding { ShiftJis, Utf8 };
 
 // One labelled line of a day's lore ("六曜", "大安").
@@ -149,7 +198,14 @@ struct LoreLine {
 // both courts where they differ; its 旧暦 ends with the month's length,
 // "（大）", "（小）" or, for the cut month 12 of 1872, "（2日）"; and before
 // 1870 a line 備考 says which items are not shown before 1870.
+//
+// With LoreLineSet::Seasonal (for a lore given addSeasonalLore) the lines also hold, after 月齢:
+// 七十二候 (its name, its reading and, on its first day, "この日から"), 年の納音 and 日の納音, 恵方
+// (between its branches, by the compass and in degrees; on 節分 the coming year's), and 行事 for
+// each observance of the day (on 中秋の名月 with the day the Moon is full when that is another).
+// The program's tooltips keep the Classic lines.
+enum class LoreLineSet { Classic, Seasonal };
 std::vector<LoreLine> dayLoreLines(const DayLore& lore, const LibraryBinding& library,
-                                   TextEncoding encoding);
+                                   TextEncoding encoding, LoreLineSet set = LoreLineSet::Classic);
 
 }  // namespace tenvo

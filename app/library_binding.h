@@ -22,6 +22,7 @@ using MonthDaysFn = int32_t(VRN_CALL*)(int32_t year, int32_t month, char leap);
 using CourtCodeFn = int32_t(VRN_CALL*)(CalendarDate date, int32_t court);
 using IndexCodeFn = int32_t(VRN_CALL*)(int32_t index);
 using DateFn = CalendarDate(VRN_CALL*)(CalendarDate date);
+using RiseSetFn = RiseSetTimes(VRN_CALL*)(CalendarDate date, double latitude, double longitude);
 
 // Every member is null until bound; isComplete() tells whether all are set.
 struct LibraryBinding {
@@ -92,6 +93,17 @@ struct LibraryBinding {
     IndexCodeFn gen2line = nullptr;    // 111: its court
     DateFn ad2jul = nullptr;           // 112: Gregorian to Julian
     DateFn jul2ad = nullptr;           // 113: Julian to Gregorian
+    RiseSetFn ad2hinode = nullptr;     // 114: the Sun's rise, transit and set
+    RiseSetFn ad2tukide = nullptr;     // 115: the Moon's, by its centre
+    RiseSetFn ad2tukideU = nullptr;    // 116: the Moon's, by its upper limb
+    DateCodeFn ad2kou = nullptr;       // 117: the pentad of the day
+    NameFn kou2name = nullptr;         // 118
+    NameFn kou2yomi = nullptr;         // 119
+    NameFn eno2natin = nullptr;        // 120: 納音 of a sexagenary number
+    DateCodeFn ad2ehou = nullptr;      // 121: 恵方 of the year from 立春
+    NameFn eho2name = nullptr;         // 122
+    NameFn eho2houi = nullptr;         // 123
+    IndexCodeFn eho2kaku = nullptr;    // 124: its bearing in degrees
     DateCodeFn adto27H = nullptr;      // 126: 二十七宿 of the published date
     DateCodeFn ad2rekicyuH = nullptr;  // 128: ad2rekicyu, 不成就日 by the published months
     DateCodeFn ad2gedanH = nullptr;    // 129: ad2gedan, 凶会日 by the published months
@@ -124,8 +136,8 @@ bool isExportSet(const LibraryBinding& binding) {
 }
 }  // namespace detail
 
-// The 67 exports the sheet and the day's lore bind, in ordinal order.
-inline constexpr std::array<BindingSlot, 70> kBindingSlots{{
+// The 81 exports the sheet and the day's lore bind, in ordinal order.
+inline constexpr std::array<BindingSlot, 81> kBindingSlots{{
     {5, "adto9rek", &detail::storeExport<&LibraryBinding::adto9rek>,
      &detail::isExportSet<&LibraryBinding::adto9rek>},
     {19, "y2risyun", &detail::storeExport<&LibraryBinding::y2risyun>,
@@ -260,6 +272,28 @@ inline constexpr std::array<BindingSlot, 70> kBindingSlots{{
      &detail::isExportSet<&LibraryBinding::ad2jul>},
     {113, "jul2ad", &detail::storeExport<&LibraryBinding::jul2ad>,
      &detail::isExportSet<&LibraryBinding::jul2ad>},
+    {114, "ad2hinode", &detail::storeExport<&LibraryBinding::ad2hinode>,
+     &detail::isExportSet<&LibraryBinding::ad2hinode>},
+    {115, "ad2tukide", &detail::storeExport<&LibraryBinding::ad2tukide>,
+     &detail::isExportSet<&LibraryBinding::ad2tukide>},
+    {116, "ad2tukideU", &detail::storeExport<&LibraryBinding::ad2tukideU>,
+     &detail::isExportSet<&LibraryBinding::ad2tukideU>},
+    {117, "ad2kou", &detail::storeExport<&LibraryBinding::ad2kou>,
+     &detail::isExportSet<&LibraryBinding::ad2kou>},
+    {118, "kou2name", &detail::storeExport<&LibraryBinding::kou2name>,
+     &detail::isExportSet<&LibraryBinding::kou2name>},
+    {119, "kou2yomi", &detail::storeExport<&LibraryBinding::kou2yomi>,
+     &detail::isExportSet<&LibraryBinding::kou2yomi>},
+    {120, "eno2natin", &detail::storeExport<&LibraryBinding::eno2natin>,
+     &detail::isExportSet<&LibraryBinding::eno2natin>},
+    {121, "ad2ehou", &detail::storeExport<&LibraryBinding::ad2ehou>,
+     &detail::isExportSet<&LibraryBinding::ad2ehou>},
+    {122, "eho2name", &detail::storeExport<&LibraryBinding::eho2name>,
+     &detail::isExportSet<&LibraryBinding::eho2name>},
+    {123, "eho2houi", &detail::storeExport<&LibraryBinding::eho2houi>,
+     &detail::isExportSet<&LibraryBinding::eho2houi>},
+    {124, "eho2kaku", &detail::storeExport<&LibraryBinding::eho2kaku>,
+     &detail::isExportSet<&LibraryBinding::eho2kaku>},
     {126, "adto27H", &detail::storeExport<&LibraryBinding::adto27H>,
      &detail::isExportSet<&LibraryBinding::adto27H>},
     {128, "ad2rekicyuH", &detail::storeExport<&LibraryBinding::ad2rekicyuH>,

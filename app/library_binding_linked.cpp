@@ -71,6 +71,17 @@ LibraryBinding linkedLibraryBinding() {
     binding.gen2line = &::gen2line;
     binding.ad2jul = &::ad2jul;
     binding.jul2ad = &::jul2ad;
+    binding.ad2hinode = &::ad2hinode;
+    binding.ad2tukide = &::ad2tukide;
+    binding.ad2tukideU = &::ad2tukideU;
+    binding.ad2kou = &::ad2kou;
+    binding.kou2name = &::kou2name;
+    binding.kou2yomi = &::kou2yomi;
+    binding.eno2natin = &::eno2natin;
+    binding.ad2ehou = &::ad2ehou;
+    binding.eho2name = &::eho2name;
+    binding.eho2houi = &::eho2houi;
+    binding.eho2kaku = &::eho2kaku;
     binding.adto27H = &::adto27H;
     binding.ad2rekicyuH = &::ad2rekicyuH;
     binding.ad2gedanH = &::ad2gedanH;

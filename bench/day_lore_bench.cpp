@@ -10,6 +10,10 @@
 // `--list YEAR --mode MODE` in each mode (twelve month sheets), and
 // `--lunisolar --list YEAR` over the years 445-2100 of the published calendar.
 //
+// A day's six events at a place (composeSunMoonTimes: the Sun's and the
+// Moon's rise, transit and set at 東京) beside its lore, in one run; and
+// `--sun --list YEAR` among the year lists.
+//
 // Reading an era date (EraTable::readDate, "天正10年6月2日" back to its day)
 // over the era dates of days spread through 445-2100, beside the exports it
 // asks for those days (kyu2days, kyu2ad and ad2gengo in both courts).
@@ -28,6 +32,7 @@
 #include "civil_days.h"
 #include "day_lore.h"
 #include "library_binding_linked.h"
+#include "sun_moon_times.h"
 #include "term_command.h"
 #include "wareki.h"
 
@@ -77,6 +82,38 @@ void BM_DayLore(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_DayLore);
+
+// The lore with its seasonal items and the six events of the same day, as
+// tenvo-term --day asks for them; then the six events alone.
+void BM_DayLoreWithTimes(benchmark::State& state) {
+    const tenvo::LibraryBinding library = tenvo::linkedLibraryBinding();
+    const auto& days = everyDay();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const Day& d = days[i];
+        tenvo::DayLore lore = tenvo::composeDayLore(library, yearOf(d), d.month, d.day);
+        tenvo::addSeasonalLore(library, lore);
+        benchmark::DoNotOptimize(lore);
+        benchmark::DoNotOptimize(
+            tenvo::composeSunMoonTimes(library, tenvo::kDefaultPlace, {d.year, d.month, d.day}));
+        // Steps of 97 days reach every season and phase of the Moon soon.
+        i = (i + 97) % days.size();
+    }
+}
+BENCHMARK(BM_DayLoreWithTimes);
+
+void BM_SunMoonTimes(benchmark::State& state) {
+    const tenvo::LibraryBinding library = tenvo::linkedLibraryBinding();
+    const auto& days = everyDay();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const Day& d = days[i];
+        benchmark::DoNotOptimize(
+            tenvo::composeSunMoonTimes(library, tenvo::kDefaultPlace, {d.year, d.month, d.day}));
+        i = (i + 97) % days.size();
+    }
+}
+BENCHMARK(BM_SunMoonTimes);
 
 // The floor of the record: every export it asks, and the holiday by law
 // looked up in the year's list.
@@ -216,6 +253,10 @@ void registerYearLists() {
                                  std::vector<std::string>{"--almanac", "--list", "YEAR"},
                                  tenvo::kLoreFirstYear)
         ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("runYearLists/sun", runYearLists,
+                                 std::vector<std::string>{"--sun", "--list", "YEAR"},
+                                 tenvo::kLoreFirstYear)
+        ->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("runYearLists/lunisolar", runYearLists,
                                  std::vector<std::string>{"--lunisolar", "--list", "YEAR"},
                                  tenvo::kHistoryFirstDay.year)
@@ -236,6 +277,8 @@ class SummaryReporter : public benchmark::ConsoleReporter {
         for (const Run& run : runs) {
             const double ns = run.GetAdjustedCPUTime();
             if (run.benchmark_name() == "BM_DayLore") lore_ = ns;
+            if (run.benchmark_name() == "BM_DayLoreWithTimes") withTimes_ = ns;
+            if (run.benchmark_name() == "BM_SunMoonTimes") times_ = ns;
             if (run.benchmark_name() == "BM_LoreExportsAlone") exports_ = ns;
             if (run.benchmark_name() == "BM_JulianDayFloor") julian_ = ns;
             if (run.benchmark_name() == "BM_RowExportsAlone") rows_ = ns;
@@ -253,6 +296,12 @@ class SummaryReporter : public benchmark::ConsoleReporter {
         std::printf(
             "\nday's lore %.1f ns: %.2f x its exports alone (%.1f ns), %.1f x ad2jd (%.1f ns)\n",
             lore_, lore_ / exports_, exports_, lore_ / julian_, julian_);
+        if (withTimes_ > 0.0 && times_ > 0.0) {
+            std::printf(
+                "day's lore, its seasonal items and six events %.1f ns: %.2f x the lore alone; "
+                "the six events alone %.1f ns, %.1f x the lore\n",
+                withTimes_, withTimes_ / lore_, times_, times_ / lore_);
+        }
         if (rows_ > 0.0) {
             std::printf("the 直 and the lower row alone %.1f ns: %.2f of the exports\n", rows_,
                         rows_ / exports_);
@@ -269,7 +318,7 @@ class SummaryReporter : public benchmark::ConsoleReporter {
     }
 
   private:
-    double lore_ = 0.0, exports_ = 0.0, julian_ = 0.0, rows_ = 0.0;
+    double lore_ = 0.0, exports_ = 0.0, julian_ = 0.0, rows_ = 0.0, withTimes_ = 0.0, times_ = 0.0;
     double reading_ = 0.0, readingExports_ = 0.0;
     std::vector<std::pair<std::string, double>> lists_;  // name, ns per year
 };

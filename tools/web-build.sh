@@ -16,7 +16,7 @@ export NODE_PATH=/usr/share/nodejs
 
 exports="web_first_year web_last_year web_mode_count web_month web_month_era web_day
   web_month_days web_year_days web_year_title web_input web_read_date
-  web_year_calendar"
+  web_year_calendar web_places web_read_place"
 exported=$(printf '_%s,' $exports)
 
 # The sources of the module: every library family, the month sheet, the

@@ -18,13 +18,14 @@
   const WEEKDAYS = ["日", "月", "火", "水", "木", "金", "土"];
   // The classes of a day's names by the kind the module gives them.
   const NAME_KINDS = { h: "holiday-name", t: "term", s: "seasonal", a: "almanac" };
+  const DEFAULT_PLACE = "東京";
   const WHEEL_STEP = 100; // pixels of wheel travel per page turn: one notch
   const SWIPE_MIN = 50; // pixels a horizontal swipe must travel
 
   const $ = (id) => document.getElementById(id);
   let calendar = null; // the module's functions once loaded
   let lastYear = 2100;
-  let shown = null; // {year, month, mode, rule, holidays, view}
+  let shown = null; // {year, month, mode, rule, holidays, view, place}
   let chosenDay = 0;
   let cells = []; // 42 {td, button, day, lunar, moon, item, names, date, column}
   let yearCells = null; // 12 months of 42 {td, number, term, moon}, built when first shown
@@ -44,7 +45,20 @@
       era: (s) => text(module._web_month_era(s.year, s.month, rule(s))),
       yearTitle: (s) => text(module._web_year_title(s.year, rule(s))),
       yearDays: (s) => text(module._web_year_days(s.year, law(s))),
-      day: (s, day) => text(module._web_day(s.year, s.month, day, rule(s))),
+      day: (s, day) => {
+        const place = calendar.readPlace(s.place);
+        return text(module._web_day(s.year, s.month, day, rule(s), place.latitude ?? NaN,
+          place.longitude ?? NaN));
+      },
+      places: () => text(module._web_places()).trim().split("\n").map((line) => line.split("\t")[0]),
+      // A place as tenvo-term --place reads it: { latitude, longitude } or
+      // { message }.
+      readPlace: (words) => {
+        const bytes = module.lengthBytesUTF8(words);
+        module.stringToUTF8(words, module._web_input(bytes), bytes + 1);
+        const [latitude, longitude, message] = text(module._web_read_place()).split("\t");
+        return message ? { message } : { latitude: Number(latitude), longitude: Number(longitude) };
+      },
       yearCalendar: (s, stamp) =>
         text(module._web_year_calendar(s.year, MODES.indexOf(s.mode), rule(s), law(s), stamp)),
       // The day a 和暦 (or YYYY-MM-DD) text names: { year, month, day } or
@@ -137,7 +151,14 @@
         day = 0;
       }
     }
-    const choices = { year, month, mode, rule, holidays, view, day };
+    // The place of the day's times: a prefectural capital or LAT,LON.
+    let place = DEFAULT_PLACE;
+    if (params.has("place")) {
+      const text = params.get("place");
+      if (calendar.readPlace(text).message === undefined) place = text;
+      else notes.push(`場所「${text}」は選べません（都道府県庁所在地の名前か、緯度,経度）`);
+    }
+    const choices = { year, month, mode, rule, holidays, view, day, place };
     const what = view === "year" ? `${year}年` : `${year}年${month}月`;
     const note = notes.length
       ? `${notes.join("、")}。${what}（${MODE_NAMES[MODES.indexOf(mode)]}）を表示しています。`
@@ -156,6 +177,7 @@
       holidays: s.holidays,
     });
     if (s.view !== "month") params.set("view", s.view);
+    if (s.place && s.place !== DEFAULT_PLACE) params.set("place", s.place);
     if (day) params.set("day", String(day));
     return `?${params}`;
   }
@@ -426,6 +448,7 @@
     $("mode").value = s.mode;
     $("rule").value = s.rule;
     $("holidays").value = s.holidays;
+    $("place").value = s.place ?? DEFAULT_PLACE;
     $("view").setAttribute("aria-pressed", String(year));
     $("today").textContent = year ? "今年" : "今月";
     $("prev").setAttribute("aria-label", year ? "前の年" : "前の月");
@@ -549,6 +572,7 @@
       rule: $("rule").value,
       holidays: $("holidays").value,
       view: shown.view,
+      place: shown.place,
     };
     go(s, "push");
     $("year").value = String(shown.year);
@@ -565,6 +589,21 @@
     }
     go({ ...shown, year: read.year, month: read.month, view: "month" }, "push");
     showLore(read.day);
+  }
+
+  // A place typed or chosen: the open day's times are shown for it and the
+  // address keeps it; a text that names no place is said so.
+  function fromPlace() {
+    const words = $("place").value.trim() || DEFAULT_PLACE;
+    const read = calendar.readPlace(words);
+    if (read.message !== undefined) {
+      setNotice(`場所「${words}」は選べません（都道府県庁所在地の名前か、緯度,経度）`);
+      return;
+    }
+    setNotice("");
+    shown = { ...shown, place: words };
+    history.replaceState(null, "", addressOf(shown, chosenDay));
+    if (chosenDay) showLore(chosenDay, false);
   }
 
   function downloadYear() {
@@ -623,6 +662,11 @@
       event.preventDefault();
       fromControls();
     });
+    $("place").addEventListener("change", fromPlace);
+    $("place-form").addEventListener("submit", (event) => {
+      event.preventDefault();
+      fromPlace();
+    });
     $("goto").addEventListener("submit", (event) => {
       event.preventDefault();
       goToWrittenDay();
@@ -666,6 +710,7 @@
     const monthSelect = $("month");
     for (let m = 1; m <= 12; ++m) monthSelect.add(new Option(`${m}月`, String(m)));
     $("year").max = String(lastYear);
+    $("places").replaceChildren(...calendar.places().map((name) => new Option(name)));
     buildGrid();
     wireEvents();
     nameLines = 0;

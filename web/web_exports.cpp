@@ -9,6 +9,7 @@
 // it. A page has one thread, so one buffer serves.
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <ctime>
 #include <initializer_list>
 #include <limits>
@@ -26,6 +27,7 @@
 #include "library_binding_linked.h"
 #include "month_sheet.h"
 #include "sheet_render.h"
+#include "sun_moon_times.h"
 #include "text_encoding.h"
 #include "wareki.h"
 
@@ -264,22 +266,57 @@ const char* web_month(int32_t year, int32_t month, int32_t mode, int32_t rule, i
     return answer(tenvo::shiftJisToUtf8(std::string_view(text)));
 }
 
-// A day's whole lore under `rule`, as the terminal view's day shows it: one
-// "label<TAB>value" line per item, in the record's order. The empty text for
-// a date outside 1870-01-01 (published 0445-01-25) .. 2100-12-31, not in the
-// calendar, or an unknown rule.
-const char* web_day(int32_t year, int32_t month, int32_t day, int32_t rule) {
+// A day's whole lore under `rule`, as the terminal view's day shows it at
+// the place of `latitude` and `longitude` (degrees, north and east
+// positive): one "label<TAB>value" line per item, in the record's order,
+// the pentad, 納音, 恵方 and observances among them and the six times of
+// the Sun and the Moon last (none for a place outside -90..90, -180..180).
+// The empty text for a date outside 1870-01-01 (published 0445-01-25) ..
+// 2100-12-31, not in the calendar, or an unknown rule.
+const char* web_day(int32_t year, int32_t month, int32_t day, int32_t rule, double latitude,
+                    double longitude) {
     if (!validMonth(year, month, rule)) return answer({});
     const tenvo::LibraryBinding library = binding(rule);
-    const tenvo::DayLore lore = tenvo::composeDayLore(library, year, month, day);
+    tenvo::DayLore lore = tenvo::composeDayLore(library, year, month, day);
+    tenvo::addSeasonalLore(library, lore);
+    std::vector<tenvo::LoreLine> lines = tenvo::dayLoreLines(
+        lore, library, tenvo::TextEncoding::ShiftJis, tenvo::LoreLineSet::Seasonal);
+    if (lore.valid) {
+        for (tenvo::LoreLine& line : tenvo::sunMoonLines(
+                 tenvo::composeSunMoonTimes(library, {latitude, longitude, ""}, {year, month, day}),
+                 tenvo::TextEncoding::ShiftJis)) {
+            lines.push_back(std::move(line));
+        }
+    }
     // Shift-JIS has no state to carry across lines: the text converted once
     // is the lines converted one by one, with one call into the host.
     std::string text;
-    for (const tenvo::LoreLine& line :
-         tenvo::dayLoreLines(lore, library, tenvo::TextEncoding::ShiftJis)) {
-        text += line.label + '\t' + line.value + '\n';
-    }
+    for (const tenvo::LoreLine& line : lines) text += line.label + '\t' + line.value + '\n';
     return answer(tenvo::shiftJisToUtf8(std::string_view(text)));
+}
+
+// The prefectural capitals a day's times can be asked for, one a line:
+// "name<TAB>latitude<TAB>longitude", 東京 the default.
+const char* web_places() {
+    std::string text;
+    for (const tenvo::Place& place : tenvo::kPrefecturalCapitals) {
+        text += std::string(place.name) + '\t' + std::to_string(place.latitude) + '\t' +
+                std::to_string(place.longitude) + '\n';
+    }
+    return answer(text);
+}
+
+// The place the text web_input was filled with names, as tenvo-term's
+// --place reads it (a capital's name or LAT,LON): "latitude<TAB>longitude",
+// or "<TAB><TAB>message" for a text that is neither.
+const char* web_read_place() {
+    const tenvo::PlaceReading reading = tenvo::readPlace(g_input.c_str());
+    if (!reading.place) return answer("\t\t" + reading.error);
+    // Seventeen digits give back the very double.
+    char text[64];
+    std::snprintf(text, sizeof text, "%.17g\t%.17g", reading.place->latitude,
+                  reading.place->longitude);
+    return answer(text);
 }
 
 // The era years of a month for its title: "令和8年", or both eras where one

@@ -7,7 +7,8 @@
 //   tenvo-term --list YEAR --mode MODE [--rule RULE]
 //   tenvo-term --almanac (--list YEAR | --ics YEAR) [--lower-row] [--only NAMES]
 //              [--rule RULE]
-//   tenvo-term --day [DATE] [--julian] [--rule RULE]
+//   tenvo-term --day [DATE] [--julian] [--rule RULE] [--place PLACE]
+//   tenvo-term --sun --list YEAR [--place PLACE]
 //   tenvo-term --lunisolar --list YEAR [--rule RULE]
 //   tenvo-term --months YEAR [--rule RULE]
 //
@@ -45,6 +46,7 @@
 #include "library_binding_linked.h"
 #include "month_sheet.h"
 #include "sheet_render.h"
+#include "sun_moon_times.h"
 #include "text_encoding.h"
 #include "vorane2.h"
 #include "wareki.h"
@@ -62,9 +64,11 @@ constexpr char kUsage[] =
     "       tenvo-term --ics YEAR [--mode MODE] [--rule RULE] [--holidays law]\n"
     "       tenvo-term --holidays law --list YEAR\n"
     "       tenvo-term --list YEAR --mode MODE [--rule RULE]\n"
-    "       tenvo-term --almanac --list YEAR [--only NAMES] [--rule RULE]\n"
-    "       tenvo-term --ics YEAR --almanac [--lower-row] [--only NAMES] [--rule RULE]\n"
-    "       tenvo-term --day [DATE] [--julian] [--rule RULE]\n"
+    "       tenvo-term --almanac --list YEAR [--only NAMES] [--no-seasons] [--rule RULE]\n"
+    "       tenvo-term --ics YEAR --almanac [--lower-row] [--only NAMES] [--no-seasons]\n"
+    "                  [--rule RULE]\n"
+    "       tenvo-term --day [DATE] [--julian] [--rule RULE] [--place PLACE]\n"
+    "       tenvo-term --sun --list YEAR [--place PLACE]\n"
     "       tenvo-term --lunisolar --list YEAR [--rule RULE]\n"
     "       tenvo-term --months YEAR [--rule RULE]\n"
     "Print the month sheet of the traditional Japanese calendar.\n"
@@ -113,7 +117,12 @@ constexpr char kUsage[] =
     "               (節分 彼岸入り .. 新月 上弦 満月 下弦), each day's\n"
     "               lower-row days after its items; with --ics YEAR: the\n"
     "               items as events, each period (天一天上, 八専, 十方暮) one\n"
-    "               event over its days\n"
+    "               event over its days; in both, unless --only or\n"
+    "               --no-seasons, the first day of each of the 72 pentads\n"
+    "               (七十二候, 半夏生 once) and the observances of the\n"
+    "               lunisolar year (旧正月 上巳 端午 七夕 伝統的七夕 盂蘭盆\n"
+    "               中秋の名月 重陽 十三夜) by the published months\n"
+    "  --no-seasons with --almanac: leave the pentads and observances out\n"
     "  --lower-row  with --ics YEAR --almanac: the lower-row days (暦注下段)\n"
     "               too (天恩日 神吉日 .. 大禍日 狼藉日 滅門日)\n"
     "  --only NAMES with --almanac: only these items or lower-row days,\n"
@@ -121,12 +130,25 @@ constexpr char kUsage[] =
     "  --day [DATE] the whole lore of a day (default: today), one labelled\n"
     "               item a line: dates, six-day name, stems and branches,\n"
     "               nine stars, mansions, solar term, almanac items, 直,\n"
-    "               lower-row days, the Moon's age, holiday. DATE is\n"
+    "               lower-row days, the Moon's age, the pentad (七十二候),\n"
+    "               the 納音 of the year and the day, the 恵方 (on 節分 the\n"
+    "               coming year's), the observances, holiday, and from 1870\n"
+    "               the times of sunrise, transit, sunset, moonrise, the\n"
+    "               Moon's transit and moonset at PLACE (HH:MM at 135°E,\n"
+    "               なし where the day has none). DATE is\n"
     "               YYYY-MM-DD (0445-01-25 to 2100-12-31; 1870-01-01 on with\n"
     "               --rule terms or solstice) or an era date: 天正10年6月2日,\n"
     "               天正十年六月二日, 元和9年閏8月1日, 明治元年9月8日,\n"
     "               令和8年12月9日 (lunisolar months before 1873)\n"
     "  --julian     with --day: read YYYY-MM-DD in the Julian calendar\n"
+    "  --sun        with --list YEAR (1870 to 2100): every day of YEAR as\n"
+    "               YYYY-MM-DD and the six times of --day, tab-separated,\n"
+    "               --:-- where the day has none\n"
+    "  --place PLACE\n"
+    "               with --day or --sun: LAT,LON in degrees, north and east\n"
+    "               positive (35.68,139.69), or a prefectural capital by name\n"
+    "               (札幌 .. 東京 .. 那覇, at the prefectural office);\n"
+    "               default 東京\n"
     "  --lunisolar  with --list YEAR (445 to 2100): every day of YEAR as\n"
     "               GREGORIAN, JULIAN, LUNISOLAR (YYYY-MM-DD, L after a leap\n"
     "               month: 1868-04L-01) and the era date, tab-separated\n"
@@ -175,6 +197,10 @@ struct Options {
     bool lunisolarList = false;                        // --lunisolar --list YEAR
     std::optional<std::string_view> monthsValue;       // --months YEAR
     std::optional<int32_t> monthsYear;
+    std::optional<std::string_view> placeValue;  // --place LAT,LON or NAME
+    tenvo::Place place = tenvo::kDefaultPlace;   // that place, read once parsed
+    bool sun = false;                            // --sun: with --list, the times of a year
+    bool seasons = true;  // the pentads and observances in the almanac list and feed
 };
 
 struct YearMonth {
@@ -421,6 +447,12 @@ Options parseArguments(int argc, const char* const* argv, const tenvo::LibraryBi
             options.lowerRow = true;
         } else if (const auto names = optionValue("--only", argc, argv, i)) {
             options.onlyValue = names;
+        } else if (const auto place = optionValue("--place", argc, argv, i)) {
+            options.placeValue = place;
+        } else if (arg == "--sun") {
+            options.sun = true;
+        } else if (arg == "--no-seasons") {
+            options.seasons = false;
         } else if (parseHolidayOption(argc, argv, i, options)) {
             continue;
         } else if (arg.size() > 1 && arg[0] == '-') {
@@ -461,7 +493,22 @@ Options parseArguments(int argc, const char* const* argv, const tenvo::LibraryBi
         options.onlyItems = choice.items;
         options.onlyLowerRow = choice.lowerRow;
     }
-    if (options.listValue && options.almanac) {
+    if (options.sun) {
+        if (!options.listValue || options.almanac || options.lunisolar || options.modeGiven ||
+            options.holidays == tenvo::HolidayRule::ByLaw) {
+            fail("--sun goes with --list YEAR alone (and --place)");
+        }
+    }
+    if (!options.seasons && !options.almanac) fail("--no-seasons goes with --almanac");
+    if (options.placeValue) {
+        if (!options.sun && !options.day) fail("--place goes with --day or --sun --list YEAR");
+        const tenvo::PlaceReading reading = tenvo::readPlace(*options.placeValue);
+        if (!reading.place) fail(reading.error);
+        options.place = *reading.place;
+    }
+    if (options.listValue && options.sun) {
+        options.listYear = parseYear(*options.listValue);
+    } else if (options.listValue && options.almanac) {
         options.listYear = parseYear(*options.listValue);
         if (options.holidays == tenvo::HolidayRule::ByLaw) {
             fail("--list prints either the almanac or the holidays by law, not both");
@@ -609,6 +656,68 @@ std::string dateField(int32_t year, int32_t month, int32_t day) {
     return date;
 }
 
+// The pentad beginning on the day and the day's observances, UTF-8, for
+// the almanac list and feed: none with --no-seasons or --only (which keeps
+// exactly the items it names).
+bool wantsSeasons(const Options& options) { return options.seasons && !options.onlyValue; }
+
+// Each with the feed's uid stem ("kou" and the pentad, "gyoji" and the
+// observance).
+struct SeasonalItem {
+    std::string name;
+    std::string uid;
+};
+std::vector<SeasonalItem> seasonalItems(const tenvo::DayLore& lore, const Options& options,
+                                        const tenvo::LibraryBinding& library) {
+    std::vector<SeasonalItem> found;
+    if (!wantsSeasons(options)) return found;
+    // 半夏生 is both a pentad and a seasonal day, begun by the same degree
+    // of the Sun: the day lists it once.
+    const auto listedAsItem = [&](const char* name) {
+        for (int32_t item = 0; item < VRN_ALMANAC_ITEMS; ++item) {
+            const char* itemName = library.rek2name(item);
+            if (tenvo::hasItem(lore, item) && itemName != nullptr &&
+                std::string_view(itemName) == name) {
+                return true;
+            }
+        }
+        return false;
+    };
+    if (lore.pentadBegins) {
+        const char* name = library.kou2name(lore.pentad);
+        if (name != nullptr && !listedAsItem(name)) {
+            found.push_back({tenvo::shiftJisToUtf8(name), "kou" + std::to_string(lore.pentad)});
+        }
+    }
+    for (int32_t observance = 0; observance < tenvo::kObservanceCount; ++observance) {
+        if (tenvo::hasObservance(lore, observance)) {
+            found.push_back({tenvo::shiftJisToUtf8(tenvo::observanceNameShiftJis(observance)),
+                             "gyoji" + std::to_string(observance)});
+        }
+    }
+    return found;
+}
+
+// Every day of a year at a place: the date, the Sun's rise, transit and
+// set and the Moon's, tab-separated, "--:--" for an event the day lacks.
+std::string sunList(int32_t year, const tenvo::Place& place, const tenvo::LibraryBinding& library) {
+    std::string out;
+    for (int32_t month = 1; month <= 12; ++month) {
+        for (int32_t day = 1; day <= tenvo::daysInMonth(year, month); ++day) {
+            const tenvo::SunMoonTimes t =
+                tenvo::composeSunMoonTimes(library, place, {year, month, day});
+            std::string line = dateField(year, month, day);
+            for (const int32_t seconds :
+                 {t.sun.rise, t.sun.transit, t.sun.set, t.moon.rise, t.moon.transit, t.moon.set}) {
+                line += tenvo::clockText(seconds) + "\t";
+            }
+            line.back() = '\n';
+            out += line;
+        }
+    }
+    return out;
+}
+
 // Every almanac item in `options.onlyItems` and every lower-row day in
 // `options.onlyLowerRow` of every day of a year, one line each,
 // "YYYY-MM-DD<TAB>name": days in order, within a day the almanac items in
@@ -622,16 +731,19 @@ std::string almanacList(int32_t year, const Options& options,
     std::string out;
     for (int32_t month = 1; month <= 12; ++month) {
         for (int32_t day = 1; day <= tenvo::daysInMonth(year, month); ++day) {
-            const tenvo::DayLore lore = tenvo::composeDayLore(library, shared, month, day);
+            tenvo::DayLore lore = tenvo::composeDayLore(library, shared, month, day);
+            if (wantsSeasons(options)) tenvo::addSeasonalLore(library, lore);
             const int32_t items = lore.items & options.onlyItems;
             const int32_t lowerRow = lore.lowerRow & options.onlyLowerRow;
-            if (items == 0 && lowerRow == 0) continue;
+            const std::vector<SeasonalItem> seasonal = seasonalItems(lore, options, library);
+            if (items == 0 && lowerRow == 0 && seasonal.empty()) continue;
             const std::string date = dateField(year, month, day);
             for (int32_t item = 0; item < VRN_ALMANAC_ITEMS; ++item) {
                 if (((items >> item) & 1) != 0) {
                     out += date + names[static_cast<std::size_t>(item)] + "\n";
                 }
             }
+            for (const SeasonalItem& item : seasonal) out += date + item.name + "\n";
             for (int32_t item = 0; item < VRN_LOWER_ROW_ITEMS; ++item) {
                 if (((lowerRow >> item) & 1) != 0) {
                     out += date + lowerRowNames[static_cast<std::size_t>(item)] + "\n";
@@ -694,6 +806,7 @@ std::vector<tenvo::CalendarEvent> almanacEvents(int32_t year, const Options& opt
     // the 31st of January after it (the longest period lasts 16 days).
     struct Day {
         int32_t year, month, day, items, lowerRow;
+        std::vector<SeasonalItem> seasonal;
     };
     std::vector<Day> days;
     for (int32_t y = year - 1; y <= year + 1; ++y) {
@@ -702,9 +815,12 @@ std::vector<tenvo::CalendarEvent> almanacEvents(int32_t year, const Options& opt
         for (int32_t month = firstMonth; month <= lastMonth; ++month) {
             const int32_t firstDay = y < year ? 30 : 1;
             for (int32_t day = firstDay; day <= tenvo::daysInMonth(y, month); ++day) {
-                const tenvo::DayLore lore = tenvo::composeDayLore(library, shared, month, day);
+                tenvo::DayLore lore = tenvo::composeDayLore(library, shared, month, day);
+                if (y == year && wantsSeasons(options)) tenvo::addSeasonalLore(library, lore);
                 days.push_back({y, month, day, lore.items & options.onlyItems,
-                                lore.lowerRow & options.onlyLowerRow});
+                                lore.lowerRow & options.onlyLowerRow,
+                                y == year ? seasonalItems(lore, options, library)
+                                          : std::vector<SeasonalItem>()});
             }
         }
     }
@@ -732,6 +848,10 @@ std::vector<tenvo::CalendarEvent> almanacEvents(int32_t year, const Options& opt
                 event.days = static_cast<int32_t>(last - i + 1);
             }
             events.push_back(std::move(event));
+        }
+        // The pentads' first days and the observances are single days.
+        for (const SeasonalItem& item : days[i].seasonal) {
+            events.push_back({days[i].year, days[i].month, days[i].day, item.name, item.uid});
         }
         // The lower-row days are single days, each its own event.
         for (int32_t item = 0; item < VRN_LOWER_ROW_ITEMS; ++item) {
@@ -953,13 +1073,22 @@ int displayColumns(std::string_view text) {
     return columns;
 }
 
-// The lore of one day, a labelled item a line, the values in one column.
-std::string dayView(const Date& date, const tenvo::LibraryBinding& library) {
-    const tenvo::DayLore lore = tenvo::composeDayLore(library, date.year, date.month, date.day);
+// The lore of one day, a labelled item a line, the values in one column,
+// with the pentad, 納音, 恵方 and observances, then the times of the Sun
+// and the Moon at the place.
+std::string dayView(const Date& date, const tenvo::Place& place,
+                    const tenvo::LibraryBinding& library) {
+    tenvo::DayLore lore = tenvo::composeDayLore(library, date.year, date.month, date.day);
+    tenvo::addSeasonalLore(library, lore);
     constexpr int kLabelColumns = 12;
+    std::vector<tenvo::LoreLine> lines =
+        tenvo::dayLoreLines(lore, library, tenvo::TextEncoding::Utf8, tenvo::LoreLineSet::Seasonal);
+    for (tenvo::LoreLine& line : tenvo::sunMoonLines(
+             tenvo::composeSunMoonTimes(library, place, date), tenvo::TextEncoding::Utf8)) {
+        lines.push_back(std::move(line));
+    }
     std::string out;
-    for (const tenvo::LoreLine& line :
-         tenvo::dayLoreLines(lore, library, tenvo::TextEncoding::Utf8)) {
+    for (const tenvo::LoreLine& line : lines) {
         const int pad = kLabelColumns - displayColumns(line.label);
         out += line.label + std::string(static_cast<std::size_t>(pad > 1 ? pad : 1), ' ') +
                line.value + "\n";
@@ -1006,7 +1135,9 @@ int runTermCommand(int argc, const char* const* argv, const TermContext& context
         return kTermUsageError;
     }
     if (options.day) {
-        out += dayView(options.dayDate ? *options.dayDate : today, library);
+        out += dayView(options.dayDate ? *options.dayDate : today, options.place, library);
+    } else if (options.listYear && options.sun) {
+        out += sunList(*options.listYear, options.place, library);
     } else if (options.monthsYear) {
         out += monthList(*options.monthsYear, options, library);
     } else if (options.listYear && options.lunisolarList) {

@@ -46,6 +46,31 @@ std::vector<std::string> linesOf(const std::string& text) {
     return lines;
 }
 
+// The pentads' first days and the lunisolar observances, which the list
+// and the feed carry beside the almanac's items (sun_moon_term_test checks
+// them); the checks here are of the items alone.
+bool isSeasonal(const std::string& name) {
+    static const std::set<std::string> names = [] {
+        std::set<std::string> all;
+        for (int pentad = 0; pentad < 72; ++pentad) all.insert(apptest::utf8(::kou2name(pentad)));
+        for (int n = 0; n < tenvo::kObservanceCount; ++n) {
+            all.insert(apptest::utf8(tenvo::observanceNameShiftJis(n)));
+        }
+        return all;
+    }();
+    // 半夏生 is also a seasonal day, listed once as the item.
+    return names.count(name) != 0 && name != "半夏生";
+}
+
+// The lines of a list without the seasonal ones.
+std::vector<std::string> itemLinesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    for (const std::string& line : linesOf(text)) {
+        if (!isSeasonal(line.substr(line.find('\t') + 1))) lines.push_back(line);
+    }
+    return lines;
+}
+
 // The 29 names in item order, as the list must spell them.
 const std::string kNames[29] = {"節分",       "彼岸入り",   "彼岸明け", "社日",         "八十八夜",
                                 "入梅",       "半夏生",     "土用入り", "土用の丑の日", "二百十日",
@@ -89,14 +114,14 @@ TEST(AlmanacTerm, ListHoldsEveryItemOfTheYearInOrder) {
         const Answer a = command({"--almanac", "--list", year, "--rule", "terms"});
         EXPECT_EQ(a.status, 0);
         EXPECT_EQ(a.err, "");
-        EXPECT_EQ(linesOf(a.out), expectedList(std::stoi(year), false, true));
+        EXPECT_EQ(itemLinesOf(a.out), expectedList(std::stoi(year), false, true));
         // The export's names are the list's.
         for (int item = 0; item < 29; ++item)
             EXPECT_EQ(apptest::utf8(::rek2name(item)), kNames[item]);
     }
     // From 冬至: 不成就日 moves in the months numbered otherwise (1985-01-21 ..).
     const Answer solstice = command({"--almanac", "--list", "1985", "--rule", "solstice"});
-    EXPECT_EQ(linesOf(solstice.out), expectedList(1985, true, true));
+    EXPECT_EQ(itemLinesOf(solstice.out), expectedList(1985, true, true));
     EXPECT_NE(solstice.out, command({"--almanac", "--list", "1985", "--rule", "terms"}).out);
 
     // --only keeps exactly the lines of the names given, in the same order.
@@ -145,7 +170,8 @@ std::vector<FeedEvent> feed(const std::string& text) {
 TEST(AlmanacTerm, FeedHoldsTheItemsAndEachPeriodAsOneEvent) {
     const Answer a = command({"--ics", "2026", "--almanac"});
     ASSERT_EQ(a.status, 0);
-    const std::vector<FeedEvent> events = feed(a.out);
+    std::vector<FeedEvent> events = feed(a.out);
+    std::erase_if(events, [](const FeedEvent& e) { return isSeasonal(e.summary); });
     std::map<std::string, int> itemOf;
     for (int item = 0; item < 29; ++item) itemOf[kNames[item]] = item;
     const auto marked = [](int32_t days, int item) {
@@ -242,7 +268,7 @@ TEST(AlmanacTerm, LowerRowDaysFollowEachDaysItems) {
     EXPECT_EQ(fed, listed);
     EXPECT_EQ(feed(command({"--ics", "2026", "--almanac", "--lower-row"}).out).size(),
               feed(command({"--ics", "2026", "--almanac"}).out).size() +
-                  (linesOf(list).size() - expectedList(2026).size()));
+                  (itemLinesOf(list).size() - expectedList(2026).size()));
 }
 
 // Under the sheet of --mode almanac every day with items is named with all
@@ -281,9 +307,15 @@ TEST(AlmanacTerm, DayShowsTheLoreOfTheDayOrToday) {
         }
         return text;
     };
-    const auto valuesOf = [](const std::string& out) {
+    // --day adds the seasonal lines and the times of the Sun and the Moon
+    // (sun_moon_term_test); the lore's own lines come as before.
+    const std::set<std::string> added{"七十二候", "年の納音", "日の納音", "恵方",
+                                      "行事",     "日の出",   "南中",     "日の入",
+                                      "月の出",   "月の南中", "月の入"};
+    const auto valuesOf = [&](const std::string& out) {
         std::string text;
         for (const std::string& line : linesOf(out)) {
+            if (added.count(line.substr(0, line.find(' '))) != 0) continue;
             text += line.substr(line.find_first_not_of(' ', line.find(' '))) + "\n";
         }
         return text;

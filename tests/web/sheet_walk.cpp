@@ -29,6 +29,7 @@
 #include "library_binding_linked.h"
 #include "month_sheet.h"
 #include "sheet_render.h"
+#include "sun_moon_times.h"
 #include "wareki.h"
 
 namespace {
@@ -108,15 +109,31 @@ uint32_t fnv1a(const std::string& text, uint32_t hash = 2166136261u) {
     return hash;
 }
 
+// A day's lines as the page's panel shows them for its default place: the
+// lore with its seasonal items, then the six times at 東京.
+std::vector<tenvo::LoreLine> dayLinesAtTokyo(const tenvo::LibraryBinding& library, int32_t year,
+                                             int32_t month, int32_t day) {
+    tenvo::DayLore lore = tenvo::composeDayLore(library, year, month, day);
+    tenvo::addSeasonalLore(library, lore);
+    std::vector<tenvo::LoreLine> lines =
+        tenvo::dayLoreLines(lore, library, tenvo::TextEncoding::Utf8, tenvo::LoreLineSet::Seasonal);
+    if (lore.valid) {
+        for (tenvo::LoreLine& line : tenvo::sunMoonLines(
+                 tenvo::composeSunMoonTimes(library, tenvo::kDefaultPlace, {year, month, day}),
+                 tenvo::TextEncoding::Utf8)) {
+            lines.push_back(std::move(line));
+        }
+    }
+    return lines;
+}
+
 // A year's lore in the form the web module gives it, hashed.
 uint32_t loreHash(int32_t year, const tenvo::LibraryBinding& library) {
     uint32_t hash = 2166136261u;
     for (int32_t month = 1; month <= 12; ++month) {
         for (int32_t day = 1; day <= tenvo::daysInMonth(year, month); ++day) {
             std::string text;
-            const tenvo::DayLore lore = tenvo::composeDayLore(library, year, month, day);
-            for (const tenvo::LoreLine& line :
-                 tenvo::dayLoreLines(lore, library, tenvo::TextEncoding::Utf8)) {
+            for (const tenvo::LoreLine& line : dayLinesAtTokyo(library, year, month, day)) {
                 text += line.label + '\t' + line.value + '\n';
             }
             hash = fnv1a(text, hash);
@@ -181,9 +198,7 @@ int main(int argc, char** argv) {
         const int32_t month = std::atoi(argv[3]);
         const tenvo::LibraryBinding& library = readings[ruleNamed(argv[4])];
         for (int32_t day = 1; day <= tenvo::daysInMonth(year, month); ++day) {
-            const tenvo::DayLore lore = tenvo::composeDayLore(library, year, month, day);
-            for (const tenvo::LoreLine& line :
-                 tenvo::dayLoreLines(lore, library, tenvo::TextEncoding::Utf8)) {
+            for (const tenvo::LoreLine& line : dayLinesAtTokyo(library, year, month, day)) {
                 std::printf("%04d-%02d-%02d\t%s\t%s\n", static_cast<int>(year),
                             static_cast<int>(month), static_cast<int>(day), line.label.c_str(),
                             line.value.c_str());

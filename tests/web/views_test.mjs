@@ -292,6 +292,24 @@ async function main() {
     await show("?year=2000&month=1");
     assert.equal(await page.evaluate(`document.getElementById("rule").value`), "published");
 
+    // The place of the day's times: a capital by name or LAT,LON from the
+    // address or the box, kept in the address, the times as tenvo-term's
+    // --place gives them; a place that is none is said so and 東京 kept.
+    for (const place of ["札幌", "43.1,141.35"]) {
+      await show(`?year=2026&month=2&place=${encodeURIComponent(place)}&day=3`);
+      assert.deepEqual(await page.evaluate(LORE), dayLines("2026-02-03", "--place", place),
+        `the times at ${place}`);
+    }
+    await show("?year=2026&month=2&place=%E6%A8%AA%E9%A0%88%E8%B3%80&day=3");
+    assert.ok((await page.evaluate(`document.getElementById("notice").textContent`)).includes("場所「横須賀」"),
+      "an unknown place is named");
+    assert.deepEqual(await page.evaluate(LORE), dayLines("2026-02-03"), "東京 in its stead");
+    const typed = await page.evaluate(`(() => { const box = document.getElementById("place");
+      box.value = "那覇"; box.dispatchEvent(new Event("change")); return location.search; })()`);
+    assert.equal(new URLSearchParams(typed).get("place"), "那覇", "the typed place in the address");
+    assert.deepEqual(await page.evaluate(LORE), dayLines("2026-02-03", "--place", "那覇"), "the times at 那覇");
+    assert.ok((await page.evaluate(LORE)).some((line) => /^月の入\t(\d\d:\d\d|なし)$/.test(line)));
+
     // Printing: the button prints; the month (A4 portrait) and the year (A4
     // landscape) each on one page, laid out inside it, every day's
     // lunisolar date and 六曜 in the PDF's text inside that day's cell.
@@ -358,7 +376,7 @@ async function main() {
 
     assert.deepEqual(problems, [], "no exception in the page");
     console.log(`views test: ${months.length} months' cells against the lore, three year views, ` +
-      `the 和暦 box, layout at 900 and 360 px, a printed month and year, offline; kept in ${outDir}`);
+      `the 和暦 box, the place of the times, layout at 900 and 360 px, a printed month and year, offline; kept in ${outDir}`);
   } finally {
     await browser.close();
     await server.close();
