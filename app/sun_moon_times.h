@@ -26,8 +26,12 @@ struct Place {
 };
 
 // The 47 prefectural capitals by the city's name, at the prefectural
-// office (world geodetic system), north to south as the prefectures are
-// numbered (docs/sun-and-moon.md names the source).
+// office (world geodetic system, to 1/10000 degree), north to south as the
+// prefectures are numbered. Source: 国土地理院, 都道府県の庁舎及び東西南北端点の
+// 経緯度（世界測地系）, https://www.gsi.go.jp/KOKUJYOHO/CENTER/kendata/zenken.pdf
+// (from https://www.gsi.go.jp/KOKUJYOHO/center.htm), to the whole second;
+// docs/sun-and-moon.md says how far each entry agrees with it. 長崎 is the
+// office at 尾上町 that the prefecture moved to in 2018.
 inline constexpr std::array<Place, 47> kPrefecturalCapitals{{
     {43.0642, 141.3469, "札幌"},   {40.8244, 140.7400, "青森"},     {39.7036, 141.1525, "盛岡"},
     {38.2689, 140.8719, "仙台"},   {39.7186, 140.1025, "秋田"},     {38.2404, 140.3633, "山形"},
@@ -42,7 +46,7 @@ inline constexpr std::array<Place, 47> kPrefecturalCapitals{{
     {35.5036, 134.2383, "鳥取"},   {35.4723, 133.0505, "松江"},     {34.6618, 133.9344, "岡山"},
     {34.3966, 132.4596, "広島"},   {34.1859, 131.4714, "山口"},     {34.0658, 134.5593, "徳島"},
     {34.3401, 134.0434, "高松"},   {33.8416, 132.7657, "松山"},     {33.5597, 133.5311, "高知"},
-    {33.6064, 130.4181, "福岡"},   {33.2494, 130.2988, "佐賀"},     {32.7448, 129.8737, "長崎"},
+    {33.6064, 130.4181, "福岡"},   {33.2494, 130.2988, "佐賀"},     {32.7500, 129.8672, "長崎"},
     {32.7898, 130.7417, "熊本"},   {33.2381, 131.6126, "大分"},     {31.9111, 131.4239, "宮崎"},
     {31.5602, 130.5581, "鹿児島"}, {26.2124, 127.6809, "那覇"},
 }};
