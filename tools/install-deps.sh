@@ -22,14 +22,19 @@
 #   packaging  lintian, dpkg-dev, file, zip, unzip: the packages
 #
 # Idempotent: when every package of the groups asked for is installed,
-# nothing is fetched, not even the package lists. Runs as root directly, or
-# through sudo. When a package list cannot be fetched (apt-get update fails
-# three times), it says so in one line and goes on with the lists that were.
+# nothing is fetched, not even the package lists; lists fetched within the
+# hour are not fetched again either (so that a package that cannot be had
+# costs one try of apt-get update, not one at every run). Runs as root
+# directly, or through sudo. When a package list cannot be fetched (apt-get
+# update fails three times), it says so in one line and goes on with the
+# lists that were.
 # When a group other than windows32 cannot be installed it stops with status
 # 1, naming the packages that are still missing and the command to run again.
 #
 # TENVO_APT_RETRY_SECONDS sets the pause between the tries of apt-get update
-# (default 5).
+# (default 5); TENVO_APT_STAMP the file whose time tells when the lists were
+# last fetched (default ~/.cache/tenvo/apt-lists-fetched: apt keeps the
+# server's times on the lists themselves).
 set -eu
 
 group_packages() {
@@ -87,11 +92,17 @@ missing_of() { # missing_of GROUP: the group's packages that are not installed
     echo "${missing# }"
 }
 
-# The lists are fetched once, and only when something is to be installed.
+# The lists are fetched once, and only when something is to be installed
+# and they are more than an hour old (or an architecture was just added).
 lists_fetched=no
+stamp=${TENVO_APT_STAMP:-${XDG_CACHE_HOME:-${HOME:-/tmp}/.cache}/tenvo/apt-lists-fetched}
+lists_recent() {
+    [ -n "$(find "$stamp" -mmin -60 2>/dev/null)" ]
+}
 fetch_lists() {
     [ "$lists_fetched" = yes ] && return 0
     lists_fetched=yes
+    [ "${1:-}" != force ] && lists_recent && return 0
     tries=0
     log=$(mktemp)
     while ! as_root apt-get update -qq >"$log" 2>&1; do
@@ -106,6 +117,7 @@ fetch_lists() {
         sleep "${TENVO_APT_RETRY_SECONDS:-5}"
     done
     rm -f "$log"
+    mkdir -p "$(dirname "$stamp")" && touch "$stamp" || true
 }
 
 failed_groups=""
@@ -116,6 +128,7 @@ for group in $groups; do
         ! dpkg --print-foreign-architectures | grep -qx i386; then
         as_root dpkg --add-architecture i386
         lists_fetched=no
+        fetch_lists force
     fi
     fetch_lists
     echo "install-deps: installing ($group): $missing"

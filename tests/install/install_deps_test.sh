@@ -72,8 +72,8 @@ run_case() {
     : >"$STATE/apt.log"
     : >"$STATE/installed"
     for setup; do eval "$setup"; done
-    PATH=$work/bin:$PATH TENVO_APT_RETRY_SECONDS=0 "$root/tools/install-deps.sh" \
-        >"$work/$name.out" 2>&1
+    PATH=$work/bin:$PATH TENVO_APT_RETRY_SECONDS=0 TENVO_APT_STAMP=$STATE/stamp \
+        "$root/tools/install-deps.sh" >"$work/$name.out" 2>&1
     status=$?
 }
 
@@ -107,6 +107,14 @@ grep -q 'run again: tools/install-deps.sh web' "$work/no-emscripten.out" ||
     fail "emscripten refused: the command to run again is not given"
 grep -qx chromium "$STATE/installed" || fail "emscripten refused: the other groups were not installed"
 
+# Lists fetched within the hour are not fetched again: one refused package
+# costs no three tries at every run.
+[ -f "$work/bad-list/stamp" ] || fail "bad list: the time of the try is not kept"
+run_case recent-lists 'touch "$STATE/update-fails" "$STATE/stamp"; echo i386 >"$STATE/arches"'
+[ "$status" -eq 0 ] || fail "recent lists: exit status $status"
+grep -q '^update' "$STATE/apt.log" && fail "recent lists: apt-get update was run"
+grep -qx emscripten "$STATE/installed" || fail "recent lists: nothing installed"
+
 # Everything there: apt is not asked at all.
 run_case installed 'printf "%s\n" $all_packages >"$STATE/installed"; echo i386 >"$STATE/arches"'
 [ "$status" -eq 0 ] || fail "all installed: exit status $status"
@@ -115,7 +123,8 @@ run_case installed 'printf "%s\n" $all_packages >"$STATE/installed"; echo i386 >
 # The terminal view's group asks for the compiler, CMake and Ninja alone.
 export STATE=$work/terminal
 mkdir -p "$STATE" && : >"$STATE/apt.log" && : >"$STATE/installed"
-PATH=$work/bin:$PATH "$root/tools/install-deps.sh" terminal >/dev/null 2>&1 ||
+PATH=$work/bin:$PATH TENVO_APT_STAMP=$STATE/stamp "$root/tools/install-deps.sh" terminal \
+    >/dev/null 2>&1 ||
     fail "terminal group: non-zero exit"
 [ "$(sort "$STATE/installed" | tr '\n' ' ')" = "cmake g++ ninja-build " ] ||
     fail "terminal group installed: $(tr '\n' ' ' <"$STATE/installed")"
