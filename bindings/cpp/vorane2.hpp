@@ -330,6 +330,56 @@ struct day_lore {
     std::optional<uint32_t> month_days;
 };
 
+// A place on the Earth: geodetic latitude and longitude in degrees, north
+// and east positive, and its name in UTF-8 ("" for a place given by its
+// coordinates).
+struct place {
+    double latitude = 0.0;
+    double longitude = 0.0;
+    std::string_view name;
+};
+
+// The 47 prefectural capitals at their prefectural offices, north to south
+// as the prefectures are numbered (札幌 .. 那覇; docs/sun-and-moon.md names
+// the source), and 東京 among them, the place sun_moon_times takes unless
+// told another.
+const std::array<place, 47>& prefectural_capitals();
+extern const place tokyo;
+
+// The capital of that UTF-8 name ("札幌", "さいたま"); nullopt for any other
+// text.
+std::optional<place> place_named(std::string_view name);
+
+// The days sun_moon_times answers.
+inline constexpr year_month_day sun_moon_first_day{std::chrono::year{1870}, std::chrono::month{1},
+                                                   std::chrono::day{1}};
+inline constexpr year_month_day sun_moon_last_day{std::chrono::year{2100}, std::chrono::month{12},
+                                                  std::chrono::day{31}};
+
+// The Sun's and the Moon's events of one local day at a place, as time
+// after the local midnight at 135 degrees east (whole seconds, 0..86399);
+// nullopt for an event the day lacks (the Moon skips a rise or a set about
+// once a month, near the poles the Sun stays up or down). The Sun rises and
+// sets by its upper limb, the Moon by its centre, as the national
+// observatory times them; the observatory prints the minute (t + 30 s) / 60
+// s, clock_text's.
+struct sun_moon_events {
+    std::optional<std::chrono::seconds> sunrise;
+    std::optional<std::chrono::seconds> solar_transit;
+    std::optional<std::chrono::seconds> sunset;
+    std::optional<std::chrono::seconds> moonrise;
+    std::optional<std::chrono::seconds> lunar_transit;
+    std::optional<std::chrono::seconds> moonset;
+    // At the transit: the centre's topocentric altitude in degrees, without
+    // refraction.
+    std::optional<double> solar_transit_altitude;
+    std::optional<double> lunar_transit_altitude;
+    // Which side of the horizon each body began the day on: with no rise
+    // and no set, whether it stayed up or down.
+    bool sun_up_at_midnight = false;
+    bool moon_up_at_midnight = false;
+};
+
 namespace detail {
 
 // The library's name tables, converted once to UTF-8 and kept back to back
@@ -687,6 +737,18 @@ std::optional<holiday_list> holidays(std::chrono::year year);
 // 445-01 .. 2100-12).
 std::optional<month_sheet> sheet(std::chrono::year_month month, sheet_mode mode,
                                  sheet_options options = {});
+
+// The events of a day sun_moon_first_day .. sun_moon_last_day at a place
+// (by the desk calendar's model, from the exports ad2hinode and
+// ad2tukide); nullopt for any other day and for a place whose latitude lies
+// outside -90..90 or longitude outside -180..180 (NaN included).
+std::optional<sun_moon_events> sun_moon_times(const year_month_day& date,
+                                              const place& where = tokyo);
+
+// "HH:MM" of an event as the observatory prints it, rounded to the nearest
+// minute (an event in the day's last half minute is "24:00"), or `none`.
+std::string clock_text(const std::optional<std::chrono::seconds>& time,
+                       std::string_view none = "--:--");
 
 }  // namespace vorane2
 

@@ -2,7 +2,7 @@
 // and the functions that go through the platform-free month model (the
 // solar terms of a year as the sheet names them, the holidays by law, the
 // month sheet, the day's lore, the era dates and the published rule's
-// items).
+// items, and the times of the Sun and the Moon at a place).
 #include <iconv.h>
 
 #include <algorithm>
@@ -14,6 +14,7 @@
 #include "library_binding_linked.h"
 #include "month_sheet.h"
 #include "sheet_text.h"
+#include "sun_moon_times.h"
 #include "vorane2.hpp"
 #include "wareki.h"
 
@@ -418,6 +419,51 @@ std::optional<month_sheet> sheet(std::chrono::year_month ym, sheet_mode mode,
     }
     out.shift_jis_text = tenvo::composeSheetText(model);
     return out;
+}
+
+const std::array<place, 47>& prefectural_capitals() {
+    static constexpr auto capitals = [] {
+        std::array<place, 47> all{};
+        for (std::size_t i = 0; i < all.size(); ++i) {
+            const tenvo::Place& p = tenvo::kPrefecturalCapitals[i];
+            all[i] = place{p.latitude, p.longitude, p.name};
+        }
+        return all;
+    }();
+    return capitals;
+}
+
+const place tokyo{tenvo::kDefaultPlace.latitude, tenvo::kDefaultPlace.longitude,
+                  tenvo::kDefaultPlace.name};
+
+std::optional<place> place_named(std::string_view name) {
+    for (const place& p : prefectural_capitals()) {
+        if (p.name == name) return p;
+    }
+    return std::nullopt;
+}
+
+std::optional<sun_moon_events> sun_moon_times(const year_month_day& date, const place& where) {
+    if (!date.ok()) return std::nullopt;
+    const tenvo::SunMoonTimes t =
+        tenvo::composeSunMoonTimes(binding(), {where.latitude, where.longitude, ""}, civilOf(date));
+    if (!t.valid) return std::nullopt;
+    const auto at = [](int32_t seconds) -> std::optional<std::chrono::seconds> {
+        if (seconds < 0) return std::nullopt;  // VRN_NO_EVENT
+        return std::chrono::seconds{seconds};
+    };
+    const auto altitude = [](const RiseSetTimes& r) -> std::optional<double> {
+        if (r.transit < 0) return std::nullopt;
+        return r.altitude;
+    };
+    return sun_moon_events{at(t.sun.rise),     at(t.sun.transit), at(t.sun.set),   at(t.moon.rise),
+                           at(t.moon.transit), at(t.moon.set),    altitude(t.sun), altitude(t.moon),
+                           t.sun.above == 1,   t.moon.above == 1};
+}
+
+std::string clock_text(const std::optional<std::chrono::seconds>& time, std::string_view none) {
+    if (!time) return std::string(none);
+    return tenvo::clockText(static_cast<int32_t>(time->count()));
 }
 
 std::string month_sheet::text() const {
