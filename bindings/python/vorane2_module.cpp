@@ -483,7 +483,10 @@ vorane2::place toPlace(py::handle obj) {
     }
     const double latitude = PyFloat_AsDouble(PyTuple_GET_ITEM(obj.ptr(), 0));
     const double longitude = PyFloat_AsDouble(PyTuple_GET_ITEM(obj.ptr(), 1));
-    if (PyErr_Occurred()) throw py::error_already_set();  // an int too large for a double
+    if (PyErr_Occurred()) {  // an int too large for a double: far off the globe
+        PyErr_Clear();
+        throw py::value_error("vorane2.sun_moon_times(): a coordinate is out of range");
+    }
     const auto refuse = [](const char* what, double value, const char* range) {
         char text[64];
         std::snprintf(text, sizeof text, "%g", value);
