@@ -380,6 +380,45 @@ struct sun_moon_events {
     bool moon_up_at_midnight = false;
 };
 
+// 七十二候: the pentad in force on a day.
+struct pentad_item {
+    int32_t number = 0;        // 0 東風解凍 .. 71 鶏始乳, counted from 立春
+    std::string_view name;     // as the modern almanac writes it
+    std::string_view reading;  // in hiragana, "はるかぜこおりをとく"
+    bool begins = false;       // the pentad's first day
+};
+
+// 恵方: the direction of the year's luck.
+struct lucky_direction {
+    int32_t number = 0;           // 0..3
+    std::string_view name;        // between its branches, "寅卯の間"
+    std::string_view compass;     // "東北東やや東"
+    int32_t bearing = 0;          // degrees from north through east: 75, 255, 165, 345
+    bool of_coming_year = false;  // on 節分: the year that begins at the next day's 立春
+};
+
+// An observance of the lunisolar year: 0 旧正月, 1 上巳, 2 端午, 3 七夕,
+// 4 盂蘭盆, 5 中秋の名月, 6 重陽, 7 十三夜 (on those days of the published
+// months, never in a leap month) and 8 伝統的七夕.
+struct observance {
+    int32_t number = 0;
+    std::string_view name;
+    friend bool operator==(const observance&, const observance&) = default;
+};
+using observance_list = item_list<observance, 9>;
+
+// The seasonal items of a day's lore, which the views that show them ask
+// for apart: they need the accurate Sun and Moon, microseconds a day.
+struct seasonal_lore {
+    std::optional<pentad_item> pentad;
+    std::string_view year_natin;  // 納音 of the year's and the day's 干支 ("霹靂火")
+    std::string_view day_natin;
+    std::optional<lucky_direction> eho;
+    observance_list observances;
+    // On 中秋の名月 when the Moon is full on another day: that day.
+    std::optional<year_month_day> full_moon;
+};
+
 namespace detail {
 
 // The library's name tables, converted once to UTF-8 and kept back to back
@@ -744,6 +783,12 @@ std::optional<month_sheet> sheet(std::chrono::year_month month, sheet_mode mode,
 // outside -90..90 or longitude outside -180..180 (NaN included).
 std::optional<sun_moon_events> sun_moon_times(const year_month_day& date,
                                               const place& where = tokyo);
+
+// The seasonal items of a day 1870-01-01 .. 2100-12-31 at 135 degrees east
+// (the model's addSeasonalLore: ad2kou, kou2name, kou2yomi, eno2natin,
+// ad2ehou, eho2name, eho2houi, eho2kaku and the published months);
+// nullopt for any other day.
+std::optional<seasonal_lore> seasons(const year_month_day& date);
 
 // "HH:MM" of an event as the observatory prints it, rounded to the nearest
 // minute (an event in the day's last half minute is "24:00"), or `none`.

@@ -461,6 +461,93 @@ std::optional<sun_moon_events> sun_moon_times(const year_month_day& date, const 
                            t.sun.above == 1,   t.moon.above == 1};
 }
 
+namespace {
+
+// The seasonal names in UTF-8, converted on first use.
+struct SeasonalNames {
+    std::array<std::string, 72> pentads, readings;
+    std::array<std::string, 60> natin;
+    std::array<std::string, 4> directions, compass;
+    std::array<std::string, tenvo::kObservanceCount> observances;
+};
+
+std::string utf8String(const char* sjis) {
+    const Utf8Name n = utf8Of(sjis);
+    return {n.text.data(), n.length};
+}
+
+const SeasonalNames& seasonalNames() {
+    static const SeasonalNames names = [] {
+        SeasonalNames n;
+        const tenvo::LibraryBinding& library = binding();
+        // The readings run to 14 characters, beyond Utf8Name's room.
+        for (int32_t i = 0; i < 72; ++i) {
+            const auto at = static_cast<std::size_t>(i);
+            n.pentads[at] = utf8String(library.kou2name(i));
+            const char* reading = library.kou2yomi(i);
+            std::array<char, 96> text{};
+            const std::size_t length = reading == nullptr ? 0
+                                                          : toUtf8(reading, std::strlen(reading),
+                                                                   text.data(), text.size());
+            n.readings[at].assign(text.data(), length);
+        }
+        for (int32_t i = 0; i < 60; ++i) {
+            n.natin[static_cast<std::size_t>(i)] = utf8String(library.eno2natin(i));
+        }
+        for (int32_t i = 0; i < 4; ++i) {
+            n.directions[static_cast<std::size_t>(i)] = utf8String(library.eho2name(i));
+            n.compass[static_cast<std::size_t>(i)] = utf8String(library.eho2houi(i));
+        }
+        for (int32_t i = 0; i < tenvo::kObservanceCount; ++i) {
+            n.observances[static_cast<std::size_t>(i)] =
+                utf8String(tenvo::observanceNameShiftJis(i));
+        }
+        return n;
+    }();
+    return names;
+}
+
+}  // namespace
+
+std::optional<seasonal_lore> seasons(const year_month_day& date) {
+    if (!date.ok() || date < almanac_first_day || date > history_last_day) return std::nullopt;
+    thread_local tenvo::LoreYear lastYear{};
+    const int32_t y = static_cast<int>(date.year());
+    if (lastYear.year != y) lastYear = tenvo::loreYear(y);
+    tenvo::DayLore l =
+        tenvo::composeDayLore(*reading(month_rule::published), lastYear,
+                              static_cast<int32_t>(static_cast<unsigned>(date.month())),
+                              static_cast<int32_t>(static_cast<unsigned>(date.day())));
+    tenvo::addSeasonalLore(*reading(month_rule::published), l);
+    if (!l.seasonal) return std::nullopt;
+    const SeasonalNames& names = seasonalNames();
+    const auto natin = [&](int32_t pair) {
+        return pair >= 0 && pair < 60
+                   ? std::string_view(names.natin[static_cast<std::size_t>(pair)])
+                   : std::string_view();
+    };
+    seasonal_lore out;
+    if (l.pentad >= 0 && l.pentad < 72) {
+        const auto at = static_cast<std::size_t>(l.pentad);
+        out.pentad = pentad_item{l.pentad, names.pentads[at], names.readings[at], l.pentadBegins};
+    }
+    out.year_natin = natin(l.yearPair);
+    out.day_natin = natin(l.dayPair);
+    if (l.luckyDirection >= 0 && l.luckyDirection < 4) {
+        const auto at = static_cast<std::size_t>(l.luckyDirection);
+        out.eho =
+            lucky_direction{l.luckyDirection, names.directions[at], names.compass[at],
+                            binding().eho2kaku(l.luckyDirection), l.luckyDirectionOfComingYear};
+    }
+    for (int32_t o = 0; o < tenvo::kObservanceCount; ++o) {
+        if (tenvo::hasObservance(l, o)) {
+            out.observances.push_back({o, names.observances[static_cast<std::size_t>(o)]});
+        }
+    }
+    if (l.fullMoon.year != 0) out.full_moon = dateOf(l.fullMoon);
+    return out;
+}
+
 std::string clock_text(const std::optional<std::chrono::seconds>& time, std::string_view none) {
     if (!time) return std::string(none);
     return tenvo::clockText(static_cast<int32_t>(time->count()));

@@ -641,4 +641,65 @@ TEST(CppInterface, SunAndMoonTimesRefuseWhatTheyCannotTake) {
     EXPECT_EQ(v::clock_text(seconds{86370}), "24:00");
 }
 
+// The seasonal items on published days (tests/app/sun_moon_term_test.cpp
+// names the sources): 2009-12-21, a 己丑 year, in 大雪's third pentad; 節分
+// 2026 faces the 丙午 year's 恵方 and 立春 begins the first pentad; the
+// observatory's 伝統的七夕 of 2025, 中秋の名月 of 2025 a day before the full
+// moon and 十三夜 of 2024. Then every day of 2026 against the exports.
+TEST(CppInterface, SeasonsAreTheLoresAndTheExports) {
+    const auto winter = v::seasons(2009y / December / 21);
+    ASSERT_TRUE(winter && winter->pentad && winter->eho);
+    EXPECT_EQ(winter->pentad->name, "けつ魚群");
+    EXPECT_EQ(winter->pentad->reading, "さけのうおむらがる");
+    EXPECT_EQ(winter->year_natin, "霹靂火");
+    EXPECT_EQ(winter->eho->name, "寅卯の間");
+    EXPECT_EQ(winter->eho->compass, "東北東やや東");
+    EXPECT_EQ(winter->eho->bearing, 75);
+    const auto setsubun = v::seasons(2026y / February / 3);
+    ASSERT_TRUE(setsubun && setsubun->eho && setsubun->pentad);
+    EXPECT_EQ(setsubun->eho->bearing, 165);
+    EXPECT_TRUE(setsubun->eho->of_coming_year);
+    EXPECT_EQ(setsubun->pentad->number, 71);
+    const auto risshun = v::seasons(2026y / February / 4);
+    ASSERT_TRUE(risshun && risshun->pentad);
+    EXPECT_EQ(risshun->pentad->name, "東風解凍");
+    EXPECT_TRUE(risshun->pentad->begins);
+    EXPECT_EQ(risshun->year_natin, "天河水");
+    const auto observed = [](const year_month_day& d) {
+        std::string names;
+        const auto seasons = v::seasons(d);  // kept: the list lives in the optional
+        for (const auto& o : seasons->observances) names += std::string(o.name) + " ";
+        return names;
+    };
+    EXPECT_EQ(observed(2025y / August / 29),
+              "七夕 伝統的七夕 ");  // 7/7 of the published months too
+    EXPECT_EQ(observed(2025y / October / 6), "中秋の名月 ");
+    EXPECT_EQ(v::seasons(2025y / October / 6)->full_moon, 2025y / October / 7);
+    EXPECT_EQ(observed(2024y / October / 15), "十三夜 ");
+
+    int observances = 0;
+    for (sys_days t{2026y / January / 1}; t <= sys_days{2026y / December / 31}; t += days{1}) {
+        const year_month_day d{t};
+        const auto got = v::seasons(d);
+        ASSERT_TRUE(got && got->pentad && got->eho) << iso(d);
+        const int32_t pentad = ad2kou(at(d));
+        EXPECT_EQ(got->pentad->number, pentad % VRN_KOU_BEGINS) << iso(d);
+        EXPECT_EQ(got->pentad->begins, pentad >= VRN_KOU_BEGINS) << iso(d);
+        EXPECT_EQ(toCp932(std::string(got->pentad->name)), kou2name(got->pentad->number));
+        EXPECT_EQ(toCp932(std::string(got->pentad->reading)), kou2yomi(got->pentad->number));
+        EXPECT_EQ(toCp932(std::string(got->day_natin)), eno2natin(ad2heto(at(d))));
+        if (!got->eho->of_coming_year) {
+            EXPECT_EQ(got->eho->number, ad2ehou(at(d))) << iso(d);
+        }
+        EXPECT_EQ(got->full_moon.has_value(),
+                  got->observances.contains(5) && !v::almanac(d)->contains(VRN_MANGETSU));
+        observances += static_cast<int>(got->observances.size());
+    }
+    EXPECT_EQ(observances, 9);  // each once a year
+    EXPECT_FALSE(v::seasons(1869y / December / 31));
+    EXPECT_FALSE(v::seasons(2101y / January / 1));
+    EXPECT_FALSE(v::seasons(2026y / February / 29));
+    EXPECT_TRUE(v::seasons(1870y / January / 1));
+}
+
 }  // namespace
