@@ -27,6 +27,7 @@ PyTypeObject* gSelectedType = nullptr;
 PyTypeObject* gCellType = nullptr;
 PyTypeObject* gDayType = nullptr;
 PyTypeObject* gSunMoonType = nullptr;
+PyTypeObject* gSeasonsType = nullptr;
 
 std::string isoDate(const year_month_day& d) {
     char text[32];
@@ -534,6 +535,26 @@ py::str clockText(py::handle t) {
     return utf8(vorane2::clock_text(std::chrono::seconds{seconds}));
 }
 
+py::object seasons(py::handle d) {
+    const year_month_day day = toDate(d, "seasons");
+    const auto s = vorane2::seasons(day);
+    if (!s) outsideSpan("seasons", day, almanacSpan());
+    PyObject* observances = PyList_New(static_cast<Py_ssize_t>(s->observances.size()));
+    if (observances == nullptr) throw py::error_already_set();
+    Py_ssize_t i = 0;
+    for (const auto& o : s->observances) PyList_SET_ITEM(observances, i++, newStr(o.name));
+    const auto& pentad = s->pentad;
+    const auto& eho = s->eho;
+    return namedTuple(gSeasonsType,
+                      {pentad ? newStr(pentad->name) : Py_NewRef(Py_None),
+                       pentad ? newStr(pentad->reading) : Py_NewRef(Py_None),
+                       PyBool_FromLong(pentad && pentad->begins), strOrNone(s->year_natin),
+                       strOrNone(s->day_natin), eho ? newStr(eho->name) : Py_NewRef(Py_None),
+                       eho ? newStr(eho->compass) : Py_NewRef(Py_None),
+                       eho ? PyLong_FromLong(eho->bearing) : Py_NewRef(Py_None), observances,
+                       s->full_moon ? date(*s->full_moon).release().ptr() : Py_NewRef(Py_None)});
+}
+
 }  // namespace
 
 PYBIND11_MODULE(_vorane2, m) {
@@ -592,6 +613,16 @@ PYBIND11_MODULE(_vorane2, m) {
         "solar_altitude is the Sun's altitude at its transit in degrees. clock_text(t) gives "
         "the minute the observatory prints.");
     m.attr("SunMoonTimes") = py::handle(reinterpret_cast<PyObject*>(gSunMoonType));
+    gSeasonsType = newType(
+        "Seasons",
+        "pentad pentad_reading pentad_begins year_natin day_natin eho eho_compass eho_bearing "
+        "observances full_moon",
+        "A day's seasonal items: the pentad (七十二候) with its reading and whether it begins "
+        "that day, the 納音 of the year's and the day's 干支, the 恵方 between its branches, by "
+        "the compass and in degrees from north (on 節分 the coming year's), the observances of "
+        "the lunisolar year on that day, and on 中秋の名月 the day of the full moon when that is "
+        "another.");
+    m.attr("Seasons") = py::handle(reinterpret_cast<PyObject*>(gSeasonsType));
 
     const auto published = py::str("published");
     m.def("lunisolar", &lunisolar, py::arg("date"), py::arg("rule") = published,
@@ -659,6 +690,11 @@ PYBIND11_MODULE(_vorane2, m) {
     m.def("clock_text", &clockText, py::arg("time"),
           "\"HH:MM\" of a time of sun_moon_times as the observatory prints it, rounded to the\n"
           "nearest minute (the day's last half minute is \"24:00\"); \"--:--\" for None.");
+
+    m.def(
+        "seasons", &seasons, py::arg("date"),
+        "The seasonal items of a date 1870-01-01 .. 2100-12-31 as Seasons: 七十二候, 納音,\n"
+        "恵方 and the observances (旧正月 .. 十三夜, 伝統的七夕), as tenvo-term --day shows them.");
 
     py::class_<PySheet>(m, "MonthSheet", "A month as the desk calendar lays it out.")
         .def_readonly("year", &PySheet::year)

@@ -73,6 +73,18 @@ class SunMoonTimes(NamedTuple):
     lunar_transit: Optional[datetime.time]
     moonset: Optional[datetime.time]
 
+class Seasons(NamedTuple):
+    pentad: Optional[str]
+    pentad_reading: Optional[str]
+    pentad_begins: bool
+    year_natin: Optional[str]
+    day_natin: Optional[str]
+    eho: Optional[str]
+    eho_compass: Optional[str]
+    eho_bearing: Optional[int]
+    observances: list[str]
+    full_moon: Optional[datetime.date]
+
 class MonthSheet:
     @property
     def year(self) -> int: ...
@@ -109,6 +121,7 @@ def holidays(year: int) -> list[tuple[datetime.date, str]]: ...
 def sun_moon_times(
     date: datetime.date, place: str | tuple[float, float] = "東京"
 ) -> SunMoonTimes: ...
+def seasons(date: datetime.date) -> Seasons: ...
 def clock_text(time: Optional[datetime.time]) -> str: ...
 def month_sheet(
     year: int,

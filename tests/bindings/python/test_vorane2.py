@@ -292,6 +292,9 @@ BAD_CALLS = [
     (lambda: vorane2.from_julian(1582, -1, 1), ValueError, "no date of the Julian calendar"),
     (lambda: vorane2.from_julian(1, 1, 1), ValueError, "Gregorian 0000-12-30, outside"),
     (lambda: vorane2.from_julian(1582, 10, 4.0), TypeError, "int day"),
+    (lambda: vorane2.seasons(datetime.date(1869, 12, 31)), ValueError, "1869-12-31 is outside"),
+    (lambda: vorane2.seasons(datetime.date(2101, 1, 1)), ValueError, "2101-01-01 is outside"),
+    (lambda: vorane2.seasons("2026-02-03"), TypeError, "expects a datetime.date"),
 ]
 
 # Era dates that name no day, with what the message says of each.
@@ -436,6 +439,28 @@ def test_sun_and_moon_times_repeat_tenvo_term():
     tokyo = vorane2.sun_moon_times(datetime.date(2026, 2, 4))
     assert tokyo == vorane2.sun_moon_times(datetime.date(2026, 2, 4), "東京")
     assert 30 < tokyo.solar_altitude < 45 and tokyo.sunrise < tokyo.solar_transit < tokyo.sunset
+
+
+def test_seasons_are_the_lores():
+    # 節分 2026 faces the 丙午 year's 恵方; 立春 begins the first pentad and
+    # its year; 中秋の名月 2025 falls a day before the full moon (the
+    # sources are named in tests/app/sun_moon_term_test.cpp).
+    setsubun = vorane2.seasons(datetime.date(2026, 2, 3))
+    assert (setsubun.pentad, setsubun.eho, setsubun.eho_bearing) == ("鶏始乳", "巳午の間", 165)
+    risshun = vorane2.seasons(datetime.date(2026, 2, 4))
+    assert (risshun.pentad, risshun.pentad_begins, risshun.year_natin) == ("東風解凍", True,
+                                                                           "天河水")
+    moon = vorane2.seasons(datetime.date(2025, 10, 6))
+    assert (moon.observances, moon.full_moon) == (["中秋の名月"], datetime.date(2025, 10, 7))
+    lib.kou2name.restype = lib.kou2yomi.restype = lib.eno2natin.restype = ctypes.c_char_p
+    for n in range(0, 366, 5):
+        day = datetime.date(2024, 1, 1) + datetime.timedelta(n)
+        c = CalendarDate(day.year, day.month, day.day, 0.0, 0.0, 0.0, 135.0)
+        pentad, seasons = lib.ad2kou(c), vorane2.seasons(day)
+        assert seasons.pentad == lib.kou2name(pentad % 128).decode("cp932")
+        assert seasons.pentad_reading == lib.kou2yomi(pentad % 128).decode("cp932")
+        assert seasons.pentad_begins == (pentad >= 128)
+        assert seasons.day_natin == lib.eno2natin(lib.ad2heto(c)).decode("cp932")
 
 
 BAD_PLACES = [
