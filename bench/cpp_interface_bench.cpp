@@ -13,7 +13,8 @@
 // it asks (adto9rekH before 1873, ad2gengo and ad2gennen of both courts),
 // from_wareki reading wareki's texts beside the exports the reading asks
 // (kyu2days, kyu2ad, ad2gengo of both courts). sun_moon_times walks every
-// 7th day beside ad2hinode and ad2tukide.
+// 7th day beside ad2hinode and ad2tukide, seasons beside the lore record
+// with addSeasonalLore.
 //
 //   build/bench/cpp_interface_bench [--benchmark_filter=...]
 #include <benchmark/benchmark.h>
@@ -253,6 +254,23 @@ void BM_Cpp_sun_moon_times(benchmark::State& state) {
               [](const Day& d) { benchmark::DoNotOptimize(vorane2::sun_moon_times(d.ymd)); });
 }
 
+// A day's seasonal items: the published lore record with addSeasonalLore,
+// which the interface converts, on the same days.
+void BM_Record_addSeasonalLore(benchmark::State& state) {
+    const tenvo::LibraryBinding library =
+        tenvo::withMonthRule(tenvo::linkedLibraryBinding(), tenvo::MonthRule::Published);
+    tenvo::LoreYear shared{};
+    walkWeeks(state, [&](const Day& d) {
+        if (shared.year != d.c.year) shared = tenvo::loreYear(d.c.year);
+        tenvo::DayLore lore = tenvo::composeDayLore(library, shared, d.c.month, d.c.day);
+        tenvo::addSeasonalLore(library, lore);
+        benchmark::DoNotOptimize(lore);
+    });
+}
+void BM_Cpp_seasons(benchmark::State& state) {
+    walkWeeks(state, [](const Day& d) { benchmark::DoNotOptimize(vorane2::seasons(d.ymd)); });
+}
+
 BENCHMARK(BM_Floor_adto9rekL_filled);
 BENCHMARK(BM_Export_adto9rekL);
 BENCHMARK(BM_Cpp_lunisolar);
@@ -276,6 +294,8 @@ BENCHMARK(BM_Export_from_wareki);
 BENCHMARK(BM_Cpp_from_wareki);
 BENCHMARK(BM_Export_ad2hinode_ad2tukide);
 BENCHMARK(BM_Cpp_sun_moon_times);
+BENCHMARK(BM_Record_addSeasonalLore);
+BENCHMARK(BM_Cpp_seasons);
 
 }  // namespace
 

@@ -2,10 +2,11 @@
 // names and std::optional results instead of sentinels.
 //
 // Every function here calls the exports of vorane2.h (and, for the holidays
-// by law, the month sheet, a day's whole lore, the era dates and the
-// published calendar's items, the platform-free code of the desk calendar
-// built into libvorane2-cxx); nothing is computed a second time. Link the
-// target vorane2::cxx (CMake) or `pkg-config --libs vorane2-cxx`.
+// by law, the month sheet, a day's whole lore, the era dates, the published
+// calendar's items, the times at a place and the seasonal items, the
+// platform-free code of the desk calendar built into libvorane2-cxx);
+// nothing is computed a second time. Link the target vorane2::cxx (CMake)
+// or `pkg-config --libs vorane2-cxx`.
 //
 // Dates are local days of the proleptic Gregorian calendar (std::chrono's,
 // also before 1582; to_julian and from_julian convert); by default Japan's

@@ -3,7 +3,8 @@
 // and holds each answer to what the interface promises: nothing, or a
 // result inside its table with a name of the library's. Era dates read
 // back to the day they were written for, and so do Julian dates. The times
-// of the Sun and the Moon take any latitude and longitude besides.
+// of the Sun and the Moon take any latitude and longitude besides, and a
+// day's seasonal items are named from their tables.
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -104,6 +105,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         }
         check(t->solar_transit.has_value() == t->solar_transit_altitude.has_value());
         check(t->lunar_transit.has_value() == t->lunar_transit_altitude.has_value());
+    }
+    if (const auto s = vorane2::seasons(date)) {
+        check(date.ok() && s->pentad && s->pentad->number >= 0 && s->pentad->number < 72 &&
+              !s->pentad->name.empty() && !s->pentad->reading.empty() && !s->day_natin.empty());
+        if (s->eho) check(s->eho->bearing % 90 == 75 && !s->eho->compass.empty());
+        for (const auto& o : s->observances) check(o.number >= 0 && o.number < 9);
     }
     const auto mode = static_cast<vorane2::sheet_mode>(in.ConsumeIntegralInRange<int32_t>(-2, 8));
     const bool byLaw = in.ConsumeBool();
