@@ -465,7 +465,14 @@ py::list sheetCells(const PySheet& s) {
 // A place as a capital's name or a (latitude, longitude) tuple of numbers.
 vorane2::place toPlace(py::handle obj) {
     if (PyUnicode_Check(obj.ptr())) {
-        const std::string name = obj.cast<std::string>();
+        Py_ssize_t length = 0;
+        const char* bytes = PyUnicode_AsUTF8AndSize(obj.ptr(), &length);
+        if (bytes == nullptr) {
+            // A lone surrogate has no UTF-8: no capital is written so.
+            PyErr_Clear();
+            throw py::value_error("vorane2.sun_moon_times(): no prefectural capital is so named");
+        }
+        const std::string name(bytes, static_cast<std::size_t>(length));
         if (const auto p = vorane2::place_named(name)) return *p;
         std::string names;
         for (const auto& p : vorane2::prefectural_capitals()) names.append(" ").append(p.name);

@@ -468,6 +468,7 @@ BAD_PLACES = [
     (datetime.date(2101, 1, 1), (35.0, 139.0), ValueError, "2101-01-01 is outside"),
     (datetime.date(2026, 6, 21), "横須賀", ValueError, "no prefectural capital .* 札幌 青森"),
     (datetime.date(2026, 6, 21), "", ValueError, "no prefectural capital"),
+    (datetime.date(2026, 6, 21), "\ud800", ValueError, "no prefectural capital"),
     (datetime.date(2026, 6, 21), (90.5, 139.0), ValueError, "latitude 90.5 must lie from -90"),
     (datetime.date(2026, 6, 21), (-91, 139), ValueError, "latitude -91 must lie"),
     (datetime.date(2026, 6, 21), (float("nan"), 139.0), ValueError, "latitude nan"),
