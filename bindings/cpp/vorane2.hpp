@@ -362,8 +362,8 @@ inline constexpr year_month_day sun_moon_last_day{std::chrono::year{2100}, std::
 // nullopt for an event the day lacks (the Moon skips a rise or a set about
 // once a month, near the poles the Sun stays up or down). The Sun rises and
 // sets by its upper limb, the Moon by its centre, as the national
-// observatory times them; the observatory prints the minute (t + 30 s) / 60
-// s, clock_text's.
+// observatory times them; it prints the nearest minute, as clock_text
+// writes it.
 struct sun_moon_events {
     std::optional<std::chrono::seconds> sunrise;
     std::optional<std::chrono::seconds> solar_transit;
