@@ -12,7 +12,9 @@
 // The era dates walk every 97th day of 445-2100: wareki beside the exports
 // it asks (adto9rekH before 1873, ad2gengo and ad2gennen of both courts),
 // from_wareki reading wareki's texts beside the exports the reading asks
-// (kyu2days, kyu2ad, ad2gengo of both courts).
+// (kyu2days, kyu2ad, ad2gengo of both courts). sun_moon_times walks every
+// 7th day beside ad2hinode and ad2tukide, seasons beside the lore record
+// with addSeasonalLore.
 //
 //   build/bench/cpp_interface_bench [--benchmark_filter=...]
 #include <benchmark/benchmark.h>
@@ -219,6 +221,56 @@ void BM_Cpp_from_wareki(benchmark::State& state) {
                 [](const EraDay& d) { benchmark::DoNotOptimize(vorane2::from_wareki(d.text)); });
 }
 
+// The six events of a day in Tokyo: the two exports beside the interface,
+// which goes through the model's composeSunMoonTimes. Every 7th day of the
+// walk, each a few microseconds of the accurate theory.
+const std::vector<Day>& everyWeek() {
+    static const std::vector<Day> all = [] {
+        std::vector<Day> out;
+        for (std::size_t i = 0; i < everyDay().size(); i += 7) out.push_back(everyDay()[i]);
+        return out;
+    }();
+    return all;
+}
+template <typename Call>
+void walkWeeks(benchmark::State& state, Call call) {
+    const auto& days = everyWeek();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        call(days[i]);
+        i = i + 1 == days.size() ? 0 : i + 1;
+    }
+}
+void BM_Export_ad2hinode_ad2tukide(benchmark::State& state) {
+    const vorane2::place& p = vorane2::tokyo;
+    walkWeeks(state, [&](const Day& d) {
+        const CalendarDate c = record(d.ymd);
+        benchmark::DoNotOptimize(ad2hinode(c, p.latitude, p.longitude));
+        benchmark::DoNotOptimize(ad2tukide(c, p.latitude, p.longitude));
+    });
+}
+void BM_Cpp_sun_moon_times(benchmark::State& state) {
+    walkWeeks(state,
+              [](const Day& d) { benchmark::DoNotOptimize(vorane2::sun_moon_times(d.ymd)); });
+}
+
+// A day's seasonal items: the published lore record with addSeasonalLore,
+// which the interface converts, on the same days.
+void BM_Record_addSeasonalLore(benchmark::State& state) {
+    const tenvo::LibraryBinding library =
+        tenvo::withMonthRule(tenvo::linkedLibraryBinding(), tenvo::MonthRule::Published);
+    tenvo::LoreYear shared{};
+    walkWeeks(state, [&](const Day& d) {
+        if (shared.year != d.c.year) shared = tenvo::loreYear(d.c.year);
+        tenvo::DayLore lore = tenvo::composeDayLore(library, shared, d.c.month, d.c.day);
+        tenvo::addSeasonalLore(library, lore);
+        benchmark::DoNotOptimize(lore);
+    });
+}
+void BM_Cpp_seasons(benchmark::State& state) {
+    walkWeeks(state, [](const Day& d) { benchmark::DoNotOptimize(vorane2::seasons(d.ymd)); });
+}
+
 BENCHMARK(BM_Floor_adto9rekL_filled);
 BENCHMARK(BM_Export_adto9rekL);
 BENCHMARK(BM_Cpp_lunisolar);
@@ -240,6 +292,10 @@ BENCHMARK(BM_Export_wareki);
 BENCHMARK(BM_Cpp_wareki);
 BENCHMARK(BM_Export_from_wareki);
 BENCHMARK(BM_Cpp_from_wareki);
+BENCHMARK(BM_Export_ad2hinode_ad2tukide);
+BENCHMARK(BM_Cpp_sun_moon_times);
+BENCHMARK(BM_Record_addSeasonalLore);
+BENCHMARK(BM_Cpp_seasons);
 
 }  // namespace
 

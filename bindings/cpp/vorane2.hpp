@@ -2,10 +2,11 @@
 // names and std::optional results instead of sentinels.
 //
 // Every function here calls the exports of vorane2.h (and, for the holidays
-// by law, the month sheet, a day's whole lore, the era dates and the
-// published calendar's items, the platform-free code of the desk calendar
-// built into libvorane2-cxx); nothing is computed a second time. Link the
-// target vorane2::cxx (CMake) or `pkg-config --libs vorane2-cxx`.
+// by law, the month sheet, a day's whole lore, the era dates, the published
+// calendar's items, the times at a place and the seasonal items, the
+// platform-free code of the desk calendar built into libvorane2-cxx);
+// nothing is computed a second time. Link the target vorane2::cxx (CMake)
+// or `pkg-config --libs vorane2-cxx`.
 //
 // Dates are local days of the proleptic Gregorian calendar (std::chrono's,
 // also before 1582; to_julian and from_julian convert); by default Japan's
@@ -328,6 +329,95 @@ struct day_lore {
     std::optional<wareki_date> wareki_south;
     std::optional<wareki_date> wareki_north;
     std::optional<uint32_t> month_days;
+};
+
+// A place on the Earth: geodetic latitude and longitude in degrees, north
+// and east positive, and its name in UTF-8 ("" for a place given by its
+// coordinates).
+struct place {
+    double latitude = 0.0;
+    double longitude = 0.0;
+    std::string_view name;
+};
+
+// The 47 prefectural capitals at their prefectural offices, north to south
+// as the prefectures are numbered (札幌 .. 那覇; docs/sun-and-moon.md names
+// the source), and 東京 among them, the place sun_moon_times takes unless
+// told another.
+const std::array<place, 47>& prefectural_capitals();
+extern const place tokyo;
+
+// The capital of that UTF-8 name ("札幌", "さいたま"); nullopt for any other
+// text.
+std::optional<place> place_named(std::string_view name);
+
+// The days sun_moon_times answers.
+inline constexpr year_month_day sun_moon_first_day{std::chrono::year{1870}, std::chrono::month{1},
+                                                   std::chrono::day{1}};
+inline constexpr year_month_day sun_moon_last_day{std::chrono::year{2100}, std::chrono::month{12},
+                                                  std::chrono::day{31}};
+
+// The Sun's and the Moon's events of one local day at a place, as time
+// after the local midnight at 135 degrees east (whole seconds, 0..86399);
+// nullopt for an event the day lacks (the Moon skips a rise or a set about
+// once a month, near the poles the Sun stays up or down). The Sun rises and
+// sets by its upper limb, the Moon by its centre, as the national
+// observatory times them; it prints the nearest minute, as clock_text
+// writes it.
+struct sun_moon_events {
+    std::optional<std::chrono::seconds> sunrise;
+    std::optional<std::chrono::seconds> solar_transit;
+    std::optional<std::chrono::seconds> sunset;
+    std::optional<std::chrono::seconds> moonrise;
+    std::optional<std::chrono::seconds> lunar_transit;
+    std::optional<std::chrono::seconds> moonset;
+    // At the transit: the centre's topocentric altitude in degrees, without
+    // refraction.
+    std::optional<double> solar_transit_altitude;
+    std::optional<double> lunar_transit_altitude;
+    // Which side of the horizon each body began the day on: with no rise
+    // and no set, whether it stayed up or down.
+    bool sun_up_at_midnight = false;
+    bool moon_up_at_midnight = false;
+};
+
+// 七十二候: the pentad in force on a day.
+struct pentad_item {
+    int32_t number = 0;        // 0 東風解凍 .. 71 鶏始乳, counted from 立春
+    std::string_view name;     // as the modern almanac writes it
+    std::string_view reading;  // in hiragana, "はるかぜこおりをとく"
+    bool begins = false;       // the pentad's first day
+};
+
+// 恵方: the direction of the year's luck.
+struct lucky_direction {
+    int32_t number = 0;           // 0..3
+    std::string_view name;        // between its branches, "寅卯の間"
+    std::string_view compass;     // "東北東やや東"
+    int32_t bearing = 0;          // degrees from north through east: 75, 255, 165, 345
+    bool of_coming_year = false;  // on 節分: the year that begins at the next day's 立春
+};
+
+// An observance of the lunisolar year: 0 旧正月, 1 上巳, 2 端午, 3 七夕,
+// 4 盂蘭盆, 5 中秋の名月, 6 重陽, 7 十三夜 (on those days of the published
+// months, never in a leap month) and 8 伝統的七夕.
+struct observance {
+    int32_t number = 0;
+    std::string_view name;
+    friend bool operator==(const observance&, const observance&) = default;
+};
+using observance_list = item_list<observance, 9>;
+
+// The seasonal items of a day's lore, which the views that show them ask
+// for apart: they need the accurate Sun and Moon, microseconds a day.
+struct seasonal_lore {
+    std::optional<pentad_item> pentad;
+    std::string_view year_natin;  // 納音 of the year's and the day's 干支 ("霹靂火")
+    std::string_view day_natin;
+    std::optional<lucky_direction> eho;
+    observance_list observances;
+    // On 中秋の名月 when the Moon is full on another day: that day.
+    std::optional<year_month_day> full_moon;
 };
 
 namespace detail {
@@ -687,6 +777,24 @@ std::optional<holiday_list> holidays(std::chrono::year year);
 // 445-01 .. 2100-12).
 std::optional<month_sheet> sheet(std::chrono::year_month month, sheet_mode mode,
                                  sheet_options options = {});
+
+// The events of a day sun_moon_first_day .. sun_moon_last_day at a place
+// (by the desk calendar's model, from the exports ad2hinode and
+// ad2tukide); nullopt for any other day and for a place whose latitude lies
+// outside -90..90 or longitude outside -180..180 (NaN included).
+std::optional<sun_moon_events> sun_moon_times(const year_month_day& date,
+                                              const place& where = tokyo);
+
+// The seasonal items of a day 1870-01-01 .. 2100-12-31 at 135 degrees east
+// (the model's addSeasonalLore: ad2kou, kou2name, kou2yomi, eno2natin,
+// ad2ehou, eho2name, eho2houi, eho2kaku and the published months);
+// nullopt for any other day.
+std::optional<seasonal_lore> seasons(const year_month_day& date);
+
+// "HH:MM" of an event as the observatory prints it, rounded to the nearest
+// minute (an event in the day's last half minute is "24:00"), or `none`.
+std::string clock_text(const std::optional<std::chrono::seconds>& time,
+                       std::string_view none = "--:--");
 
 }  // namespace vorane2
 

@@ -2,7 +2,7 @@
 // and the functions that go through the platform-free month model (the
 // solar terms of a year as the sheet names them, the holidays by law, the
 // month sheet, the day's lore, the era dates and the published rule's
-// items).
+// items, and the times of the Sun and the Moon at a place).
 #include <iconv.h>
 
 #include <algorithm>
@@ -14,6 +14,7 @@
 #include "library_binding_linked.h"
 #include "month_sheet.h"
 #include "sheet_text.h"
+#include "sun_moon_times.h"
 #include "vorane2.hpp"
 #include "wareki.h"
 
@@ -418,6 +419,138 @@ std::optional<month_sheet> sheet(std::chrono::year_month ym, sheet_mode mode,
     }
     out.shift_jis_text = tenvo::composeSheetText(model);
     return out;
+}
+
+const std::array<place, 47>& prefectural_capitals() {
+    static constexpr auto capitals = [] {
+        std::array<place, 47> all{};
+        for (std::size_t i = 0; i < all.size(); ++i) {
+            const tenvo::Place& p = tenvo::kPrefecturalCapitals[i];
+            all[i] = place{p.latitude, p.longitude, p.name};
+        }
+        return all;
+    }();
+    return capitals;
+}
+
+const place tokyo{tenvo::kDefaultPlace.latitude, tenvo::kDefaultPlace.longitude,
+                  tenvo::kDefaultPlace.name};
+
+std::optional<place> place_named(std::string_view name) {
+    for (const place& p : prefectural_capitals()) {
+        if (p.name == name) return p;
+    }
+    return std::nullopt;
+}
+
+std::optional<sun_moon_events> sun_moon_times(const year_month_day& date, const place& where) {
+    if (!date.ok()) return std::nullopt;
+    const tenvo::SunMoonTimes t =
+        tenvo::composeSunMoonTimes(binding(), {where.latitude, where.longitude, ""}, civilOf(date));
+    if (!t.valid) return std::nullopt;
+    const auto at = [](int32_t seconds) -> std::optional<std::chrono::seconds> {
+        if (seconds < 0) return std::nullopt;  // VRN_NO_EVENT
+        return std::chrono::seconds{seconds};
+    };
+    const auto altitude = [](const RiseSetTimes& r) -> std::optional<double> {
+        if (r.transit < 0) return std::nullopt;
+        return r.altitude;
+    };
+    return sun_moon_events{at(t.sun.rise),     at(t.sun.transit), at(t.sun.set),   at(t.moon.rise),
+                           at(t.moon.transit), at(t.moon.set),    altitude(t.sun), altitude(t.moon),
+                           t.sun.above == 1,   t.moon.above == 1};
+}
+
+namespace {
+
+// The seasonal names in UTF-8, converted on first use.
+struct SeasonalNames {
+    std::array<std::string, 72> pentads, readings;
+    std::array<std::string, 60> natin;
+    std::array<std::string, 4> directions, compass;
+    std::array<std::string, tenvo::kObservanceCount> observances;
+};
+
+std::string utf8String(const char* sjis) {
+    const Utf8Name n = utf8Of(sjis);
+    return {n.text.data(), n.length};
+}
+
+const SeasonalNames& seasonalNames() {
+    static const SeasonalNames names = [] {
+        SeasonalNames n;
+        const tenvo::LibraryBinding& library = binding();
+        // The readings run to 14 characters, beyond Utf8Name's room.
+        for (int32_t i = 0; i < 72; ++i) {
+            const auto at = static_cast<std::size_t>(i);
+            n.pentads[at] = utf8String(library.kou2name(i));
+            const char* reading = library.kou2yomi(i);
+            std::array<char, 96> text{};
+            const std::size_t length = reading == nullptr ? 0
+                                                          : toUtf8(reading, std::strlen(reading),
+                                                                   text.data(), text.size());
+            n.readings[at].assign(text.data(), length);
+        }
+        for (int32_t i = 0; i < 60; ++i) {
+            n.natin[static_cast<std::size_t>(i)] = utf8String(library.eno2natin(i));
+        }
+        for (int32_t i = 0; i < 4; ++i) {
+            n.directions[static_cast<std::size_t>(i)] = utf8String(library.eho2name(i));
+            n.compass[static_cast<std::size_t>(i)] = utf8String(library.eho2houi(i));
+        }
+        for (int32_t i = 0; i < tenvo::kObservanceCount; ++i) {
+            n.observances[static_cast<std::size_t>(i)] =
+                utf8String(tenvo::observanceNameShiftJis(i));
+        }
+        return n;
+    }();
+    return names;
+}
+
+}  // namespace
+
+std::optional<seasonal_lore> seasons(const year_month_day& date) {
+    if (!date.ok() || date < almanac_first_day || date > history_last_day) return std::nullopt;
+    thread_local tenvo::LoreYear lastYear{};
+    const int32_t y = static_cast<int>(date.year());
+    if (lastYear.year != y) lastYear = tenvo::loreYear(y);
+    tenvo::DayLore l =
+        tenvo::composeDayLore(*reading(month_rule::published), lastYear,
+                              static_cast<int32_t>(static_cast<unsigned>(date.month())),
+                              static_cast<int32_t>(static_cast<unsigned>(date.day())));
+    tenvo::addSeasonalLore(*reading(month_rule::published), l);
+    if (!l.seasonal) return std::nullopt;
+    const SeasonalNames& names = seasonalNames();
+    const auto natin = [&](int32_t pair) {
+        return pair >= 0 && pair < 60
+                   ? std::string_view(names.natin[static_cast<std::size_t>(pair)])
+                   : std::string_view();
+    };
+    seasonal_lore out;
+    if (l.pentad >= 0 && l.pentad < 72) {
+        const auto at = static_cast<std::size_t>(l.pentad);
+        out.pentad = pentad_item{l.pentad, names.pentads[at], names.readings[at], l.pentadBegins};
+    }
+    out.year_natin = natin(l.yearPair);
+    out.day_natin = natin(l.dayPair);
+    if (l.luckyDirection >= 0 && l.luckyDirection < 4) {
+        const auto at = static_cast<std::size_t>(l.luckyDirection);
+        out.eho =
+            lucky_direction{l.luckyDirection, names.directions[at], names.compass[at],
+                            binding().eho2kaku(l.luckyDirection), l.luckyDirectionOfComingYear};
+    }
+    for (int32_t o = 0; o < tenvo::kObservanceCount; ++o) {
+        if (tenvo::hasObservance(l, o)) {
+            out.observances.push_back({o, names.observances[static_cast<std::size_t>(o)]});
+        }
+    }
+    if (l.fullMoon.year != 0) out.full_moon = dateOf(l.fullMoon);
+    return out;
+}
+
+std::string clock_text(const std::optional<std::chrono::seconds>& time, std::string_view none) {
+    if (!time) return std::string(none);
+    return tenvo::clockText(static_cast<int32_t>(time->count()));
 }
 
 std::string month_sheet::text() const {

@@ -8,6 +8,7 @@
 #include <datetime.h>
 
 #include <array>
+#include <cmath>
 #include <cstdio>
 #include <string>
 #include <tuple>
@@ -25,6 +26,8 @@ PyTypeObject* gTripleType[2] = {nullptr, nullptr};  // Kanshi, Kyusei
 PyTypeObject* gSelectedType = nullptr;
 PyTypeObject* gCellType = nullptr;
 PyTypeObject* gDayType = nullptr;
+PyTypeObject* gSunMoonType = nullptr;
+PyTypeObject* gSeasonsType = nullptr;
 
 std::string isoDate(const year_month_day& d) {
     char text[32];
@@ -459,6 +462,106 @@ py::list sheetCells(const PySheet& s) {
     return out;
 }
 
+// A place as a capital's name or a (latitude, longitude) tuple of numbers.
+vorane2::place toPlace(py::handle obj) {
+    if (PyUnicode_Check(obj.ptr())) {
+        Py_ssize_t length = 0;
+        const char* bytes = PyUnicode_AsUTF8AndSize(obj.ptr(), &length);
+        if (bytes == nullptr) {
+            // A lone surrogate has no UTF-8: no capital is written so.
+            PyErr_Clear();
+            throw py::value_error("vorane2.sun_moon_times(): no prefectural capital is so named");
+        }
+        const std::string name(bytes, static_cast<std::size_t>(length));
+        if (const auto p = vorane2::place_named(name)) return *p;
+        std::string names;
+        for (const auto& p : vorane2::prefectural_capitals()) names.append(" ").append(p.name);
+        throw py::value_error("vorane2.sun_moon_times(): no prefectural capital is named \"" +
+                              name + "\"; the capitals are:" + names);
+    }
+    const auto number = [](PyObject* o) {
+        return (PyFloat_Check(o) || PyLong_Check(o)) && !PyBool_Check(o);
+    };
+    if (!PyTuple_Check(obj.ptr()) || PyTuple_GET_SIZE(obj.ptr()) != 2 ||
+        !number(PyTuple_GET_ITEM(obj.ptr(), 0)) || !number(PyTuple_GET_ITEM(obj.ptr(), 1))) {
+        throw py::type_error(
+            "vorane2.sun_moon_times() expects a capital's name or a (latitude, longitude) tuple "
+            "of numbers, not " +
+            typeName(obj));
+    }
+    const double latitude = PyFloat_AsDouble(PyTuple_GET_ITEM(obj.ptr(), 0));
+    const double longitude = PyFloat_AsDouble(PyTuple_GET_ITEM(obj.ptr(), 1));
+    if (PyErr_Occurred()) {  // an int too large for a double: far off the globe
+        PyErr_Clear();
+        throw py::value_error("vorane2.sun_moon_times(): a coordinate is out of range");
+    }
+    const auto refuse = [](const char* what, double value, const char* range) {
+        char text[64];
+        std::snprintf(text, sizeof text, "%g", value);
+        throw py::value_error(std::string("vorane2.sun_moon_times(): the ") + what + " " + text +
+                              " must lie from " + range + " degrees");
+    };
+    if (!(latitude >= -90.0 && latitude <= 90.0)) refuse("latitude", latitude, "-90 to 90");
+    if (!(longitude >= -180.0 && longitude <= 180.0)) refuse("longitude", longitude, "-180 to 180");
+    return vorane2::place{latitude, longitude, ""};
+}
+
+PyObject* timeOrNone(const std::optional<std::chrono::seconds>& t) {
+    if (!t) return Py_NewRef(Py_None);
+    const auto s = static_cast<int>(t->count());
+    return PyTime_FromTime(s / 3600, s / 60 % 60, s % 60, 0);
+}
+
+PyObject* floatOrNone(const std::optional<double>& x) {
+    return x ? PyFloat_FromDouble(*x) : Py_NewRef(Py_None);
+}
+
+py::object sunMoonTimes(py::handle d, py::handle where) {
+    const year_month_day date = toDate(d, "sun_moon_times");
+    const vorane2::place p = toPlace(where);
+    if (date < vorane2::sun_moon_first_day || date > vorane2::sun_moon_last_day) {
+        outsideSpan("sun_moon_times", date, "the times' span 1870-01-01 .. 2100-12-31");
+    }
+    const auto t = vorane2::sun_moon_times(date, p);
+    if (!t) throw py::value_error("vorane2.sun_moon_times(): no times for " + isoDate(date));
+    return namedTuple(gSunMoonType, {timeOrNone(t->sunrise), timeOrNone(t->solar_transit),
+                                     floatOrNone(t->solar_transit_altitude), timeOrNone(t->sunset),
+                                     timeOrNone(t->moonrise), timeOrNone(t->lunar_transit),
+                                     timeOrNone(t->moonset)});
+}
+
+py::str clockText(py::handle t) {
+    if (t.is_none()) return utf8(vorane2::clock_text(std::nullopt));
+    if (!PyTime_Check(t.ptr())) {
+        throw py::type_error("vorane2.clock_text() expects a datetime.time or None, not " +
+                             typeName(t));
+    }
+    const int seconds = PyDateTime_TIME_GET_HOUR(t.ptr()) * 3600 +
+                        PyDateTime_TIME_GET_MINUTE(t.ptr()) * 60 +
+                        PyDateTime_TIME_GET_SECOND(t.ptr());
+    return utf8(vorane2::clock_text(std::chrono::seconds{seconds}));
+}
+
+py::object seasons(py::handle d) {
+    const year_month_day day = toDate(d, "seasons");
+    const auto s = vorane2::seasons(day);
+    if (!s) outsideSpan("seasons", day, almanacSpan());
+    PyObject* observances = PyList_New(static_cast<Py_ssize_t>(s->observances.size()));
+    if (observances == nullptr) throw py::error_already_set();
+    Py_ssize_t i = 0;
+    for (const auto& o : s->observances) PyList_SET_ITEM(observances, i++, newStr(o.name));
+    const auto& pentad = s->pentad;
+    const auto& eho = s->eho;
+    return namedTuple(gSeasonsType,
+                      {pentad ? newStr(pentad->name) : Py_NewRef(Py_None),
+                       pentad ? newStr(pentad->reading) : Py_NewRef(Py_None),
+                       PyBool_FromLong(pentad && pentad->begins), strOrNone(s->year_natin),
+                       strOrNone(s->day_natin), eho ? newStr(eho->name) : Py_NewRef(Py_None),
+                       eho ? newStr(eho->compass) : Py_NewRef(Py_None),
+                       eho ? PyLong_FromLong(eho->bearing) : Py_NewRef(Py_None), observances,
+                       s->full_moon ? date(*s->full_moon).release().ptr() : Py_NewRef(Py_None)});
+}
+
 }  // namespace
 
 PYBIND11_MODULE(_vorane2, m) {
@@ -509,6 +612,24 @@ PYBIND11_MODULE(_vorane2, m) {
     m.attr("SelectedDays") = py::handle(reinterpret_cast<PyObject*>(gSelectedType));
     m.attr("Day") = py::handle(reinterpret_cast<PyObject*>(gDayType));
     m.attr("SheetCell") = py::handle(reinterpret_cast<PyObject*>(gCellType));
+    gSunMoonType = newType(
+        "SunMoonTimes",
+        "sunrise solar_transit solar_altitude sunset moonrise lunar_transit moonset",
+        "The Sun's and the Moon's events of a day at a place as datetime.time on the clock of "
+        "Japan (135 degrees east), to the second; None for an event the day lacks. "
+        "solar_altitude is the Sun's altitude at its transit in degrees. clock_text(t) gives "
+        "the minute the observatory prints.");
+    m.attr("SunMoonTimes") = py::handle(reinterpret_cast<PyObject*>(gSunMoonType));
+    gSeasonsType = newType(
+        "Seasons",
+        "pentad pentad_reading pentad_begins year_natin day_natin eho eho_compass eho_bearing "
+        "observances full_moon",
+        "A day's seasonal items: the pentad (七十二候) with its reading and whether it begins "
+        "that day, the 納音 of the year's and the day's 干支, the 恵方 between its branches, by "
+        "the compass and in degrees from north (on 節分 the coming year's), the observances of "
+        "the lunisolar year on that day, and on 中秋の名月 the day of the full moon when that is "
+        "another.");
+    m.attr("Seasons") = py::handle(reinterpret_cast<PyObject*>(gSeasonsType));
 
     const auto published = py::str("published");
     m.def("lunisolar", &lunisolar, py::arg("date"), py::arg("rule") = published,
@@ -565,6 +686,22 @@ PYBIND11_MODULE(_vorane2, m) {
           "The 24 solar terms of a year 1870 .. 2100 as (date, name), 小寒 to 冬至.");
     m.def("holidays", &holidays, py::arg("year"),
           "The holidays by law of a year 1948 .. 2100 as (date, name), in date order.");
+
+    m.def("sun_moon_times", &sunMoonTimes, py::arg("date"), py::arg("place") = py::str("東京"),
+          "The Sun's rise, transit (with its altitude) and set and the Moon's rise, transit\n"
+          "and set on a date 1870-01-01 .. 2100-12-31 at a place: the name of a prefectural\n"
+          "capital (\"札幌\" .. \"那覇\", the prefectural office; default \"東京\") or a\n"
+          "(latitude, longitude) tuple in degrees, north and east positive. Times are\n"
+          "datetime.time to the second after the midnight at 135 degrees east, None for an\n"
+          "event the day lacks; the Sun by its upper limb, the Moon by its centre.");
+    m.def("clock_text", &clockText, py::arg("time"),
+          "\"HH:MM\" of a time of sun_moon_times as the observatory prints it, rounded to the\n"
+          "nearest minute (the day's last half minute is \"24:00\"); \"--:--\" for None.");
+
+    m.def(
+        "seasons", &seasons, py::arg("date"),
+        "The seasonal items of a date 1870-01-01 .. 2100-12-31 as Seasons: 七十二候, 納音,\n"
+        "恵方 and the observances (旧正月 .. 十三夜, 伝統的七夕), as tenvo-term --day shows them.");
 
     py::class_<PySheet>(m, "MonthSheet", "A month as the desk calendar lays it out.")
         .def_readonly("year", &PySheet::year)

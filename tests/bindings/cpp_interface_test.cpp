@@ -504,4 +504,202 @@ TEST(CppInterface, RefusesWhatItCannotAnswer) {
     EXPECT_TRUE(v::mansion28(year_month_day{year{9999}, March, day{1}}));
 }
 
+// ---- The Sun and the Moon at a place -----------------------------------
+
+// The points the national observatory computes for (理科年表, 暦部 各地の
+// 日出入): the former Tokyo Observatory at Azabu, and whole-minute points
+// of Sapporo and Naha. The times are those of tests/lib/rise_set_test.cpp,
+// which names each source: saboten.sakura.ne.jp/~suzu/nichibotsu.htm
+// (Sapporo and Tokyo, 2009), blog.goo.ne.jp/motosukeatryukyu/d/20100528
+// (Naha, 2009), wacocoro.jp/mid-autumn-harvest-moon01 (the harvest moon of
+// 2023) and 理科年表 (Tokyo's Moon of 2006-01-21..23, no moonrise on the
+// 22nd).
+constexpr v::place kAzabu{35.0 + 39.0 / 60 + 27.7 / 3600, 139.0 + 44.0 / 60 + 29.27 / 3600, ""};
+constexpr v::place kSapporoPoint{43.0 + 4.0 / 60, 141.0 + 21.0 / 60, ""};
+constexpr v::place kNahaPoint{26.0 + 12.0 / 60, 127.0 + 40.0 / 60, ""};
+
+// A date as the failure messages print it (g++ 12 has no operator<< for it).
+std::string iso(const year_month_day& d) {
+    return std::to_string(static_cast<int>(d.year())) + "-" +
+           std::to_string(static_cast<unsigned>(d.month())) + "-" +
+           std::to_string(static_cast<unsigned>(d.day()));
+}
+
+TEST(CppInterface, SunAndMoonTimesArePublishedOnes) {
+    const struct {
+        v::place where;
+        year_month_day date;
+        const char* rise;  // sunrise and sunset, or moonrise and moonset
+        const char* set;
+        bool moon;
+    } kPublished[] = {
+        {kSapporoPoint, 2009y / March / 20, "05:38", "17:47", false},
+        {kSapporoPoint, 2009y / June / 21, "03:55", "19:18", false},
+        {kSapporoPoint, 2009y / December / 21, "07:03", "16:03", false},
+        {kAzabu, 2009y / March / 20, "05:45", "17:53", false},
+        {kAzabu, 2009y / September / 23, "05:29", "17:37", false},
+        {kAzabu, 2009y / December / 21, "06:47", "16:31", false},
+        {kNahaPoint, 2009y / June / 21, "05:38", "19:25", false},
+        {kNahaPoint, 2009y / December / 21, "07:12", "17:42", false},
+        {kAzabu, 2023y / September / 29, "17:32", "04:54", true},
+        {kAzabu, 2006y / January / 21, "23:16", "10:09", true},
+        {kAzabu, 2006y / January / 22, "なし", "10:33", true},
+        {kAzabu, 2006y / January / 23, "00:16", "11:00", true},
+    };
+    for (const auto& p : kPublished) {
+        const auto t = v::sun_moon_times(p.date, p.where);
+        ASSERT_TRUE(t) << iso(p.date);
+        EXPECT_EQ(v::clock_text(p.moon ? t->moonrise : t->sunrise, "なし"), p.rise) << iso(p.date);
+        EXPECT_EQ(v::clock_text(p.moon ? t->moonset : t->sunset, "なし"), p.set) << iso(p.date);
+    }
+}
+
+// Every 11th day 1870-2100 at three capitals, a polar point and the date
+// line: the six events, the altitudes and the sides of the horizon are the
+// exports' own fields; the default place is 東京, the one of that name.
+TEST(CppInterface, SunAndMoonTimesAreTheExports) {
+    ASSERT_EQ(v::prefectural_capitals().size(), 47u);
+    for (const v::place& capital : v::prefectural_capitals()) {
+        const auto named = v::place_named(capital.name);
+        ASSERT_TRUE(named) << capital.name;
+        EXPECT_EQ(named->latitude, capital.latitude);
+        EXPECT_EQ(named->longitude, capital.longitude);
+    }
+    for (const char* other : {"横須賀", "", "東京 ", "Tokyo", "35.68,139.69"}) {
+        EXPECT_FALSE(v::place_named(other)) << other;
+    }
+    EXPECT_EQ(v::tokyo.name, "東京");
+    EXPECT_EQ(v::place_named("東京")->latitude, v::tokyo.latitude);
+
+    const auto timeOf = [](int32_t s) -> std::optional<seconds> {
+        if (s < 0) return std::nullopt;
+        return std::chrono::seconds{s};
+    };
+    const v::place places[] = {*v::place_named("札幌"),
+                               *v::place_named("那覇"),
+                               v::tokyo,
+                               {78.22, 15.65, ""},
+                               {-33.9, -180.0, ""}};
+    int polar = 0;
+    for (sys_days t{year{1870} / January / 1}; t <= sys_days{year{2100} / December / 31};
+         t += days{11}) {
+        const year_month_day d{t};
+        for (const v::place& p : places) {
+            const auto got = v::sun_moon_times(d, p);
+            const RiseSetTimes sun = ad2hinode(at(d), p.latitude, p.longitude);
+            const RiseSetTimes moon = ad2tukide(at(d), p.latitude, p.longitude);
+            ASSERT_TRUE(got) << iso(d);
+            ASSERT_EQ(got->sunrise, timeOf(sun.rise)) << iso(d);
+            ASSERT_EQ(got->solar_transit, timeOf(sun.transit)) << iso(d);
+            ASSERT_EQ(got->sunset, timeOf(sun.set)) << iso(d);
+            ASSERT_EQ(got->moonrise, timeOf(moon.rise)) << iso(d);
+            ASSERT_EQ(got->lunar_transit, timeOf(moon.transit)) << iso(d);
+            ASSERT_EQ(got->moonset, timeOf(moon.set)) << iso(d);
+            ASSERT_EQ(got->solar_transit_altitude.value_or(-999.0), sun.altitude) << iso(d);
+            ASSERT_EQ(got->lunar_transit_altitude.value_or(-999.0), moon.altitude) << iso(d);
+            ASSERT_EQ(got->sun_up_at_midnight, sun.above == 1) << iso(d);
+            ASSERT_EQ(got->moon_up_at_midnight, moon.above == 1) << iso(d);
+            if (!got->sunrise && !got->sunset) ++polar;
+        }
+        if (static_cast<int>(d.year()) % 50 == 0) {
+            const auto byDefault = v::sun_moon_times(d);
+            const auto byName = v::sun_moon_times(d, *v::place_named("東京"));
+            ASSERT_TRUE(byDefault && byName);
+            EXPECT_EQ(byDefault->moonrise, byName->moonrise);
+            EXPECT_EQ(byDefault->sunset, byName->sunset);
+        }
+    }
+    EXPECT_GT(polar, 1000);  // Svalbard's midnight sun and polar night
+}
+
+// Days outside 1870-2100, dates that are none, and places off the globe:
+// nothing; the ends of both spans answer.
+TEST(CppInterface, SunAndMoonTimesRefuseWhatTheyCannotTake) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    const year_month_day ok = 2026y / June / 21;
+    for (const year_month_day& d :
+         {1869y / December / 31, 2101y / January / 1, 2026y / February / 30,
+          year_month_day{year{2026}, month{13}, day{1}}}) {
+        EXPECT_FALSE(v::sun_moon_times(d)) << iso(d);
+    }
+    EXPECT_TRUE(v::sun_moon_times(v::sun_moon_first_day));
+    EXPECT_TRUE(v::sun_moon_times(v::sun_moon_last_day));
+    const struct {
+        double latitude, longitude;
+        bool answers;
+    } kPlaces[] = {{90.0, 180.0, true},   {-90.0, -180.0, true}, {90.5, 139.0, false},
+                   {-91.0, 139.0, false}, {35.0, 180.01, false}, {35.0, -200.0, false},
+                   {nan, 139.0, false},   {35.0, nan, false},    {inf, 0.0, false},
+                   {0.0, -inf, false}};
+    for (const auto& p : kPlaces) {
+        EXPECT_EQ(v::sun_moon_times(ok, {p.latitude, p.longitude, ""}).has_value(), p.answers)
+            << p.latitude << "," << p.longitude;
+    }
+    EXPECT_EQ(v::clock_text(std::nullopt), "--:--");
+    EXPECT_EQ(v::clock_text(seconds{86369}), "23:59");
+    EXPECT_EQ(v::clock_text(seconds{86370}), "24:00");
+}
+
+// The seasonal items on published days (tests/app/sun_moon_term_test.cpp
+// names the sources): 2009-12-21, a 己丑 year, in 大雪's third pentad; 節分
+// 2026 faces the 丙午 year's 恵方 and 立春 begins the first pentad; the
+// observatory's 伝統的七夕 of 2025, 中秋の名月 of 2025 a day before the full
+// moon and 十三夜 of 2024. Then every day of 2026 against the exports.
+TEST(CppInterface, SeasonsAreTheLoresAndTheExports) {
+    const auto winter = v::seasons(2009y / December / 21);
+    ASSERT_TRUE(winter && winter->pentad && winter->eho);
+    EXPECT_EQ(winter->pentad->name, "けつ魚群");
+    EXPECT_EQ(winter->pentad->reading, "さけのうおむらがる");
+    EXPECT_EQ(winter->year_natin, "霹靂火");
+    EXPECT_EQ(winter->eho->name, "寅卯の間");
+    EXPECT_EQ(winter->eho->compass, "東北東やや東");
+    EXPECT_EQ(winter->eho->bearing, 75);
+    const auto setsubun = v::seasons(2026y / February / 3);
+    ASSERT_TRUE(setsubun && setsubun->eho && setsubun->pentad);
+    EXPECT_EQ(setsubun->eho->bearing, 165);
+    EXPECT_TRUE(setsubun->eho->of_coming_year);
+    EXPECT_EQ(setsubun->pentad->number, 71);
+    const auto risshun = v::seasons(2026y / February / 4);
+    ASSERT_TRUE(risshun && risshun->pentad);
+    EXPECT_EQ(risshun->pentad->name, "東風解凍");
+    EXPECT_TRUE(risshun->pentad->begins);
+    EXPECT_EQ(risshun->year_natin, "天河水");
+    const auto observed = [](const year_month_day& d) {
+        std::string names;
+        const auto seasons = v::seasons(d);  // kept: the list lives in the optional
+        for (const auto& o : seasons->observances) names += std::string(o.name) + " ";
+        return names;
+    };
+    EXPECT_EQ(observed(2025y / August / 29),
+              "七夕 伝統的七夕 ");  // 7/7 of the published months too
+    EXPECT_EQ(observed(2025y / October / 6), "中秋の名月 ");
+    EXPECT_EQ(v::seasons(2025y / October / 6)->full_moon, 2025y / October / 7);
+    EXPECT_EQ(observed(2024y / October / 15), "十三夜 ");
+
+    int observances = 0;
+    for (sys_days t{2026y / January / 1}; t <= sys_days{2026y / December / 31}; t += days{1}) {
+        const year_month_day d{t};
+        const auto got = v::seasons(d);
+        ASSERT_TRUE(got && got->pentad && got->eho) << iso(d);
+        const int32_t pentad = ad2kou(at(d));
+        EXPECT_EQ(got->pentad->number, pentad % VRN_KOU_BEGINS) << iso(d);
+        EXPECT_EQ(got->pentad->begins, pentad >= VRN_KOU_BEGINS) << iso(d);
+        EXPECT_EQ(toCp932(std::string(got->pentad->name)), kou2name(got->pentad->number));
+        EXPECT_EQ(toCp932(std::string(got->pentad->reading)), kou2yomi(got->pentad->number));
+        EXPECT_EQ(toCp932(std::string(got->day_natin)), eno2natin(ad2heto(at(d))));
+        if (!got->eho->of_coming_year) {
+            EXPECT_EQ(got->eho->number, ad2ehou(at(d))) << iso(d);
+        }
+        EXPECT_EQ(got->full_moon.has_value(),
+                  got->observances.contains(5) && !v::almanac(d)->contains(VRN_MANGETSU));
+        observances += static_cast<int>(got->observances.size());
+    }
+    EXPECT_EQ(observances, 9);  // each once a year
+    EXPECT_FALSE(v::seasons(1869y / December / 31));
+    EXPECT_FALSE(v::seasons(2101y / January / 1));
+    EXPECT_FALSE(v::seasons(2026y / February / 29));
+    EXPECT_TRUE(v::seasons(1870y / January / 1));
+}
+
 }  // namespace

@@ -2,7 +2,9 @@
 // accepts day 0..255 and month 0..255), any year, meridian, rule and mode,
 // and holds each answer to what the interface promises: nothing, or a
 // result inside its table with a name of the library's. Era dates read
-// back to the day they were written for, and so do Julian dates.
+// back to the day they were written for, and so do Julian dates. The times
+// of the Sun and the Moon take any latitude and longitude besides, and a
+// day's seasonal items are named from their tables.
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -83,6 +85,32 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     if (const auto h = vorane2::holidays(year{y})) {
         for (const auto& day_off : *h) check(day_off.date.ok() && day_off.date.year() == year{y});
+    }
+    // Any day at any latitude and longitude: nothing, or events within the
+    // day, an altitude at each transit and none without one.
+    const auto coordinate = [&](double limit) {
+        return in.ConsumeBool() ? in.ConsumeFloatingPointInRange(-limit, limit)
+                                : fuzzinput::anyDouble(in);
+    };
+    const double latitude = coordinate(90.0);
+    const vorane2::place where{latitude, coordinate(180.0), ""};
+    if (const auto t = vorane2::sun_moon_times(date, where)) {
+        check(date.ok() && date >= vorane2::sun_moon_first_day &&
+              date <= vorane2::sun_moon_last_day);
+        check(where.latitude >= -90.0 && where.latitude <= 90.0 && where.longitude >= -180.0 &&
+              where.longitude <= 180.0);
+        for (const auto& event :
+             {t->sunrise, t->solar_transit, t->sunset, t->moonrise, t->lunar_transit, t->moonset}) {
+            if (event) check(event->count() >= 0 && event->count() <= 86399);
+        }
+        check(t->solar_transit.has_value() == t->solar_transit_altitude.has_value());
+        check(t->lunar_transit.has_value() == t->lunar_transit_altitude.has_value());
+    }
+    if (const auto s = vorane2::seasons(date)) {
+        check(date.ok() && s->pentad && s->pentad->number >= 0 && s->pentad->number < 72 &&
+              !s->pentad->name.empty() && !s->pentad->reading.empty() && !s->day_natin.empty());
+        if (s->eho) check(s->eho->bearing % 90 == 75 && !s->eho->compass.empty());
+        for (const auto& o : s->observances) check(o.number >= 0 && o.number < 9);
     }
     const auto mode = static_cast<vorane2::sheet_mode>(in.ConsumeIntegralInRange<int32_t>(-2, 8));
     const bool byLaw = in.ConsumeBool();

@@ -64,6 +64,27 @@ class Day(NamedTuple):
     era_north: Optional[str]
     month_days: Optional[int]
 
+class SunMoonTimes(NamedTuple):
+    sunrise: Optional[datetime.time]
+    solar_transit: Optional[datetime.time]
+    solar_altitude: Optional[float]
+    sunset: Optional[datetime.time]
+    moonrise: Optional[datetime.time]
+    lunar_transit: Optional[datetime.time]
+    moonset: Optional[datetime.time]
+
+class Seasons(NamedTuple):
+    pentad: Optional[str]
+    pentad_reading: Optional[str]
+    pentad_begins: bool
+    year_natin: Optional[str]
+    day_natin: Optional[str]
+    eho: Optional[str]
+    eho_compass: Optional[str]
+    eho_bearing: Optional[int]
+    observances: list[str]
+    full_moon: Optional[datetime.date]
+
 class MonthSheet:
     @property
     def year(self) -> int: ...
@@ -97,6 +118,11 @@ def from_wareki(text: str) -> datetime.date: ...
 def solar_term(date: datetime.date) -> Optional[str]: ...
 def solar_terms(year: int) -> list[tuple[datetime.date, str]]: ...
 def holidays(year: int) -> list[tuple[datetime.date, str]]: ...
+def sun_moon_times(
+    date: datetime.date, place: str | tuple[float, float] = "東京"
+) -> SunMoonTimes: ...
+def seasons(date: datetime.date) -> Seasons: ...
+def clock_text(time: Optional[datetime.time]) -> str: ...
 def month_sheet(
     year: int,
     month: int,

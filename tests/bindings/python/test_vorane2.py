@@ -10,6 +10,7 @@ import datetime
 import os
 import pathlib
 import re
+import subprocess
 
 import pytest
 from hypothesis import given, settings
@@ -291,6 +292,9 @@ BAD_CALLS = [
     (lambda: vorane2.from_julian(1582, -1, 1), ValueError, "no date of the Julian calendar"),
     (lambda: vorane2.from_julian(1, 1, 1), ValueError, "Gregorian 0000-12-30, outside"),
     (lambda: vorane2.from_julian(1582, 10, 4.0), TypeError, "int day"),
+    (lambda: vorane2.seasons(datetime.date(1869, 12, 31)), ValueError, "1869-12-31 is outside"),
+    (lambda: vorane2.seasons(datetime.date(2101, 1, 1)), ValueError, "2101-01-01 is outside"),
+    (lambda: vorane2.seasons("2026-02-03"), TypeError, "expects a datetime.date"),
 ]
 
 # Era dates that name no day, with what the message says of each.
@@ -393,6 +397,89 @@ def test_years_of_the_tables_and_no_other(year):
         else:
             with pytest.raises(ValueError):
                 function(year)
+
+
+# Published times (tests/lib/rise_set_test.cpp names the sources): the Sun
+# by its upper limb at the observatory's points of Tokyo (the former Tokyo
+# Observatory at Azabu) and Sapporo in 2009, the Moon by its centre in
+# Tokyo, 2006-01-22 without a moonrise (理科年表).
+AZABU = (35 + 39 / 60 + 27.7 / 3600, 139 + 44 / 60 + 29.27 / 3600)
+SAPPORO = (43 + 4 / 60, 141 + 21 / 60)
+PUBLISHED_TIMES = [
+    (SAPPORO, datetime.date(2009, 6, 21), "sunrise", "03:55"),
+    (SAPPORO, datetime.date(2009, 12, 21), "sunset", "16:03"),
+    (AZABU, datetime.date(2009, 3, 20), "sunrise", "05:45"),
+    (AZABU, datetime.date(2009, 12, 21), "sunset", "16:31"),
+    (AZABU, datetime.date(2023, 9, 29), "moonrise", "17:32"),
+    (AZABU, datetime.date(2023, 9, 30), "moonset", "06:06"),
+    (AZABU, datetime.date(2006, 1, 22), "moonrise", "--:--"),
+    (AZABU, datetime.date(2006, 1, 23), "moonrise", "00:16"),
+]
+
+
+@pytest.mark.parametrize("place,day,event,printed", PUBLISHED_TIMES)
+def test_sun_and_moon_times_are_the_published_ones(place, day, event, printed):
+    assert vorane2.clock_text(getattr(vorane2.sun_moon_times(day, place), event)) == printed
+
+
+def test_sun_and_moon_times_repeat_tenvo_term():
+    term = os.environ.get("VORANE2_TERM")
+    if not term:
+        pytest.skip("tenvo-term is not built")
+    for place, year in (("札幌", 2023), ("那覇", 1870), ("東京", 2100), ("69.65,18.96", 2024)):
+        listed = subprocess.run([term, "--sun", "--list", str(year), "--place", place],
+                                capture_output=True, text=True, check=True).stdout.splitlines()
+        where = tuple(map(float, place.split(","))) if "," in place else place
+        for line in listed[::17]:
+            day = datetime.date.fromisoformat(line.split("\t")[0])
+            times = vorane2.sun_moon_times(day, where)
+            fields = [times.sunrise, times.solar_transit, times.sunset, times.moonrise,
+                      times.lunar_transit, times.moonset]
+            assert "\t".join([day.isoformat()] + [vorane2.clock_text(t) for t in fields]) == line
+    tokyo = vorane2.sun_moon_times(datetime.date(2026, 2, 4))
+    assert tokyo == vorane2.sun_moon_times(datetime.date(2026, 2, 4), "東京")
+    assert 30 < tokyo.solar_altitude < 45 and tokyo.sunrise < tokyo.solar_transit < tokyo.sunset
+
+
+def test_seasons_are_the_lores():
+    # 節分 2026 faces the 丙午 year's 恵方; 立春 begins the first pentad and
+    # its year; 中秋の名月 2025 falls a day before the full moon (the
+    # sources are named in tests/app/sun_moon_term_test.cpp).
+    setsubun = vorane2.seasons(datetime.date(2026, 2, 3))
+    assert (setsubun.pentad, setsubun.eho, setsubun.eho_bearing) == ("鶏始乳", "巳午の間", 165)
+    risshun = vorane2.seasons(datetime.date(2026, 2, 4))
+    assert risshun[:4] == ("東風解凍", "はるかぜこおりをとく", True, "天河水")
+    moon = vorane2.seasons(datetime.date(2025, 10, 6))
+    assert (moon.observances, moon.full_moon) == (["中秋の名月"], datetime.date(2025, 10, 7))
+
+
+BAD_PLACES = [
+    (datetime.date(1869, 12, 31), "東京", ValueError, "1869-12-31 is outside"),
+    (datetime.date(2101, 1, 1), (35.0, 139.0), ValueError, "2101-01-01 is outside"),
+    (datetime.date(2026, 6, 21), "横須賀", ValueError, "no prefectural capital .* 札幌 青森"),
+    (datetime.date(2026, 6, 21), "", ValueError, "no prefectural capital"),
+    (datetime.date(2026, 6, 21), "\ud800", ValueError, "no prefectural capital"),
+    (datetime.date(2026, 6, 21), (90.5, 139.0), ValueError, "latitude 90.5 must lie from -90"),
+    (datetime.date(2026, 6, 21), (-91, 139), ValueError, "latitude -91 must lie"),
+    (datetime.date(2026, 6, 21), (float("nan"), 139.0), ValueError, "latitude nan"),
+    (datetime.date(2026, 6, 21), (35.0, 180.01), ValueError, "longitude 180.01 must lie from -180"),
+    (datetime.date(2026, 6, 21), (35.0, float("-inf")), ValueError, "longitude -inf"),
+    (datetime.date(2026, 6, 21), (35.0, 10 ** 400), ValueError, "out of range"),
+    (datetime.date(2026, 6, 21), (35.0,), TypeError, "not tuple"),
+    (datetime.date(2026, 6, 21), [35.0, 139.0], TypeError, "not list"),
+    (datetime.date(2026, 6, 21), ("35", "139"), TypeError, "tuple of numbers"),
+    (datetime.date(2026, 6, 21), (True, 139.0), TypeError, "tuple of numbers"),
+    (datetime.date(2026, 6, 21), None, TypeError, "not NoneType"),
+    ("2026-06-21", "東京", TypeError, "expects a datetime.date"),
+]
+
+
+@pytest.mark.parametrize("day,place,error,message", BAD_PLACES)
+def test_bad_days_and_places_raise(day, place, error, message):
+    with pytest.raises(error, match=message):
+        vorane2.sun_moon_times(day, place)
+    with pytest.raises(TypeError, match="datetime.time or None"):
+        vorane2.clock_text("06:47")
 
 
 def test_stubs_name_what_the_module_has():
