@@ -438,13 +438,16 @@ std::vector<LoreLine> dayLoreLines(const DayLore& lore, const LibraryBinding& li
     if (set == LoreLineSet::Seasonal) addSeasonalLines(lore, library, lines);
     add("\x8f\x6a\x93\xfa" /* 祝日 */, lawHolidayNameShiftJis(lore.holiday));
 
-    if (encoding == TextEncoding::Utf8) {
-        for (LoreLine& line : lines) {
-            line.label = shiftJisToUtf8(line.label);
-            line.value = shiftJisToUtf8(line.value);
-        }
-    }
+    encodeLoreLines(lines, encoding);
     return lines;
+}
+
+void encodeLoreLines(std::vector<LoreLine>& lines, TextEncoding encoding) {
+    if (encoding != TextEncoding::Utf8) return;
+    for (LoreLine& line : lines) {
+        line.label = shiftJisToUtf8(line.label);
+        line.value = shiftJisToUtf8(line.value);
+    }
 }
 
 }  // namespace tenvo

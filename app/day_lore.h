@@ -186,6 +186,10 @@ struct LoreLine {
     std::string value;
 };
 
+// Lines made in Shift-JIS, in `encoding`: converted in place to UTF-8, or
+// left as they are.
+void encodeLoreLines(std::vector<LoreLine>& lines, TextEncoding encoding);
+
 // The lore as labelled lines, one item each, in a fixed order: 日付, 和暦,
 // 曜日, 旧暦, 六曜, the 干支 and 九星 of year, month and day, 二十七宿,
 // 二十八宿, 二十四節気, each almanac item in item order (labelled 雑節 for

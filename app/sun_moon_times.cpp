@@ -2,8 +2,6 @@
 
 #include <cstdio>
 
-#include "text_encoding.h"
-
 namespace tenvo {
 
 namespace {
@@ -119,12 +117,7 @@ std::vector<LoreLine> sunMoonLines(const SunMoonTimes& times, TextEncoding encod
         {"\x8c\x8e\x82\xcc\x93\xec\x92\x86" /* 月の南中 */, clockText(times.moon.transit, kNone)},
         {"\x8c\x8e\x82\xcc\x93\xfc" /* 月の入 */, clockText(times.moon.set, kNone)},
     };
-    if (encoding == TextEncoding::Utf8) {
-        for (LoreLine& line : lines) {
-            line.label = shiftJisToUtf8(line.label);
-            line.value = shiftJisToUtf8(line.value);
-        }
-    }
+    encodeLoreLines(lines, encoding);
     return lines;
 }
 

@@ -32,21 +32,6 @@ void appendField(std::string& out, const char* field, const char* colourCode, bo
     if (colourCode != nullptr || reversed) out += kAnsiReset;
 }
 
-// Columns a UTF-8 text takes: one for ASCII, two for any other character
-// (the titles' kanji and full-width signs).
-int utf8Columns(std::string_view text) {
-    int columns = 0;
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x80) {
-            ++columns;
-        } else if (byte >= 0xc0) {
-            columns += 2;
-        }
-    }
-    return columns;
-}
-
 // `text`, `textColumns` wide on screen, centred in `width` columns.
 std::string centred(const std::string& text, int textColumns, int width) {
     const int spare = width > textColumns ? width - textColumns : 0;
@@ -76,6 +61,21 @@ std::string titleLine(const MonthSheet& sheet, const BlockStyle& style, const ch
 }
 
 }  // namespace
+
+// Columns a UTF-8 text takes: one for ASCII, two for any other character
+// (the titles' kanji and full-width signs).
+int utf8Columns(std::string_view text) {
+    int columns = 0;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x80) {
+            ++columns;
+        } else if (byte >= 0xc0) {
+            columns += 2;
+        }
+    }
+    return columns;
+}
 
 MonthBlock renderMonthBlock(const MonthSheet& sheet, const BlockStyle& style,
                             std::string_view eraTitle) {

@@ -64,6 +64,10 @@ MonthBlock renderMonthBlock(const MonthSheet& sheet, const BlockStyle& style,
 // instead of CR LF, coloured as renderMonthBlock colours it.
 std::string renderSheet(const MonthSheet& sheet, bool colour);
 
+// Columns a UTF-8 text takes on a terminal: one for ASCII, two for any
+// other character (kanji and full-width signs).
+int utf8Columns(std::string_view text);
+
 // Blocks `perRow` to a row, kBlockGap columns apart, rows separated by an
 // empty line; `perRow` below 1 counts as 1. Each line ends in "\n".
 std::string layOutBlocks(const std::vector<MonthBlock>& blocks, int perRow);

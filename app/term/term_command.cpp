@@ -1058,21 +1058,6 @@ std::string renderView(const Options& options, const tenvo::TermContext& context
     return tenvo::layOutBlocks(blocks, perRow) + names;
 }
 
-// Columns a UTF-8 text takes on a terminal: one for ASCII, two for any
-// other character (the lore's labels are full-width).
-int displayColumns(std::string_view text) {
-    int columns = 0;
-    for (char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x80) {
-            ++columns;
-        } else if (byte >= 0xc0) {
-            columns += 2;
-        }
-    }
-    return columns;
-}
-
 // The lore of one day, a labelled item a line, the values in one column,
 // with the pentad, 納音, 恵方 and observances, then the times of the Sun
 // and the Moon at the place.
@@ -1089,7 +1074,7 @@ std::string dayView(const Date& date, const tenvo::Place& place,
     }
     std::string out;
     for (const tenvo::LoreLine& line : lines) {
-        const int pad = kLabelColumns - displayColumns(line.label);
+        const int pad = kLabelColumns - tenvo::utf8Columns(line.label);
         out += line.label + std::string(static_cast<std::size_t>(pad > 1 ? pad : 1), ' ') +
                line.value + "\n";
     }

@@ -20,21 +20,10 @@
 
 namespace {
 
-struct Answer {
-    int status;
-    std::string out, err;
-};
+using apptest::Answer;
 
 Answer command(std::vector<const char*> arguments) {
-    arguments.insert(arguments.begin(), "tenvo-term");
-    tenvo::TermContext context;
-    context.year = 2026;
-    context.month = 12;
-    context.day = 9;
-    Answer a{-1, {}, {}};
-    a.status = tenvo::runTermCommand(static_cast<int>(arguments.size()), arguments.data(), context,
-                                     a.out, a.err);
-    return a;
+    return apptest::command(std::move(arguments), apptest::onTestDay());
 }
 
 std::vector<std::string> linesOf(const std::string& text) {

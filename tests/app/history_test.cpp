@@ -13,6 +13,7 @@
 #include "civil_days.h"
 #include "day_lore.h"
 #include "term_command.h"
+#include "term_run.h"
 #include "wareki.h"
 
 namespace {
@@ -209,19 +210,8 @@ TEST(HistoryDates, PublishedDatesInBothCalendars) {
               "元弘2年4月28日（南朝）　正慶元年4月28日（北朝）");
 }
 
-struct Answer {
-    int status;
-    std::string out, err;
-};
-
-Answer command(std::vector<const char*> arguments) {
-    arguments.insert(arguments.begin(), "tenvo-term");
-    Answer a{-1, {}, {}};
-    const tenvo::TermContext context;
-    a.status = tenvo::runTermCommand(static_cast<int>(arguments.size()), arguments.data(), context,
-                                     a.out, a.err);
-    return a;
-}
+using apptest::Answer;
+using apptest::command;
 
 // One message naming what is wrong and what would do, status 2, nothing
 // printed.

@@ -15,24 +15,14 @@
 #include "day_lore.h"
 #include "sun_moon_times.h"
 #include "term_command.h"
+#include "term_run.h"
 
 namespace {
 
-struct Answer {
-    int status;
-    std::string out, err;
-};
+using apptest::Answer;
 
 Answer command(std::vector<const char*> arguments) {
-    arguments.insert(arguments.begin(), "tenvo-term");
-    tenvo::TermContext context;
-    context.year = 2026;
-    context.month = 12;
-    context.day = 9;
-    Answer a{-1, {}, {}};
-    a.status = tenvo::runTermCommand(static_cast<int>(arguments.size()), arguments.data(), context,
-                                     a.out, a.err);
-    return a;
+    return apptest::command(std::move(arguments), apptest::onTestDay());
 }
 
 // The list's line of one day split at the tabs: date, then the six times.

@@ -14,18 +14,8 @@
 
 namespace {
 
-struct Answer {
-    int status;
-    std::string out, err;
-};
-
-Answer command(std::vector<const char*> arguments, const tenvo::TermContext& context = {}) {
-    arguments.insert(arguments.begin(), "tenvo-term");
-    Answer a{-1, {}, {}};
-    a.status = tenvo::runTermCommand(static_cast<int>(arguments.size()), arguments.data(), context,
-                                     a.out, a.err);
-    return a;
-}
+using apptest::Answer;
+using apptest::command;
 
 TEST(TermCommand, AnswersAsTheProgramDoes) {
     const std::vector<std::vector<const char*>> cases = {

@@ -1,4 +1,5 @@
-// Runs tenvo-term as a program and captures what it writes.
+// Runs tenvo-term as a program, or its command in-process, and captures
+// what it writes.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -6,8 +7,36 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
+
+#include "term_command.h"
 
 namespace apptest {
+
+// What runTermCommand answers: the exit status and both streams.
+struct Answer {
+    int status;
+    std::string out, err;
+};
+
+// Runs the command in-process with `arguments` (the program's name is put
+// first) in `context`.
+inline Answer command(std::vector<const char*> arguments, const tenvo::TermContext& context = {}) {
+    arguments.insert(arguments.begin(), "tenvo-term");
+    Answer a{-1, {}, {}};
+    a.status = tenvo::runTermCommand(static_cast<int>(arguments.size()), arguments.data(), context,
+                                     a.out, a.err);
+    return a;
+}
+
+// The day the tests that need a today take as theirs: 2026-12-09.
+inline tenvo::TermContext onTestDay() {
+    tenvo::TermContext context;
+    context.year = 2026;
+    context.month = 12;
+    context.day = 9;
+    return context;
+}
 
 struct Outcome {
     std::string out;
