@@ -4,7 +4,8 @@
 
 Each function is called on 3,000 dates spread over 1870-2100 (the era
 dates: wareki on 3,000 dates spread over 445-2100, from_wareki on their
-texts), in a loop that calls the no-op the same way; the best of five rounds
+texts; sun_moon_times at 東京 and seasons on every tenth date), in a loop
+that calls the no-op the same way; the best of five rounds
 is kept. The functions that take a month rule run under their default, the
 published calendar. The figures are CPU time (time.process_time), so a busy
 machine does not inflate them. Exit status 1 when lunisolar costs more than
@@ -47,6 +48,10 @@ def main():
     history = [first + datetime.timedelta(days=i * span // 3000) for i in range(3000)]
     figures["wareki"] = per_call_ns(vorane2.wareki, history)
     figures["from_wareki"] = per_call_ns(vorane2.from_wareki, [vorane2.wareki(d) for d in history])
+    # The six events of a day at a place cost a search each; fewer dates.
+    few = dates[::10]
+    figures["sun_moon_times"] = per_call_ns(vorane2.sun_moon_times, few, repeat=2)
+    figures["seasons"] = per_call_ns(vorane2.seasons, few, repeat=2)
     over = False
     for name, ns in figures.items():
         limit = LIMITS_NS.get(name)
