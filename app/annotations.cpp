@@ -238,26 +238,33 @@ void annotateDay(const LibraryBinding& library, const CalendarDate& date, int32_
     }
 }
 
+namespace {
+
+// The binding with every member that reads the lunar months answered by one
+// reading's exports: the lunisolar date, the 27 mansions, the almanac (for
+// 不成就日) and the lower row (for 凶会日).
+LibraryBinding withReading(const LibraryBinding& library, LunisolarFn lunisolar,
+                           DateCodeFn mansion27, DateCodeFn almanac, DateCodeFn lowerRow) {
+    LibraryBinding reading = library;
+    reading.adto9rek = lunisolar;
+    reading.adto9rekL = lunisolar;
+    reading.adto27 = mansion27;
+    reading.adto27L = mansion27;
+    reading.ad2rekicyu = almanac;
+    reading.ad2gedan = lowerRow;
+    return reading;
+}
+
+}  // namespace
+
 LibraryBinding withSolsticeReading(const LibraryBinding& library) {
-    LibraryBinding solstice = library;
-    solstice.adto9rek = library.adto9rekS;
-    solstice.adto9rekL = library.adto9rekS;
-    solstice.adto27 = library.adto27S;
-    solstice.adto27L = library.adto27S;
-    solstice.ad2rekicyu = library.ad2rekicyuS;
-    solstice.ad2gedan = library.ad2gedanS;
-    return solstice;
+    return withReading(library, library.adto9rekS, library.adto27S, library.ad2rekicyuS,
+                       library.ad2gedanS);
 }
 
 LibraryBinding withPublishedReading(const LibraryBinding& library) {
-    LibraryBinding published = library;
-    published.adto9rek = library.adto9rekH;
-    published.adto9rekL = library.adto9rekH;
-    published.adto27 = library.adto27H;
-    published.adto27L = library.adto27H;
-    published.ad2rekicyu = library.ad2rekicyuH;
-    published.ad2gedan = library.ad2gedanH;
-    return published;
+    return withReading(library, library.adto9rekH, library.adto27H, library.ad2rekicyuH,
+                       library.ad2gedanH);
 }
 
 LibraryBinding withMonthRule(const LibraryBinding& library, MonthRule rule) {

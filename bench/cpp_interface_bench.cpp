@@ -61,15 +61,20 @@ const std::vector<Day>& everyDay() {
     return all;
 }
 
-// Runs `call` on every day in turn.
-template <typename Call>
-void walk(benchmark::State& state, Call call) {
-    const auto& days = everyDay();
+// Runs `call` on each of `days` in turn, round and round.
+template <typename Days, typename Call>
+void walkOver(benchmark::State& state, const Days& days, Call call) {
     std::size_t i = 0;
     for (auto _ : state) {
         call(days[i]);
         i = i + 1 == days.size() ? 0 : i + 1;
     }
+}
+
+// Runs `call` on every day 1870-2100 in turn.
+template <typename Call>
+void walk(benchmark::State& state, Call call) {
+    walkOver(state, everyDay(), call);
 }
 
 void BM_Floor_adto9rekL_filled(benchmark::State& state) {
@@ -183,12 +188,7 @@ const std::vector<EraDay>& eraDays() {
 
 template <typename Call>
 void walkEraDays(benchmark::State& state, Call call) {
-    const auto& days = eraDays();
-    std::size_t i = 0;
-    for (auto _ : state) {
-        call(days[i]);
-        i = i + 1 == days.size() ? 0 : i + 1;
-    }
+    walkOver(state, eraDays(), call);
 }
 
 void BM_Export_wareki(benchmark::State& state) {
@@ -234,12 +234,7 @@ const std::vector<Day>& everyWeek() {
 }
 template <typename Call>
 void walkWeeks(benchmark::State& state, Call call) {
-    const auto& days = everyWeek();
-    std::size_t i = 0;
-    for (auto _ : state) {
-        call(days[i]);
-        i = i + 1 == days.size() ? 0 : i + 1;
-    }
+    walkOver(state, everyWeek(), call);
 }
 void BM_Export_ad2hinode_ad2tukide(benchmark::State& state) {
     const vorane2::place& p = vorane2::tokyo;

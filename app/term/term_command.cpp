@@ -939,14 +939,16 @@ std::string lunisolarList(int32_t year, const Options& options,
     const bool published = options.rule == tenvo::MonthRule::Published;
     const std::optional<tenvo::EraTable> eras =
         published ? std::optional<tenvo::EraTable>(std::in_place, library) : std::nullopt;
+    const tenvo::LoreYear shared = tenvo::loreYear(year);
     std::string out;
     char line[96];
     for (int32_t month = 1; month <= 12; ++month) {
         for (int32_t day = 1; day <= tenvo::daysInMonth(year, month); ++day) {
-            const CalendarDate date{year, month, day, 0.0, 0.0, 0.0, 135.0};
-            const LunisolarDate lunar = library.adto9rekL(date);
-            if (lunar.year == -999) continue;
-            const CalendarDate julian = library.ad2jul(date);
+            const tenvo::DayLore lore = tenvo::composeDayLore(library, shared, month, day);
+            const LunisolarDate& lunar = lore.lunisolar;
+            if (!lore.valid || lunar.year == -999) continue;
+            // The lore holds the Julian date only where it was in use.
+            const CalendarDate julian = library.ad2jul({year, month, day, 0.0, 0.0, 0.0, 135.0});
             std::snprintf(line, sizeof line, "%04d-%02d-%02d\t%04d-%02d-%02d\t%04d-%02d%s-%02d\t",
                           static_cast<int>(year), static_cast<int>(month), static_cast<int>(day),
                           static_cast<int>(julian.year), static_cast<int>(julian.month),
@@ -954,12 +956,8 @@ std::string lunisolarList(int32_t year, const Options& options,
                           static_cast<int>(lunar.month), lunar.leap == 'Y' ? "L" : "",
                           static_cast<int>(lunar.day));
             out += line;
-            if (eras) {
-                out += eras->dayWarekiUtf8(tenvo::warekiOfDay(library, {year, month, day}));
-            } else {
-                out += tenvo::shiftJisToUtf8(
-                    tenvo::eraDateShiftJis(tenvo::eraOf(year, month, day, lunar.year), month, day));
-            }
+            out += eras ? eras->dayWarekiUtf8(lore.wareki)
+                        : tenvo::shiftJisToUtf8(tenvo::eraDateShiftJis(lore.era, month, day));
             out += '\n';
         }
     }
